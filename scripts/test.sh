@@ -1,0 +1,29 @@
+#!/usr/bin/env bash
+# Installs what is missing, builds everything and runs every test: the normal
+# build, then the core's tests again under AddressSanitizer and UBSan.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+
+jobs=$(nproc)
+export XDG_RUNTIME_DIR=${XDG_RUNTIME_DIR:-$(mktemp -d)}
+chmod 700 "$XDG_RUNTIME_DIR"
+export QT_QPA_PLATFORM=offscreen
+
+cmake -S . -B build -G Ninja -DVALDREN_WERROR=ON
+cmake --build build -j "$jobs"
+ctest --test-dir build --output-on-failure -j "$jobs"
+
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVALDREN_SANITIZE=ON \
+    -DVALDREN_BUILD_GUI=OFF -DVALDREN_BUILD_BENCH=OFF -DVALDREN_WERROR=ON
+cmake --build build-asan -j "$jobs"
+ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+    ctest --test-dir build-asan -L core --output-on-failure -j "$jobs"
+
+if command -v clang++ >/dev/null 2>&1; then
+    cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVALDREN_BUILD_FUZZ=ON \
+        -DVALDREN_BUILD_GUI=OFF -DVALDREN_BUILD_BENCH=OFF -DVALDREN_BUILD_TESTS=ON
+    cmake --build build-fuzz -j "$jobs" --target fuzz_smoke_targets
+    ctest --test-dir build-fuzz -L fuzz --output-on-failure
+fi
