@@ -1,0 +1,333 @@
+#include "link/CpsSerialPort.h"
+#include "link/PortHolder.h"
+#include "link/SerialException.h"
+#include "tests/support/PtyPair.h"
+#include "tests/support/TempDir.h"
+
+#include <cerrno>
+#include <chrono>
+#include <filesystem>
+#include <fstream>
+#include <gtest/gtest.h>
+#include <poll.h>
+#include <sys/stat.h>
+#include <termios.h>
+#include <unistd.h>
+
+namespace {
+
+using Bytes = std::vector<std::uint8_t>;
+
+void open_8n1(vd::CpsSerialPort& port, const std::string& path) {
+    port.Open(path, 9600, vd::Parity::None, 8, vd::StopBits::One, vd::FlowControl::None, true);
+}
+
+std::string own_program_name() {
+    std::ifstream in("/proc/self/comm");
+    std::string name;
+    std::getline(in, name);
+    return name;
+}
+
+// Waits, at most 5 s, until the port's input queue holds `count` bytes.
+bool wait_for_input(vd::CpsSerialPort& port, const vdtest::PtyPair& pty, std::uint32_t count) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(5);
+    vd::ComStat status;
+    do {
+        pollfd watch{pty.deviceFd(), POLLIN, 0};
+        ::poll(&watch, 1, 50);
+        port.GetStatus(status);
+    } while (status.cbInQue < count && std::chrono::steady_clock::now() < deadline);
+    return status.cbInQue == count;
+}
+
+TEST(CpsSerialPort, OpenSetsTheLineUpRaw) {
+    vdtest::PtyPair pty;
+    vd::CpsSerialPort port;
+    port.Open(pty.devicePath(), 4800, vd::Parity::None, 8, vd::StopBits::Two, vd::FlowControl::None,
+              false);
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(pty.deviceFd(), &tio), 0);
+    EXPECT_EQ(::cfgetospeed(&tio), B4800);
+    EXPECT_EQ(tio.c_cflag & CSIZE, static_cast<tcflag_t>(CS8));
+    EXPECT_EQ(tio.c_cflag & (PARENB | CSTOPB | CLOCAL | CREAD),
+              static_cast<tcflag_t>(CSTOPB | CLOCAL | CREAD));
+    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
+    EXPECT_EQ(tio.c_iflag & (ICRNL | IXON), 0u);
+
+    vd::SerialState state;
+    ASSERT_TRUE(port.GetState(state));
+    EXPECT_EQ(state.baudRate, 4800u);
+    EXPECT_EQ(state.dataBits, 8);
+    EXPECT_EQ(state.parity, vd::Parity::None);
+    EXPECT_EQ(state.stopBits, vd::StopBits::Two);
+    EXPECT_EQ(port.GetPortPath(), pty.devicePath());
+}
+
+TEST(CpsSerialPort, LineThatDropsTheCharacterFormatIsRefused) {
+    vdtest::PtyPair pty;
+    // Pseudo-terminals force 8 data bits without parity, as a driver without 7E1 would.
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(pty.deviceFd(), &tio), 0);
+    tio.c_cflag = (tio.c_cflag & ~CSIZE) | CS7 | PARENB;
+    // Depending on the kernel the request fails or is quietly changed back.
+    if (::tcsetattr(pty.deviceFd(), TCSANOW, &tio) == 0 && ::tcgetattr(pty.deviceFd(), &tio) == 0 &&
+        (tio.c_cflag & CSIZE) == CS7) {
+        GTEST_SKIP() << "this kernel keeps 7E1 on a pseudo-terminal";
+    }
+    vd::CpsSerialPort port;
+    try {
+        port.Open(pty.devicePath(), 9600, vd::Parity::Even, 7, vd::StopBits::One,
+                  vd::FlowControl::None, false);
+        ADD_FAILURE() << "a line without 7E1 was opened as 7E1";
+    } catch (const vd::CSerialException& error) {
+        EXPECT_EQ(error.GetErrorCode(), EINVAL);
+    }
+    EXPECT_FALSE(port.IsOpen());
+    vd::CpsSerialPort free; // the refused open did not keep the port
+    EXPECT_NO_THROW(open_8n1(free, pty.devicePath()));
+}
+
+TEST(CpsSerialPort, SetStateAppliesTheLineAndKeepsEofAndEvtChars) {
+    vdtest::PtyPair pty;
+    vd::CpsSerialPort port;
+    open_8n1(port, pty.devicePath());
+    vd::SerialState state;
+    ASSERT_TRUE(port.GetState(state));
+    state.baudRate = 115200;
+    state.flowControl = vd::FlowControl::CtsRts;
+    state.eofChar = 0x1A;
+    state.evtChar = 0x1A;
+    ASSERT_TRUE(port.SetState(state));
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(pty.deviceFd(), &tio), 0);
+    EXPECT_EQ(::cfgetospeed(&tio), B115200);
+    EXPECT_NE(tio.c_cflag & CRTSCTS, 0u);
+
+    vd::SerialState back;
+    ASSERT_TRUE(port.GetState(back));
+    EXPECT_EQ(back.flowControl, vd::FlowControl::CtsRts);
+    EXPECT_EQ(back.eofChar, 0x1A);
+    EXPECT_EQ(back.evtChar, 0x1A);
+
+    state.baudRate = 12345; // no such rate: refused, line unchanged
+    EXPECT_FALSE(port.SetState(state));
+    ASSERT_TRUE(port.GetState(back));
+    EXPECT_EQ(back.baudRate, 115200u);
+}
+
+TEST(CpsSerialPort, DtrAndDsrFlowControlRunWithoutHandshake) {
+    vdtest::PtyPair pty;
+    vd::CpsSerialPort port;
+    port.Open(pty.devicePath(), 9600, vd::Parity::None, 8, vd::StopBits::One,
+              vd::FlowControl::DsrDtr, false);
+    termios tio{};
+    ASSERT_EQ(::tcgetattr(pty.deviceFd(), &tio), 0);
+    EXPECT_EQ(tio.c_cflag & CRTSCTS, 0u);
+    EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), 0u);
+    vd::SerialState state;
+    ASSERT_TRUE(port.GetState(state));
+    EXPECT_EQ(state.flowControl, vd::FlowControl::DsrDtr);
+}
+
+TEST(CpsSerialPort, UnsupportedSettingsAreRefusedBeforeOpening) {
+    vdtest::PtyPair pty;
+    vd::CpsSerialPort port;
+    const auto expectEinval = [&](auto&& open) {
+        try {
+            open();
+            ADD_FAILURE() << "settings accepted";
+        } catch (const vd::CSerialException& error) {
+            EXPECT_EQ(error.GetErrorCode(), EINVAL);
+        }
+        EXPECT_FALSE(port.IsOpen());
+    };
+    const auto& path = pty.devicePath();
+    using vd::FlowControl, vd::Parity, vd::StopBits;
+    expectEinval(
+        [&] { port.Open(path, 12345, Parity::None, 8, StopBits::One, FlowControl::None, 0); });
+    expectEinval(
+        [&] { port.Open(path, 9600, Parity::None, 9, StopBits::One, FlowControl::None, 0); });
+    expectEinval([&] {
+        port.Open(path, 9600, Parity::None, 8, StopBits::OnePointFive, FlowControl::None, 0);
+    });
+    expectEinval([&] {
+        port.Open(path, 9600, static_cast<Parity>(7), 8, StopBits::One, FlowControl::None, 0);
+    });
+}
+
+TEST(CpsSerialPort, ClosedPortThrowsOrReportsFailure) {
+    vd::CpsSerialPort port;
+    vd::CommTimeouts timeouts;
+    vd::ComStat status;
+    vd::SerialState state;
+    std::uint32_t errors = 0;
+    EXPECT_THROW(port.GetTimeouts(timeouts), vd::CSerialException);
+    EXPECT_THROW(port.SetTimeouts(timeouts), vd::CSerialException);
+    EXPECT_THROW(port.GetStatus(status), vd::CSerialException);
+    EXPECT_THROW(port.Setup(2048, 2048), vd::CSerialException);
+    EXPECT_THROW(port.ClearError(errors), vd::CSerialException);
+    EXPECT_THROW(port.ClearErrorFlags(15), vd::CSerialException);
+    EXPECT_THROW(port.Write(Bytes{1}), vd::CSerialException);
+    std::uint8_t byte = 0;
+    EXPECT_EQ(port.Read({&byte, 1}).error, EBADF);
+    EXPECT_FALSE(port.GetState(state));
+    EXPECT_FALSE(port.SetState(state));
+    EXPECT_EQ(port.GetPortPath(), "");
+    port.Close(); // harmless
+}
+
+TEST(CpsSerialPort, ReadWriteStatusAndPurgeOnAnOpenPort) {
+    vdtest::PtyPair pty;
+    vd::CpsSerialPort port;
+    open_8n1(port, pty.devicePath());
+    vd::CommTimeouts timeouts;
+    timeouts.ReadTotalTimeoutConstant = 2000;
+    timeouts.WriteTotalTimeoutConstant = 2000;
+    port.SetTimeouts(timeouts);
+    vd::CommTimeouts back;
+    port.GetTimeouts(back);
+    EXPECT_EQ(back.ReadTotalTimeoutConstant, 2000u);
+
+    EXPECT_EQ(port.Write(Bytes{0x02, 0x0A, 0x0D}), 3u);
+    EXPECT_EQ(pty.receive(3), (Bytes{0x02, 0x0A, 0x0D})); // raw: no newline translation
+
+    pty.send({0x10, 0x20, 0x30, 0x40, 0x50});
+    ASSERT_TRUE(wait_for_input(port, pty, 5));
+    std::uint8_t buffer[3] = {};
+    const vd::ReadResult first = port.Read(buffer);
+    EXPECT_EQ(first.error, 0);
+    EXPECT_EQ(first.count, 3u);
+    EXPECT_EQ(buffer[0], 0x10);
+    vd::ComStat status;
+    port.GetStatus(status);
+    EXPECT_EQ(status.cbInQue, 2u);
+
+    port.ClearErrorFlags(15); // discards what is still waiting
+    port.GetStatus(status);
+    EXPECT_EQ(status.cbInQue, 0u);
+    std::uint32_t errors = 99;
+    port.ClearError(errors);
+    EXPECT_EQ(errors, 0u);
+
+    timeouts.ReadTotalTimeoutConstant = 0;
+    port.SetTimeouts(timeouts);
+    const vd::ReadResult none = port.Read(buffer); // nothing waiting, no waiting allowed
+    EXPECT_EQ(none.count, 0u);
+    EXPECT_EQ(none.error, 0);
+}
+
+TEST(CpsSerialPort, HungUpLineReportsThePortGone) {
+    vdtest::PtyPair pty;
+    vd::CpsSerialPort port;
+    open_8n1(port, pty.devicePath());
+    vd::CommTimeouts timeouts;
+    timeouts.ReadTotalTimeoutConstant = 60000; // a hang-up must not wait for this
+    port.SetTimeouts(timeouts);
+    pty.hangUp();
+    std::uint8_t byte = 0;
+    const vd::ReadResult result = port.Read({&byte, 1});
+    EXPECT_TRUE(vd::is_port_gone_error(result.error)) << result.error;
+    vd::ComStat status;
+    EXPECT_THROW(port.GetStatus(status), vd::CSerialException);
+    std::uint32_t errors = 0;
+    EXPECT_THROW(port.ClearError(errors), vd::CSerialException);
+}
+
+TEST(CpsSerialPort, MissingDeviceFailsWithCodeTwo) {
+    vd::CpsSerialPort port;
+    try {
+        open_8n1(port, "/dev/vd-no-such-port");
+        FAIL() << "opened a missing device";
+    } catch (const vd::CSerialException& error) {
+        EXPECT_EQ(error.GetErrorCode(), 2);
+        EXPECT_NE(error.GetErrorMessage().find("/dev/vd-no-such-port"), std::string::npos);
+    }
+    if (!std::filesystem::exists("/dev/ttyS3998")) {
+        try {
+            port.Open(3999, 9600, vd::Parity::None, 8, vd::StopBits::One, vd::FlowControl::None,
+                      true);
+            FAIL() << "opened COM3999";
+        } catch (const vd::CSerialException& error) {
+            EXPECT_EQ(error.GetErrorCode(), 2);
+            EXPECT_EQ(error.GetDevice(), "/dev/ttyS3998");
+        }
+    }
+    EXPECT_THROW(
+        port.Open(0, 9600, vd::Parity::None, 8, vd::StopBits::One, vd::FlowControl::None, true),
+        vd::CSerialException);
+}
+
+TEST(CpsSerialPort, FileThatIsNotATerminalIsRefused) {
+    vdtest::TempDir dir;
+    const auto file = dir.write("not-a-port", "x");
+    vd::CpsSerialPort port;
+    try {
+        open_8n1(port, file.string());
+        FAIL() << "opened a plain file";
+    } catch (const vd::CSerialException& error) {
+        EXPECT_EQ(error.GetErrorCode(), ENOTTY);
+    }
+    EXPECT_FALSE(port.IsOpen());
+}
+
+TEST(CpsSerialPort, DeviceWithoutPermissionSaysHowToGetIt) {
+    if (::geteuid() == 0) {
+        GTEST_SKIP() << "root may open any device";
+    }
+    vdtest::TempDir dir;
+    const auto file = dir.write("locked-port", "");
+    ASSERT_EQ(::chmod(file.c_str(), 0), 0);
+    vd::CpsSerialPort port;
+    try {
+        open_8n1(port, file.string());
+        FAIL() << "opened a device without permission";
+    } catch (const vd::CSerialException& error) {
+        EXPECT_EQ(error.GetErrorCode(), EACCES);
+        EXPECT_NE(error.GetErrorMessage().find("sudo usermod -aG"), std::string::npos);
+    }
+}
+
+TEST(CpsSerialPort, SecondOpenOfAPortInUseNamesTheHolder) {
+    vdtest::PtyPair pty;
+    vd::CpsSerialPort first;
+    open_8n1(first, pty.devicePath());
+    vd::CpsSerialPort second;
+    try {
+        open_8n1(second, pty.devicePath());
+        FAIL() << "the port was opened twice";
+    } catch (const vd::CSerialException& error) {
+        EXPECT_EQ(error.GetErrorCode(), EBUSY);
+        const std::string expected =
+            "in use by " + own_program_name() + " (pid " + std::to_string(::getpid()) + ")";
+        EXPECT_NE(error.GetErrorMessage().find(expected), std::string::npos)
+            << error.GetErrorMessage();
+    }
+    EXPECT_FALSE(second.IsOpen());
+
+    first.Close();
+    EXPECT_NO_THROW(open_8n1(second, pty.devicePath()));
+    EXPECT_NO_THROW(open_8n1(second, pty.devicePath())); // re-opening closes first
+    {
+        vd::CpsSerialPort scoped; // the destructor lets the port go
+        second.Close();
+        open_8n1(scoped, pty.devicePath());
+    }
+    EXPECT_NO_THROW(open_8n1(first, pty.devicePath()));
+}
+
+TEST(PortHolder, FindsThisProgramHoldingAFile) {
+    vdtest::TempDir dir;
+    const auto file = dir.write("held", "x");
+    EXPECT_FALSE(vd::find_port_holder(file.string()).has_value());
+    std::ifstream held(file);
+    const auto holder = vd::find_port_holder(file.string());
+    ASSERT_TRUE(holder.has_value());
+    EXPECT_EQ(holder->pid, ::getpid());
+    EXPECT_EQ(holder->name, own_program_name());
+    EXPECT_EQ(vd::describe_port_holder(vd::PortHolder{42, "minicom"}),
+              "in use by minicom (pid 42)");
+    EXPECT_EQ(vd::describe_port_holder(std::nullopt), "in use by another program");
+}
+
+} // namespace
