@@ -1,0 +1,229 @@
+// Structure of the template files: the tree of chapters, element ids, list records and
+// window layouts, as the program's queries and list handling expect them.
+#include "tests/template/TemplateFixture.h"
+
+#include <algorithm>
+#include <map>
+#include <regex>
+#include <set>
+
+namespace vdtest::tpl {
+namespace {
+
+bool IsListChapter(const std::string& id) {
+    const auto& ids = ListChapterIds();
+    return std::find(ids.begin(), ids.end(), id) != ids.end();
+}
+
+std::string Attr(pugi::xml_node node, const char* name) {
+    return node.attribute(name).value();
+}
+
+/// The running number of a record id ("e01090012" gives 12).
+int RunningNumber(const std::string& id) {
+    return std::stoi(id.substr(5));
+}
+
+using TemplateStructure = TemplateTest;
+
+TEST_P(TemplateStructure, HasDeclarationRootAndTemplateMarker) {
+    const pugi::xml_node declaration = file().document().first_child();
+    ASSERT_EQ(declaration.type(), pugi::node_declaration);
+    EXPECT_STREQ(declaration.attribute("version").value(), "1.0");
+    EXPECT_STREQ(declaration.attribute("encoding").value(), "UTF-8");
+
+    EXPECT_EQ(file().root().name(), rules().root);
+    for (const char* container : {"chapters", "elements", "global_value"}) {
+        EXPECT_EQ(ElementChildren(file().root(), container).size(), 1u) << container;
+    }
+    EXPECT_STREQ(file().root().child("chapters").attribute("type").value(), "template");
+}
+
+TEST_P(TemplateStructure, ChapterTreeHangsFromTheRadio) {
+    std::set<std::string> ids;
+    for (pugi::xml_node chapter : file().Chapters()) {
+        for (const char* name :
+             {"id", "name", "parentID", "text", "textENG", "textCHN", "expanded", "image",
+              "selectImage", "expandImage", "showElement", "showSelf"}) {
+            EXPECT_TRUE(chapter.attribute(name)) << Attr(chapter, "id") << " lacks " << name;
+        }
+        EXPECT_TRUE(ids.insert(Attr(chapter, "id")).second) << "duplicate " << Attr(chapter, "id");
+    }
+    EXPECT_EQ(ids, std::set<std::string>(rules().chapters.begin(), rules().chapters.end()));
+
+    for (pugi::xml_node chapter : file().Chapters()) {
+        const std::string id = Attr(chapter, "id");
+        const std::string parent = Attr(chapter, "parentID");
+        if (id == "c01") {
+            EXPECT_EQ(parent, "") << "the tree asks for chapters whose parentID is empty";
+            continue;
+        }
+        // A chapter id is its parent's id with one more two-digit group.
+        EXPECT_TRUE(ids.count(parent)) << id << " names a missing parent " << parent;
+        EXPECT_EQ(id.substr(0, id.size() - 2), parent) << id;
+        EXPECT_EQ(Attr(chapter, "showElement"), IsListChapter(id) ? "1" : "0") << id;
+    }
+}
+
+TEST_P(TemplateStructure, ElementIdsAreUniqueAndParentsExist) {
+    const std::regex idPattern("e[0-9]{8}");
+    std::set<std::string> ids;
+    for (pugi::xml_node element : file().TopElements()) {
+        const std::string id = Attr(element, "id");
+        const std::string chapter = Attr(element, "parentID");
+        EXPECT_TRUE(std::regex_match(id, idPattern)) << id;
+        EXPECT_TRUE(ids.insert(id).second) << "duplicate element id " << id;
+        EXPECT_TRUE(file().Chapter(chapter)) << id << " names a missing chapter " << chapter;
+        const auto fields = ElementChildren(element);
+        if (!fields.empty()) {
+            EXPECT_TRUE(IsListChapter(chapter)) << "record " << id << " outside a list chapter";
+        }
+        std::set<std::string> fieldIds;
+        for (pugi::xml_node field : fields) {
+            const std::string fieldId = Attr(field, "id");
+            EXPECT_TRUE(std::regex_match(fieldId, idPattern)) << id << "/" << fieldId;
+            EXPECT_TRUE(fieldIds.insert(fieldId).second)
+                << "duplicate field " << id << "/" << fieldId;
+            EXPECT_EQ(Attr(field, "parentID"), id) << fieldId;
+            EXPECT_TRUE(ElementChildren(field).empty())
+                << "field with fields: " << id << "/" << fieldId;
+        }
+    }
+}
+
+TEST_P(TemplateStructure, EveryNodeCarriesItsAttributesAndBothLanguages) {
+    for (pugi::xml_node chapter : file().Chapters()) {
+        for (const char* name : {"text", "textENG", "textCHN"}) {
+            EXPECT_STRNE(chapter.attribute(name).value(), "") << Attr(chapter, "id") << " " << name;
+        }
+    }
+    for (pugi::xpath_node hit : file().document().select_nodes("//elements//element")) {
+        const pugi::xml_node element = hit.node();
+        const std::string where = Attr(element.parent(), "id") + "/" + Attr(element, "id");
+        for (const char* name :
+             {"id", "name", "parentID", "textENG", "textCHN", "controlType", "choiceValue",
+              "defaultValue", "inputValue", "image", "showSelf"}) {
+            EXPECT_TRUE(element.attribute(name)) << where << " lacks " << name;
+        }
+        EXPECT_STRNE(element.attribute("name").value(), "") << where;
+        EXPECT_STRNE(element.attribute("textENG").value(), "") << where;
+        EXPECT_STRNE(element.attribute("textCHN").value(), "") << where;
+        if (element.attribute("tiptext")) {
+            EXPECT_STRNE(element.attribute("tiptextCHN").value(), "") << where;
+        }
+    }
+}
+
+TEST_P(TemplateStructure, EveryListStartsWithItsFreeRecord) {
+    for (const ListRule& list : rules().lists) {
+        SCOPED_TRACE(list.recordName);
+        const auto records = file().ElementsOf(list.chapter);
+        ASSERT_FALSE(records.empty());
+        EXPECT_EQ(file().ElementsNamed(list.recordName).size(), records.size())
+            << "records of the list outside its chapter, or other elements inside it";
+
+        const pugi::xml_node free = records.front();
+        EXPECT_EQ(Attr(free, "controlType"), "0");
+        EXPECT_EQ(Attr(free, "defaultValue"), "7");
+        const std::string freeId = Attr(free, "id");
+        EXPECT_EQ(freeId.substr(5), "0001");
+
+        int previous = 0;
+        std::map<std::string, std::string> freeFieldIds;
+        for (pugi::xml_node field : ElementChildren(free)) {
+            freeFieldIds.emplace(Attr(field, "name"), Attr(field, "id"));
+        }
+        for (pugi::xml_node record : records) {
+            const std::string id = Attr(record, "id");
+            EXPECT_EQ(Attr(record, "name"), list.recordName) << id;
+            EXPECT_EQ(id.substr(0, 5), freeId.substr(0, 5)) << id;
+            EXPECT_GT(RunningNumber(id), previous) << id << " breaks the numbering";
+            previous = RunningNumber(id);
+            if (record != free) {
+                EXPECT_EQ(Attr(record, "controlType"), "7") << id;
+            }
+            // New records are copies of the free record: the same fields, with the same ids.
+            std::map<std::string, int> counts;
+            for (pugi::xml_node field : ElementChildren(record)) {
+                const std::string name = Attr(field, "name");
+                if (++counts[name] == 1) {
+                    EXPECT_EQ(Attr(field, "id"), freeFieldIds[name]) << id << "/" << name;
+                }
+            }
+            std::set<std::string> names;
+            for (const auto& [name, count] : counts) {
+                names.insert(name);
+                if (name != "Channel" || list.maxMembers == 0) {
+                    EXPECT_EQ(count, 1) << id << " repeats " << name;
+                }
+            }
+            std::set<std::string> freeNames;
+            for (const auto& entry : freeFieldIds) {
+                freeNames.insert(entry.first);
+            }
+            EXPECT_EQ(names, freeNames) << id;
+        }
+        if (list.maxMembers > 0) {
+            const auto members = free.select_nodes("element[@name='Channel']");
+            ASSERT_EQ(members.size(), 1u) << "the free record holds one empty member";
+            EXPECT_STREQ(members.first().node().attribute("inputValue").value(), "");
+        }
+    }
+}
+
+TEST_P(TemplateStructure, ListsStayWithinTheirCapacities) {
+    for (const ListRule& list : rules().lists) {
+        SCOPED_TRACE(list.recordName);
+        const auto inUse = file().RecordsInUse(list.recordName);
+        EXPECT_GE(inUse.size(), 1u);
+        EXPECT_LE(static_cast<int>(inUse.size()), list.capacity);
+        for (pugi::xml_node record : file().ElementsNamed(list.recordName)) {
+            const auto members = record.select_nodes("element[@name='Channel']");
+            if (list.maxMembers > 0) {
+                EXPECT_LE(static_cast<int>(members.size()), list.maxMembers) << Attr(record, "id");
+            }
+        }
+    }
+}
+
+TEST_P(TemplateStructure, WindowsPlaceEveryShownSettingOnce) {
+    std::set<std::string> windows;
+    for (pugi::xml_node window : ElementChildren(file().root(), "Window")) {
+        const std::string chapter = Attr(window, "parentID");
+        SCOPED_TRACE(chapter);
+        EXPECT_TRUE(file().Chapter(chapter)) << "window for a missing chapter";
+        EXPECT_TRUE(windows.insert(chapter).second) << "two windows for one chapter";
+
+        std::map<std::string, int> placed;
+        for (pugi::xml_node row : ElementChildren(window, nullptr)) {
+            int columns = 0;
+            for (pugi::xml_node item : ElementChildren(row, nullptr)) {
+                const std::string tag = item.name();
+                columns += item.attribute("width") ? item.attribute("width").as_int() : 2;
+                if (tag == "Label") {
+                    EXPECT_STRNE(item.attribute("textENG").value(), "");
+                    EXPECT_STRNE(item.attribute("textCHN").value(), "");
+                    continue;
+                }
+                ASSERT_EQ(tag, "element") << "unknown layout item";
+                const std::string name = Attr(item, "name");
+                ++placed[name];
+                const auto named = file().ElementsNamed(name);
+                ASSERT_EQ(named.size(), 1u) << name << " must name one element";
+                EXPECT_EQ(Attr(named.front(), "parentID"), chapter) << name;
+            }
+            EXPECT_LE(columns, 4) << "a row wider than two label and value pairs";
+        }
+        for (pugi::xml_node element : file().ElementsOf(chapter)) {
+            const std::string name = Attr(element, "name");
+            const int expected = element.attribute("showSelf").as_int(1) != 0 ? 1 : 0;
+            EXPECT_EQ(placed[name], expected) << name << " placed wrongly";
+        }
+    }
+    EXPECT_EQ(windows, std::set<std::string>(rules().windows.begin(), rules().windows.end()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, TemplateStructure, ::testing::ValuesIn(AllModels()), ModelName);
+
+} // namespace
+} // namespace vdtest::tpl
