@@ -1,0 +1,46 @@
+#pragma once
+#include "model/HamCpsControl.h"
+
+#include <CLI/CLI.hpp>
+#include <memory>
+#include <stdexcept>
+#include <string>
+
+namespace vd::cli {
+
+/// Exit statuses of vdcps (listed in its --help).
+enum ExitCode : int {
+    kSuccess = 0,
+    kUsageError = 2,  ///< wrong command line
+    kDataError = 3,   ///< a file or value could not be used
+    kDeviceError = 4, ///< the serial port could not be used
+    kRadioError = 5,  ///< the radio did not complete the operation
+    kCancelled = 6,   ///< the user cancelled
+};
+
+/// A failure of a command: its message goes to standard error and the tool exits with code.
+class CliError : public std::runtime_error {
+public:
+    CliError(ExitCode code, const std::string& message)
+        : std::runtime_error(message), code_(code) {}
+    /// The exit status.
+    ExitCode code() const { return code_; }
+
+private:
+    ExitCode code_;
+};
+
+/// Opens a project file or throws a CliError that says why it could not be opened.
+std::unique_ptr<HamCpsControl> OpenProjectOrThrow(const std::string& path);
+
+/// Saves a project atomically or throws a CliError.
+void SaveProjectOrThrow(HamCpsControl& control, const std::string& path);
+
+/// Each command adds its subcommand and its handler to the tool.
+void AddModelsCommand(CLI::App& app);
+void AddNewCommand(CLI::App& app);
+void AddInfoCommand(CLI::App& app);
+void AddGetCommand(CLI::App& app);
+void AddSetCommand(CLI::App& app);
+
+} // namespace vd::cli

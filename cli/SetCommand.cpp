@@ -1,0 +1,51 @@
+#include "cli/CliSupport.h"
+#include "cli/Selector.h"
+#include "document/ElementEdit.h"
+
+#include <iostream>
+#include <memory>
+
+namespace vd::cli {
+
+namespace {
+
+struct SetOptions {
+    std::string path;
+    std::vector<std::string> assignments;
+    bool force = false;
+};
+
+} // namespace
+
+void AddSetCommand(CLI::App& app) {
+    auto options = std::make_shared<SetOptions>();
+    CLI::App* command =
+        app.add_subcommand("set", "Change values of a project and save it (all or nothing).");
+    command->add_option("FILE", options->path, "Project file (.vdcps)")->required();
+    command
+        ->add_option("ASSIGNMENT", options->assignments,
+                     "SELECTOR=VALUE (see 'vdcps get --help' for selectors)")
+        ->required();
+    command->add_flag("--force", options->force, "Also change elements the radio keeps read-only");
+    command->footer("Values are stored as the radio keeps them: frequencies in Hz, choices by "
+                    "their number, check boxes as 1 or empty.\n\nExample:\n  vdcps set "
+                    "my-radio.vdcps radioName=Base VFO-A/RxFrequency=446006250");
+    command->callback([options] {
+        std::unique_ptr<HamCpsControl> control = OpenProjectOrThrow(options->path);
+        for (const std::string& assignment : options->assignments) {
+            const size_t equals = assignment.find('=');
+            if (equals == std::string::npos) {
+                throw CliError(kUsageError, "'" + assignment + "' is not SELECTOR=VALUE");
+            }
+            ElementPtr element = ResolveSelector(*control, assignment.substr(0, equals));
+            EditResult result =
+                SetElementValue(*control, *element, assignment.substr(equals + 1), options->force);
+            if (!result.stored) {
+                throw CliError(kDataError, result.error + "; nothing was saved");
+            }
+        }
+        SaveProjectOrThrow(*control, options->path);
+    });
+}
+
+} // namespace vd::cli

@@ -1,0 +1,7 @@
+#include "model/HamCpsControl.h"
+
+namespace vd {
+
+HamCpsControl::~HamCpsControl() = default;
+
+} // namespace vd
