@@ -8,7 +8,6 @@
 #include <limits>
 #include <memory>
 #include <string_view>
-#include <tuple>
 
 namespace vd {
 

@@ -1,5 +1,6 @@
 #include "tests/support/PtyPair.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
 #include <climits>
@@ -39,9 +40,13 @@ PtyPair::PtyPair() {
     // Raw before anything travels: a fresh terminal would echo bytes back and turn CR into LF.
     termios tio{};
     char name[PATH_MAX] = {};
-    if (::tcgetattr(device_, &tio) != 0 ||
-        (::cfmakeraw(&tio), ::tcsetattr(device_, TCSANOW, &tio)) != 0 ||
-        ::ttyname_r(device_, name, sizeof name) != 0) {
+    bool ready = ::tcgetattr(device_, &tio) == 0;
+    if (ready) {
+        ::cfmakeraw(&tio);
+        ready = ::tcsetattr(device_, TCSANOW, &tio) == 0 &&
+                ::ttyname_r(device_, name, sizeof name) == 0;
+    }
+    if (!ready) {
         ::close(farEnd_);
         ::close(device_);
         throw std::runtime_error("cannot set up the pseudo-terminal");
