@@ -16,7 +16,7 @@ std::optional<std::uint32_t> speed_to_baud(speed_t speed);
 
 /// Puts `tio` in raw mode (no echo, no translation, reads return what is waiting) and writes
 /// the line settings of `state` into it. Returns 0, or EINVAL for settings a line cannot take;
-/// `tio` is then unspecified.
+/// `tio` may then be partly changed.
 int apply_line_settings(termios& tio, const SerialState& state);
 
 /// The line settings held in `tio`. EofChar and EvtChar are not part of a raw line and come
