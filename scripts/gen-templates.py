@@ -492,7 +492,7 @@ def gx5_dtmf_settings() -> List[Field]:
         value("ownId", "Own ID", "本机ID", "", DTMF_TIP + "; up to 10", DTMF_TIP_CN + "；最多10位"),
         value("stunId", "Stun code", "遥毙码", "", DTMF_TIP + "; up to 10",
               DTMF_TIP_CN + "；最多10位"),
-        value("reviveId", "Revive code", "激活码", "", DTMF_TIP + "; up to 10",
+        value("reviveId", "Revive code", "遥活码", "", DTMF_TIP + "; up to 10",
               DTMF_TIP_CN + "；最多10位"),
         value("pttId_BOT", "PTT ID at begin", "按下发送码", "", DTMF_TIP + "; up to 16",
               DTMF_TIP_CN + "；最多16位"),
@@ -504,7 +504,7 @@ def gx5_dtmf_settings() -> List[Field]:
                0),
         check("showAni_Bit", "Show caller ID", "显示对方ID", True),
         check("sideTone_Bit", "Side tone", "侧音", True),
-        choice("digitDelay", "First digit delay", "首位延时",
+        choice("digitDelay", "First digit delay", "首码延时",
                [(n, f"{n * 100} ms", f"{n * 100}毫秒") for n in range(0, 11)], 3),
         choice("autoRstTime", "Auto reset time", "自动复位时间",
                [OFF] + seconds([5, 10, 15, 20, 25, 30, 35, 40, 45, 50, 55, 60], 1), 2),
@@ -527,11 +527,11 @@ def gx5_powerup(home_channels: List[str]) -> List[Field]:
     for n, channel in zip((1, 2, 3), home_channels):
         fields += [
             check(f"home{n}PwrupZoneSwitch", f"Home {n}: fixed power-up zone",
-                  f"主页{n}：固定开机区域", False),
-            value(f"home{n}PwrupZoneIndex", f"Home {n}: power-up zone", f"主页{n}：开机区域",
+                  f"开机位置{n}：固定区域", False),
+            value(f"home{n}PwrupZoneIndex", f"Home {n}: power-up zone", f"开机位置{n}：开机区域",
                   "e01040002", "Zone the radio starts in; AllChannel for all channels",
                   "开机所在区域；AllChannel 表示全部信道"),
-            value(f"home{n}PwrupChnl", f"Home {n}: power-up channel", f"主页{n}：开机信道",
+            value(f"home{n}PwrupChnl", f"Home {n}: power-up channel", f"开机位置{n}：开机信道",
                   channel, REF_TIP, REF_TIP_CN),
         ]
     return fields
@@ -539,9 +539,9 @@ def gx5_powerup(home_channels: List[str]) -> List[Field]:
 
 GX5_POWERUP_WINDOW = [
     ("Power-up", "开机", ["PowerOnPassword", "funcEnBits1_PwrUpBat"]),
-    ("Home 1", "主页1", ["home1PwrupZoneSwitch", "home1PwrupZoneIndex", "home1PwrupChnl"]),
-    ("Home 2", "主页2", ["home2PwrupZoneSwitch", "home2PwrupZoneIndex", "home2PwrupChnl"]),
-    ("Home 3", "主页3", ["home3PwrupZoneSwitch", "home3PwrupZoneIndex", "home3PwrupChnl"]),
+    ("Home 1", "开机位置1", ["home1PwrupZoneSwitch", "home1PwrupZoneIndex", "home1PwrupChnl"]),
+    ("Home 2", "开机位置2", ["home2PwrupZoneSwitch", "home2PwrupZoneIndex", "home2PwrupChnl"]),
+    ("Home 3", "开机位置3", ["home3PwrupZoneSwitch", "home3PwrupZoneIndex", "home3PwrupChnl"]),
 ]
 
 

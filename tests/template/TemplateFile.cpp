@@ -45,7 +45,8 @@ std::optional<std::vector<ChoiceEntry>> ParseChoices(const std::string& list) {
             return std::nullopt;
         }
         parsed.text = std::string(entry.substr(colon + 1));
-        if (parsed.text.empty() || !seen.insert(parsed.value).second) {
+        if (parsed.text.empty() || parsed.text.find(':') != std::string::npos ||
+            !seen.insert(parsed.value).second) {
             return std::nullopt;
         }
         entries.push_back(std::move(parsed));

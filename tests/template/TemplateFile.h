@@ -15,7 +15,8 @@ struct ChoiceEntry {
 };
 
 /// Splits a choice list "value:text|value:text" into its entries; nullopt when an entry
-/// is not a decimal number, a colon and a non-empty text, or when a value repeats.
+/// is not a decimal number, a colon and a non-empty text without a colon, or when a
+/// value repeats.
 std::optional<std::vector<ChoiceEntry>> ParseChoices(const std::string& list);
 
 /// A loaded template file with the lookups the checks need; comment nodes are skipped
