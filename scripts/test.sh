@@ -23,7 +23,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 if command -v clang++ >/dev/null 2>&1; then
     cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVALDREN_BUILD_FUZZ=ON \
-        -DVALDREN_BUILD_GUI=OFF -DVALDREN_BUILD_BENCH=OFF -DVALDREN_BUILD_TESTS=ON
+        -DVALDREN_BUILD_GUI=OFF -DVALDREN_BUILD_BENCH=OFF -DVALDREN_BUILD_TESTS=OFF
     cmake --build build-fuzz -j "$jobs" --target fuzz_smoke_targets
     ctest --test-dir build-fuzz -L fuzz --output-on-failure
 fi

@@ -23,4 +23,8 @@ Gx5gv001Control::Gx5gv001Control(const std::string& modelName)
     (void)registered;
 }
 
+std::string_view Gx5gv001Control::get_model_identity() const {
+    return "GX5G -0000000000000000000-PCB-01";
+}
+
 } // namespace vd

@@ -2,7 +2,6 @@
 
 #include "app/AppPaths.h"
 #include "app/ModelRegistry.h"
-#include "radios/NotAvailable.h"
 
 namespace vd {
 
@@ -31,46 +30,8 @@ Gx5v001Control::Gx5v001Control(const std::string& modelName, const std::string& 
     (void)registered;
 }
 
-bool Gx5v001Control::GenerateImage(ByteVector&, int) {
-    ThrowNotAvailable(GetModelName(), "GenerateImage");
-}
-
-bool Gx5v001Control::NeedsNoBaseImage() {
-    return true;
-}
-
-bool Gx5v001Control::ImportImage(const ByteVector&) {
-    ThrowNotAvailable(GetModelName(), "ImportImage");
-}
-
-// The whole image is built from the values; nothing is read before a write.
-bool Gx5v001Control::ReadBaseImage(ISerialPort&, ByteVector&, std::string) {
-    return false;
-}
-
-void Gx5v001Control::OpenPort(ISerialPort&, const std::string&) {
-    ThrowNotAvailable(GetModelName(), "OpenPort");
-}
-
-bool Gx5v001Control::host_handshake(ISerialPort&, int, const uint8_t*, int) {
-    ThrowNotAvailable(GetModelName(), "host_handshake");
-}
-
-int Gx5v001Control::ReadAll(ISerialPort&, ByteVector&, std::string) {
-    ThrowNotAvailable(GetModelName(), "ReadAll");
-}
-
-int Gx5v001Control::WriteAll(ISerialPort&, const ByteVector&, std::string) {
-    ThrowNotAvailable(GetModelName(), "WriteAll");
-}
-
-bool Gx5v001Control::IsElementReadOnly(const std::string&, const std::string&) {
-    ThrowNotAvailable(GetModelName(), "IsElementReadOnly");
-}
-
-bool Gx5v001Control::ValidateValue(const std::string&, std::string&, std::vector<long long>&,
-                                   std::vector<long long>&, std::string&) {
-    ThrowNotAvailable(GetModelName(), "ValidateValue");
+std::string_view Gx5v001Control::get_model_identity() const {
+    return "GX5  -0000000000000000000-PCB-01";
 }
 
 } // namespace vd
