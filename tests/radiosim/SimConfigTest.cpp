@@ -1,0 +1,67 @@
+// Options that do not fit the model, and the images a radio starts with.
+
+#include "tools/radiosim/SimConfig.h"
+#include "tests/support/TempDir.h"
+#include "tools/radiosim/SimFactory.h"
+#include "tools/radiosim/SimImage.h"
+
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+namespace radios = vd::sim::radios;
+using vd::sim::validate;
+
+TEST(SimConfig, OptionsThatDoNotFitTheModelAreRefused) {
+    EXPECT_THROW(validate(radios::healthy("GX6")), std::invalid_argument);
+    EXPECT_THROW(validate(radios::locked("LM704", "1234")), std::invalid_argument);
+    EXPECT_THROW(validate(radios::locked("GX5", "123456789")), std::invalid_argument);
+    EXPECT_THROW(validate(radios::busy("VS46")), std::invalid_argument);
+    EXPECT_THROW(validate(radios::miscounting("VS73", 3)), std::invalid_argument);
+    EXPECT_THROW(validate(radios::miscounting("GX5", 65536)), std::invalid_argument);
+    for (const char* model : {"VS31", "VS46", "GX5"}) {
+        auto config = radios::healthy(model);
+        config.trailingAck = true;
+        EXPECT_THROW(validate(config), std::invalid_argument) << model;
+    }
+    for (const char* model : {"LM704", "VS58", "VS73"}) {
+        auto config = radios::healthy(model);
+        config.trailingAck = true;
+        EXPECT_NO_THROW(validate(config)) << model;
+    }
+    EXPECT_NO_THROW(validate(radios::locked("GX5G", "12345678")));
+}
+
+TEST(SimImage, BlankImagesHaveTheModelsSizeAndAGx5Header) {
+    const std::pair<const char*, std::size_t> sizes[] = {
+        {"GX5", 55070}, {"GX5G", 55070}, {"LM704", 1008}, {"VS31", 1008},
+        {"VS46", 1024}, {"VS58", 1008},  {"VS73", 1024}};
+    for (const auto& [name, size] : sizes) {
+        EXPECT_EQ(vd::sim::blankImage(*vd::sim::findSimModel(name)).size(), size) << name;
+    }
+    const auto gx5 = vd::sim::blankImage(*vd::sim::findSimModel("GX5G"));
+    const vd::sim::Bytes header{'R', 'C', 'D', 'B', 0xBB, 0xFF, 0x00, 0x00, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(vd::sim::Bytes(gx5.begin(), gx5.begin() + 14), header);
+    EXPECT_EQ(std::string(gx5.begin() + 14, gx5.begin() + 46), "GX5G -0000000000000000000-PCB-01");
+    const auto lm = vd::sim::blankImage(*vd::sim::findSimModel("LM704"));
+    EXPECT_TRUE(std::all_of(lm.begin(), lm.end(), [](uint8_t byte) { return byte == 0; }));
+}
+
+TEST(SimImage, ImagesThatDoNotFitTheMemoryAreRefused) {
+    TempDir dir;
+    const auto& lm704 = *vd::sim::findSimModel("LM704");
+    const auto& gx5 = *vd::sim::findSimModel("GX5");
+    EXPECT_EQ(vd::sim::loadImage(dir.write("ok.bin", std::string(1008, 'x')), lm704).size(), 1008U);
+    EXPECT_THROW(vd::sim::loadImage(dir.write("short.bin", std::string(1007, 'x')), lm704),
+                 std::runtime_error);
+    EXPECT_EQ(vd::sim::loadImage(dir.write("max.bin", std::string(65466, 'x')), gx5).size(),
+              65466U);
+    EXPECT_THROW(vd::sim::loadImage(dir.write("big.bin", std::string(65467, 'x')), gx5),
+                 std::runtime_error);
+    EXPECT_THROW(vd::sim::loadImage(dir.write("empty.bin", ""), gx5), std::runtime_error);
+    EXPECT_THROW(vd::sim::loadImage(dir.file("missing.bin"), gx5), std::runtime_error);
+}
+
+} // namespace
+} // namespace vdtest
