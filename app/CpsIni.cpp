@@ -12,9 +12,10 @@ namespace vd {
 
 namespace {
 
-/// Loads a file; duplicated keys keep every value so that reads can take the first one, as
-/// the profile functions of the radio's original platform do.
-void LoadInto(CSimpleIniCaseA& ini, const std::string& path) {
+/// Loads a file (CSimpleIniA compares sections and keys without case); duplicated keys keep every
+/// value so that reads can take the first one, as the profile functions of the radio's original
+/// platform do.
+void LoadInto(CSimpleIniA& ini, const std::string& path) {
     ini.SetUnicode(true);
     ini.SetMultiKey(true);
     ini.LoadFile(path.c_str()); // a missing file leaves the defaults
@@ -22,7 +23,7 @@ void LoadInto(CSimpleIniCaseA& ini, const std::string& path) {
 
 bool ReadValue(const std::string& path, const std::string& section, const std::string& key,
                std::string& value) {
-    CSimpleIniCaseA ini;
+    CSimpleIniA ini;
     LoadInto(ini, path);
     const char* found = ini.GetValue(section.c_str(), key.c_str(), nullptr);
     if (found == nullptr) {
@@ -56,7 +57,7 @@ std::string CpsIni::GetString(const std::string& section, const std::string& key
 bool CpsIni::WriteString(const std::string& section, const std::string& key,
                          const std::string& value) {
     const std::string path = AppPaths::IniPath();
-    CSimpleIniCaseA ini;
+    CSimpleIniA ini;
     ini.SetUnicode(true);
     ini.SetSpaces(false);
     ini.LoadFile(path.c_str());

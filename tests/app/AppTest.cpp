@@ -1,0 +1,75 @@
+// The model registry, cps.ini access and the language code.
+#include "app/AppPaths.h"
+#include "app/CpsIni.h"
+#include "app/ModelRegistry.h"
+#include "tests/support/TempDir.h"
+
+#include <cstdlib>
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+TEST(ModelRegistry, ListsTheSevenModelsInRegistryOrder) {
+    EXPECT_EQ(vd::ModelRegistry::ModelNames(),
+              (std::vector<std::string>{"GX5", "GX5G", "LM704", "VS31", "VS46", "VS58", "VS73"}));
+}
+
+TEST(ModelRegistry, FindsModelsByIdentifierInAnyLetterCase) {
+    EXPECT_EQ(vd::ModelRegistry::ModelNameForIdentifier("GX5v001"), "GX5");
+    EXPECT_EQ(vd::ModelRegistry::ModelNameForIdentifier("gx5_V001"), "GX5");
+    EXPECT_EQ(vd::ModelRegistry::ModelNameForIdentifier("GX5GV001"), "GX5G");
+    EXPECT_EQ(vd::ModelRegistry::ModelNameForIdentifier("vs73_v001"), "VS73");
+    EXPECT_EQ(vd::ModelRegistry::ModelNameForIdentifier("vs99_v001"), "");
+}
+
+TEST(ModelRegistry, CreatesControlsThatKnowTheirModel) {
+    for (const std::string& name : vd::ModelRegistry::ModelNames()) {
+        auto control = vd::ModelRegistry::CreateControl(name);
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->GetModelName(), name);
+    }
+    EXPECT_EQ(vd::ModelRegistry::CreateControl("gx5"), nullptr) << "names are case-sensitive";
+}
+
+class CpsIniTest : public ::testing::Test {
+protected:
+    void SetUp() override { vd::AppPaths::SetIniPath(dir_.file("cps.ini").string()); }
+    void TearDown() override { vd::AppPaths::SetIniPath(""); }
+    TempDir dir_;
+};
+
+TEST_F(CpsIniTest, MissingFileAndKeysGiveTheDefaults) {
+    EXPECT_EQ(vd::CpsIni::GetInt("Device", "port", 11), 11);
+    EXPECT_EQ(vd::CpsIni::GetString("Option", "language", "ENG"), "ENG");
+}
+
+TEST_F(CpsIniTest, ReadsAreCaseInsensitiveAndFresh) {
+    dir_.write("cps.ini",
+               "; settings\n[device]\nPORT=7\nretry_count = 5x\nempty=\n[GX5]\ntimeout=abc\n");
+    EXPECT_EQ(vd::CpsIni::GetInt("Device", "port", 11), 7);
+    EXPECT_EQ(vd::CpsIni::GetInt("Device", "retry_count", 3), 5) << "the leading number counts";
+    EXPECT_EQ(vd::CpsIni::GetInt("Device", "empty", 3), 3);
+    EXPECT_EQ(vd::CpsIni::GetInt("gx5", "timeout", 1000), 0) << "text without digits reads 0";
+    dir_.write("cps.ini", "[Device]\nport=9\n");
+    EXPECT_EQ(vd::CpsIni::GetInt("Device", "port", 11), 9) << "nothing is cached";
+}
+
+TEST_F(CpsIniTest, WritesKeepTheRestOfTheFile) {
+    dir_.write("cps.ini", "[Device]\n; chosen by hand\nport=3\nmodel=2\n[VS31]\ntimeout=500\n");
+    ASSERT_TRUE(vd::CpsIni::WriteString("device", "Port", "12"));
+    EXPECT_EQ(vd::CpsIni::GetInt("Device", "port", 11), 12);
+    EXPECT_EQ(vd::CpsIni::GetInt("Device", "model", 0), 2);
+    EXPECT_EQ(vd::CpsIni::GetInt("VS31", "timeout", 1000), 500);
+    EXPECT_NE(readFile(dir_.file("cps.ini")).find("; chosen by hand"), std::string::npos);
+    ASSERT_TRUE(vd::CpsIni::WriteInt("Option", "language", 1));
+    EXPECT_EQ(vd::CpsIni::GetString("Option", "language", ""), "1");
+}
+
+TEST_F(CpsIniTest, DuplicatedKeysKeepTheFirstValue) {
+    dir_.write("cps.ini", "[Device]\nport=4\nport=5\n");
+    EXPECT_EQ(vd::CpsIni::GetInt("Device", "port", 11), 4);
+}
+
+} // namespace
+} // namespace vdtest

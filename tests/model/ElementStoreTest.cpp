@@ -1,0 +1,160 @@
+// Queries and writes of the common control over a hand-written document.
+#include "model/DisplayLanguage.h"
+#include "tests/model/FixtureControl.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+class ElementStoreTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        path_ = dir_.write("fixture.ysht", kFixtureXml).string();
+        control_ = std::make_unique<FixtureControl>(path_);
+        ASSERT_TRUE(control_->ResetToTemplate());
+    }
+    void TearDown() override { vd::SetDisplayLanguageSuffix("ENG"); }
+
+    TempDir dir_;
+    std::string path_;
+    std::unique_ptr<FixtureControl> control_;
+};
+
+TEST_F(ElementStoreTest, QueriesSkipCommentsAndKeepDocumentOrder) {
+    std::vector<vd::HamCpsChapter> chapters;
+    control_->GetChapters("c01", chapters);
+    ASSERT_EQ(chapters.size(), 4u);
+    EXPECT_EQ(chapters[0].id, "c0103");
+    EXPECT_TRUE(chapters[0].showElement);
+    EXPECT_FALSE(chapters[2].showSelf);
+    EXPECT_TRUE(chapters[3].showSelf) << "an empty showSelf keeps the default";
+
+    vd::ElementList settings;
+    control_->GetElements("c0103", settings);
+    ASSERT_EQ(settings.size(), 4u);
+    EXPECT_EQ(settings[1]->name, "Power");
+
+    vd::ElementList fields;
+    control_->GetChildElements("e01090002", fields);
+    ASSERT_EQ(fields.size(), 2u);
+    EXPECT_TRUE(fields[0]->IsChild());
+    EXPECT_EQ(fields[0]->parentID, "e01090002") << "a field's parent is its record";
+    EXPECT_EQ(fields[1]->name, "scanListIndex");
+
+    EXPECT_EQ(control_->GetElement("nope"), nullptr);
+    vd::ElementList none;
+    control_->GetChildElements("nope", none);
+    EXPECT_TRUE(none.empty());
+    vd::HamCpsChapter untouched;
+    untouched.id = "keep";
+    control_->GetChapter("nope", untouched);
+    EXPECT_EQ(untouched.id, "keep");
+}
+
+TEST_F(ElementStoreTest, DisplayTextsFollowTheLanguageSuffix) {
+    EXPECT_EQ(control_->GetElement("e01030001")->text, "Radio name");
+    EXPECT_EQ(control_->GetElement("e01030003")->text, "") << "empty textENG shows nothing";
+    vd::SetDisplayLanguageSuffix("CHN");
+    EXPECT_EQ(control_->GetElement("e01030001")->text, "名称");
+    EXPECT_EQ(control_->GetElement("e01030002")->text, "Power") << "no CHN text: the base text";
+    vd::HamCpsChapter radio;
+    control_->GetChapter("c01", radio);
+    EXPECT_EQ(radio.text, "电台");
+    EXPECT_TRUE(radio.expanded);
+}
+
+TEST_F(ElementStoreTest, ChoiceValuesExpandGlobalsAndRecordMacros) {
+    EXPECT_EQ(control_->GetElement("e01030002")->choiceValue, "0:Low|1:High");
+    EXPECT_EQ(control_->GetElement("e01030004")->choiceValue, "") << "absent global value";
+    EXPECT_EQ(control_->GetElement("e01030003")->choiceValue, "x 0:CH1|1:CH2|2:CH3 y")
+        << "the free record is left out and does not shift the indexes";
+    EXPECT_EQ(control_->GetGlobalValue("global_power"), "0:Low|1:High");
+    EXPECT_EQ(control_->GetGlobalValue("global_absent"), "");
+}
+
+TEST_F(ElementStoreTest, WindowLayoutLinesPlaceItemsInRowBands) {
+    std::vector<std::string> lines;
+    control_->GetWindowLayout("c0103", lines);
+    ASSERT_EQ(lines.size(), 4u);
+    EXPECT_EQ(lines[0], "4|4|1|2|0|0|Label|General|0xDADAB4|0xDADAB4|");
+    EXPECT_EQ(lines[1], "4|4|1|2|1|0|element|radioName|0xD9EEEE|0xFFFFFF|");
+    EXPECT_EQ(lines[2], "4|4|1|2|1|2|element|Power|0xFF00|0xFFFFFF|")
+        << "leading 0 and x characters are trimmed, the rest upper-cased";
+    EXPECT_EQ(lines[3], "4|4|2|4|2|0|element|Pick|0xD9EEEE|0xFFFFFF|");
+    std::vector<std::string> none;
+    control_->GetWindowLayout("c0109", none);
+    EXPECT_TRUE(none.empty());
+}
+
+TEST_F(ElementStoreTest, SetInputValueHonoursLocksUnlessForced) {
+    control_->readOnlyKeys = {"e01030001_radioName", "e01090002_RxFrequency"};
+    EXPECT_FALSE(control_->SetInputValue("e01030001", "", "Mobile", false));
+    EXPECT_EQ(control_->GetElement("e01030001")->inputValue, "Base");
+    EXPECT_TRUE(control_->SetInputValue("e01030001", "", "Mobile", true));
+    EXPECT_EQ(control_->GetElement("e01030001")->inputValue, "Mobile");
+
+    EXPECT_FALSE(control_->SetInputValue("e01090002", "e01099001", "1", false));
+    EXPECT_TRUE(control_->SetInputValue("e01090003", "e01099001", "150000000", false));
+    EXPECT_TRUE(control_->SetInputValue("e01090002", "e01099001", "151000000", true));
+    vd::ElementList fields;
+    control_->GetChildElements("e01090002", fields);
+    EXPECT_EQ(fields[0]->inputValue, "151000000");
+
+    EXPECT_FALSE(control_->SetInputValue("e09999999", "", "x", true));
+    EXPECT_FALSE(control_->SetInputValue("e01090002", "e09999999", "x", true));
+}
+
+TEST_F(ElementStoreTest, ElementSnapshotsSetValuesThroughTheControl) {
+    auto channel = control_->GetElement("e01090003");
+    bool refresh = false;
+    EXPECT_TRUE(channel->SetValue(*control_, "Renamed", refresh));
+    EXPECT_TRUE(refresh) << "a record whose value is its name renames its tree item";
+    EXPECT_EQ(channel->inputValue, "CH2") << "a snapshot keeps its old value";
+    EXPECT_EQ(control_->GetElement("e01090003")->inputValue, "Renamed");
+}
+
+TEST_F(ElementStoreTest, SetValueByNameCreatesMissingElements) {
+    control_->SetValueByName("radioName", "Car");
+    EXPECT_EQ(control_->GetElement("e01030001")->inputValue, "Car");
+    control_->SetValueByName("brandNew", "42");
+    vd::ElementList created;
+    control_->GetElementsByName("brandNew", created);
+    ASSERT_EQ(created.size(), 1u);
+    EXPECT_EQ(created[0]->inputValue, "42");
+}
+
+TEST_F(ElementStoreTest, NodeKindsAndContextMenus) {
+    EXPECT_EQ(control_->GetNodeKind("c0113", "chapter"), 322);
+    EXPECT_EQ(control_->GetContextMenuId("c0113", "chapter"), 188);
+    EXPECT_EQ(control_->GetNodeKind("c0109", "chapter"), 322);
+    EXPECT_EQ(control_->GetContextMenuId("c0109", "chapter"), 314);
+    EXPECT_EQ(control_->GetNodeKind("e01090002", "element"), 322);
+    EXPECT_EQ(control_->GetContextMenuId("e01090002", "element"), 314);
+    EXPECT_EQ(control_->GetNodeKind("e01030001", "element"), 321);
+    EXPECT_EQ(control_->GetContextMenuId("e01030001", "element"), 188);
+    EXPECT_EQ(control_->GetContextMenuId("e09999999", "element"), -1);
+    EXPECT_EQ(control_->GetNodeKind("e09999999", "element"), 321);
+    EXPECT_EQ(control_->GetNodeKind("c0109", "other"), 321);
+}
+
+TEST_F(ElementStoreTest, ResetToTemplateRejectsMissingFilesAndForeignRoots) {
+    FixtureControl missing(dir_.file("absent.ysht").string());
+    try {
+        missing.ResetToTemplate();
+        FAIL() << "expected an exception";
+    } catch (const vd::ValdrenCpsException& e) {
+        EXPECT_EQ(std::string(e.what()), dir_.file("absent.ysht").string() + " load failed!");
+    }
+    FixtureControl foreign(path_, "OTHER");
+    try {
+        foreign.ResetToTemplate();
+        FAIL() << "expected an exception";
+    } catch (const vd::ValdrenCpsException& e) {
+        EXPECT_EQ(std::string(e.what()), path_ + " load failed! Format is error");
+    }
+}
+
+} // namespace
+} // namespace vdtest

@@ -1,0 +1,160 @@
+// List records: numbering, creation from the free record, deletion, member fields and the
+// reference update.
+#include "model/RecordNumbering.h"
+#include "tests/model/FixtureControl.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+TEST(RecordNumbering, ContinuesTheHighestOrTheLastNumber) {
+    EXPECT_EQ(vd::NextNumberFromMax({"e01090001", "e01090002", "e01090010"}), "e01090011");
+    EXPECT_EQ(vd::NextNumberFromMax({"e01090010", "e01090002"}), "e01090011")
+        << "the highest number counts, not the last";
+    EXPECT_EQ(vd::NextNumberFromMax({"CH1", "CH2", "CH10"}), "CH11");
+    EXPECT_EQ(vd::NextNumberFromMax({"x0099"}), "x0100") << "the width stays";
+    EXPECT_EQ(vd::NextNumberFromMax({"x99"}), "x100") << "the width grows when it must";
+    EXPECT_EQ(vd::NextNumberFromMax({"Zone"}), "Zone1") << "no digits: the stem then 1";
+    EXPECT_EQ(vd::NextNumberFromMax({"", "A7"}), "A8") << "empty entries are skipped";
+    EXPECT_EQ(vd::NextNumberFromMax({}), "1");
+
+    EXPECT_EQ(vd::NextNumberFromLast({"e01090010", "e01090003"}, "e"), "e01090004");
+    EXPECT_EQ(vd::NextNumberFromLast({"e01090010", ""}, "e"), "e0001");
+    EXPECT_EQ(vd::NextNumberFromLast({}, "e0109"), "e01090001");
+
+    vd::RecordNumberer numberer = vd::RecordNumberer::FromMax({"e01090998"});
+    EXPECT_EQ(numberer.Next(), "e01090999");
+    EXPECT_EQ(numberer.Next(), "e01091000");
+}
+
+class RecordsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        control_ = std::make_unique<FixtureControl>(dir_.write("f.ysht", kFixtureXml).string());
+        ASSERT_TRUE(control_->ResetToTemplate());
+    }
+
+    std::vector<std::string> Values(const std::string& recordId, const std::string& field) {
+        vd::ElementList fields;
+        control_->GetChildElements(recordId, fields);
+        std::vector<std::string> values;
+        for (const auto& f : fields) {
+            if (f->name == field) {
+                values.push_back(f->inputValue);
+            }
+        }
+        return values;
+    }
+
+    TempDir dir_;
+    std::unique_ptr<FixtureControl> control_;
+};
+
+TEST_F(RecordsTest, FindFreeRecordReportsTheListSize) {
+    vd::ElementList found;
+    ASSERT_TRUE(control_->FindFreeRecord("c0109", found));
+    ASSERT_EQ(found.size(), 4u);
+    EXPECT_EQ(found[0]->id, "e01090001");
+    vd::ElementList none;
+    EXPECT_FALSE(control_->FindFreeRecord("c0103", none));
+    EXPECT_TRUE(none.empty());
+}
+
+TEST_F(RecordsTest, NewRecordCopiesTheFreeRecordAfterTheLastSibling) {
+    vd::ElementPtr created;
+    ASSERT_TRUE(control_->NewRecord("e01090001", created));
+    EXPECT_EQ(created->id, "e01090005");
+    EXPECT_EQ(created->controlType, 7);
+    EXPECT_EQ(created->defaultValue, "");
+    EXPECT_EQ(created->inputValue, "CH4") << "prefix from the free record, 1 + records in use";
+    EXPECT_EQ(Values("e01090005", "RxFrequency"), std::vector<std::string>{"145000000"});
+
+    vd::ElementList channels;
+    control_->GetElements("c0109", channels);
+    ASSERT_EQ(channels.size(), 5u);
+    EXPECT_EQ(channels.back()->id, "e01090005");
+
+    vd::ElementPtr zone;
+    ASSERT_TRUE(control_->NewRecord("e01040001", zone));
+    EXPECT_EQ(zone->inputValue, "Zone2") << "empty prefix: the name without \"Name\"";
+
+    vd::ElementPtr none;
+    EXPECT_FALSE(control_->NewRecord("e09999999", none));
+    EXPECT_FALSE(control_->NewRecord("e01030001", none)) << "no defaultValue: not a free record";
+}
+
+TEST_F(RecordsTest, DeleteRecordRemovesOnlyInUseRecords) {
+    EXPECT_FALSE(control_->DeleteRecord("e01090001")) << "the free record stays";
+    EXPECT_FALSE(control_->DeleteRecord("e01030001")) << "a setting has no fields";
+    EXPECT_FALSE(control_->DeleteRecord("e09999999"));
+    EXPECT_TRUE(control_->DeleteRecord("e01090003"));
+    EXPECT_EQ(control_->GetElement("e01090003"), nullptr);
+    vd::ElementList channels;
+    control_->GetElementsByName("ChannelName", channels);
+    EXPECT_EQ(channels.size(), 3u);
+}
+
+TEST_F(RecordsTest, SetFieldValueGrowsAndShrinksFieldsOfOneName) {
+    ASSERT_TRUE(control_->SetFieldValue("e01040002", "Channel", {"a", "b", "c", "d", "e"}));
+    EXPECT_EQ(Values("e01040002", "Channel"), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+    ASSERT_TRUE(control_->SetFieldValue("e01040002", "Channel", {"x"}));
+    EXPECT_EQ(Values("e01040002", "Channel"), std::vector<std::string>{"x"});
+    ASSERT_TRUE(control_->SetFieldValue("e01040002", "Channel", {}));
+    EXPECT_EQ(Values("e01040002", "Channel"), std::vector<std::string>{""})
+        << "one field always stays";
+    EXPECT_EQ(Values("e01040002", "Zone"), std::vector<std::string>{"e01040009"})
+        << "other fields are left alone";
+    EXPECT_FALSE(control_->SetFieldValue("e01040002", "NoSuchField", {"1"}));
+    EXPECT_FALSE(control_->SetFieldValue("e09999999", "Channel", {"1"}));
+}
+
+TEST_F(RecordsTest, RemapReferencesDropsDeletedMembersAndKeepsOrder) {
+    vd::ReferenceCache cache;
+    EXPECT_FALSE(control_->RemapReferences("e01040002", "ZoneName", cache))
+        << "all references resolve: nothing is written";
+    ASSERT_TRUE(control_->DeleteRecord("e01090003"));
+    vd::ReferenceCache fresh;
+    EXPECT_TRUE(control_->RemapReferences("e01040002", "ZoneName", fresh));
+    EXPECT_EQ(Values("e01040002", "Channel"), (std::vector<std::string>{"e01090002", "e01090004"}));
+    EXPECT_EQ(Values("e01040002", "Zone"), std::vector<std::string>{"e01040009"})
+        << "a reference field of another controlType is not touched";
+}
+
+TEST_F(RecordsTest, RemapReferencesLeavesOneEmptyFieldWhenNoMemberRemains) {
+    ASSERT_TRUE(control_->SetFieldValue("e01040002", "Channel", {"e01090004"}));
+    ASSERT_TRUE(control_->DeleteRecord("e01090004"));
+    vd::ReferenceCache cache;
+    EXPECT_TRUE(control_->RemapReferences("e01040002", "ZoneName", cache));
+    EXPECT_EQ(Values("e01040002", "Channel"), std::vector<std::string>{""});
+    vd::ReferenceCache again;
+    EXPECT_FALSE(control_->RemapReferences("e01040002", "ZoneName", again))
+        << "empty references are not touched";
+}
+
+TEST_F(RecordsTest, ResizeRecordListMakesTheListHoldExactlyTheCount) {
+    std::vector<std::string> ids;
+    ASSERT_TRUE(control_->ResizeRecordList("ChannelName", 5, ids));
+    EXPECT_EQ(ids, (std::vector<std::string>{"e01090002", "e01090003", "e01090004", "e01090005",
+                                             "e01090006"}));
+    EXPECT_EQ(control_->GetElement("e01090006")->controlType, 7);
+    ASSERT_TRUE(control_->ResizeRecordList("ChannelName", 1, ids));
+    EXPECT_EQ(ids, std::vector<std::string>{"e01090002"});
+    vd::ElementList channels;
+    control_->GetElements("c0109", channels);
+    EXPECT_EQ(channels.size(), 2u) << "the free record and one in use";
+    EXPECT_FALSE(control_->ResizeRecordList("radioName", 2, ids)) << "no free record to copy";
+}
+
+TEST_F(RecordsTest, CapacityIsFoundByRecordNameOrShortName) {
+    EXPECT_EQ(control_->GetCapacity("ChannelName"), 4);
+    EXPECT_EQ(control_->GetCapacity("Channel"), 4);
+    EXPECT_EQ(control_->GetCapacity("Scan"), -1);
+    EXPECT_EQ(control_->FormatMemberList({}), "None");
+    EXPECT_EQ(control_->FormatMemberList({"a", "b", "c"}), "3");
+    EXPECT_EQ(control_->DefaultRecordName("ChannelName", "CH"), "CH4");
+}
+
+} // namespace
+} // namespace vdtest
