@@ -1,0 +1,90 @@
+#pragma once
+#include "document/IUserInterface.h"
+#include "model/HamCpsControl.h"
+
+#include <functional>
+#include <memory>
+#include <string>
+
+namespace vd {
+
+/// How the last operation of a document ended, for callers that report it themselves
+/// (the command line turns it into its exit status).
+enum class OperationResult { Success, Cancelled, DeviceError, RadioError, DataError };
+
+/// One radio configuration and the operations on it: new, open, save, close, Read Device,
+/// Write Device, Option, Read Bin File and Generate Bin File. It owns the model control for
+/// its whole life and asks the person everything through an IUserInterface, so that the
+/// desktop program and vdcps run the same code.
+class CValdrenCpsDoc {
+public:
+    explicit CValdrenCpsDoc(IUserInterface& ui);
+    ~CValdrenCpsDoc();
+    CValdrenCpsDoc(const CValdrenCpsDoc&) = delete;
+    CValdrenCpsDoc& operator=(const CValdrenCpsDoc&) = delete;
+
+    /// A new document: the chooser (mode 0 for File New, 1 when a radio or an image file is
+    /// read next) names the model, whose template gives the values. False when cancelled or
+    /// the model cannot be loaded.
+    bool OnNewDocument(int chooserMode);
+    /// A new document of a known model and port, without asking (the command line).
+    bool NewDocument(const std::string& modelName, const std::string& port);
+    /// Opens a project file; false when it is not a project of a known model.
+    bool OnOpenDocument(const std::string& path);
+    /// Saves the project; false without a control or when the file cannot be written.
+    bool OnSaveDocument(const std::string& path);
+    /// Drops the control and its values.
+    void OnCloseDocument();
+
+    /// Reads the radio into this document; false when the read did not complete (the caller
+    /// closes a document that was created for the read).
+    bool ReadDevice();
+    /// Writes this document to the radio after the person confirmed it.
+    void OnEditWriteDevice();
+    /// The port option dialog.
+    void OnOption();
+    /// Reads a raw image file into this document; false when it was not taken.
+    bool ReadBinfile();
+    /// Builds the image and saves it to a file the person chooses.
+    void OnGenerateBinFile();
+
+    /// Builds the current image with the given content variant; throws ValdrenCpsException
+    /// "Generate bin failed!".
+    void generate_bin_struct(ByteVector& image, int binStructContent = 3);
+    /// Replaces the values by those of an image; throws ValdrenCpsException
+    /// "import_bin_struct failed!".
+    void import_bin_struct(const ByteVector& image);
+
+    /// The tree node the person selected; the views show it.
+    void SetSelection(const std::string& id, const std::string& kind);
+    const std::string& SelectedId() const { return selectedId_; }
+    const std::string& SelectedKind() const { return selectedKind_; }
+    /// Called after the selection changed (the views refresh).
+    std::function<void()> onSelectionChanged;
+
+    /// The model control, or null before a document was made.
+    HamCpsControl* Control() const { return control_.get(); }
+    /// Title of the document ("GX5_20240131_154501" or the project's file name).
+    const std::string& Title() const { return title_; }
+    /// Path of the project file, empty for a document never saved.
+    const std::string& PathName() const { return pathName_; }
+    /// The port the next radio operation uses: the one chosen with the document, else the
+    /// `Device`/`port` setting (default COM11).
+    std::string PortSetting() const;
+    /// How the last operation ended.
+    OperationResult LastResult() const { return lastResult_; }
+
+private:
+    friend class DeviceOperation;
+
+    IUserInterface& ui_;
+    std::unique_ptr<HamCpsControl> control_;
+    std::string title_;
+    std::string pathName_;
+    std::string chosenPort_;
+    std::string selectedId_;
+    std::string selectedKind_;
+    OperationResult lastResult_ = OperationResult::Success;
+};
+
+} // namespace vd

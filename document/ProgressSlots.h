@@ -1,0 +1,31 @@
+#pragma once
+#include "document/IUserInterface.h"
+#include "model/ProgressSignal.h"
+
+#include <memory>
+#include <string>
+
+namespace vd {
+
+/// The progress text of the dialog: "%s %d%%" in percent mode, else "%s %d/%d".
+std::string ProgressText(const std::string& text, int position, int total, bool percent);
+
+/// Whether the display lets the person act at this step: small totals always, otherwise
+/// every 4th step and the last two.
+bool ProgressWantsPump(int position, int total);
+
+/// Connects the output list and a progress display to a control's progress signal for one
+/// operation, and disconnects every slot when it ends, however it ends.
+class ProgressConnection {
+public:
+    ProgressConnection(ProgressSignal& signal, IUserInterface& ui);
+    ~ProgressConnection();
+    ProgressConnection(const ProgressConnection&) = delete;
+    ProgressConnection& operator=(const ProgressConnection&) = delete;
+
+private:
+    ProgressSignal& signal_;
+    std::shared_ptr<IProgressDisplay> display_;
+};
+
+} // namespace vd
