@@ -20,7 +20,6 @@ public:
     void receive(std::span<const uint8_t> bytes) override;
     bool hasPartialRequest() const override { return reader_.hasPartial(); }
     void dropPartialRequest() override;
-    const Bytes& image() const override { return image_; }
 
 private:
     enum class Mode { Idle, Read, Write };

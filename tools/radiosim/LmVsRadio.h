@@ -21,7 +21,6 @@ public:
     void receive(std::span<const uint8_t> bytes) override;
     bool hasPartialRequest() const override { return !buffer_.empty(); }
     void dropPartialRequest() override;
-    const Bytes& image() const override { return image_; }
 
 private:
     bool takeRequest();

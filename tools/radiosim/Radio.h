@@ -21,8 +21,6 @@ public:
     virtual bool hasPartialRequest() const = 0;
     /// Forgets an unfinished request: a radio stops waiting when the host falls silent mid-way.
     virtual void dropPartialRequest() = 0;
-    /// The memory the radio holds now.
-    virtual const Bytes& image() const = 0;
 };
 
 } // namespace vd::sim
