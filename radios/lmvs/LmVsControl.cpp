@@ -1,17 +1,19 @@
 #include "radios/lmvs/LmVsControl.h"
 
 #include "app/AppPaths.h"
-#include "radios/NotAvailable.h"
+#include "model/Exceptions.h"
 
 namespace vd {
 
-LmVsControl::LmVsControl(const std::string& modelName, const std::string& rootName,
-                         const std::string& templateFile)
-    : CommonCpsControl(modelName, rootName, {{"ChannelName", 16}},
-                       AppPaths::TemplatePath(templateFile)) {}
+LmVsControl::LmVsControl(const std::string& modelName, const LmVsModelData& model)
+    : CommonCpsControl(modelName, model.rootName, {{"ChannelName", 16}},
+                       AppPaths::TemplatePath(model.templateFile)),
+      model_(model), link_(model.link, progress, [this](unsigned ms) { Sleep(ms); }),
+      codec_(model.image, *this), readOnlyKeys_(build_read_only_keys(model.rules)) {}
 
-bool LmVsControl::GenerateImage(ByteVector&, int) {
-    ThrowNotAvailable(GetModelName(), "GenerateImage");
+// The content selector means nothing to these radios: there is one image layout.
+bool LmVsControl::GenerateImage(ByteVector& image, int) {
+    return codec_.GenerateImage(image);
 }
 
 // A write always starts from the radio's own image: the codec owns only part of it.
@@ -19,37 +21,59 @@ bool LmVsControl::NeedsNoBaseImage() {
     return false;
 }
 
-bool LmVsControl::ImportImage(const ByteVector&) {
-    ThrowNotAvailable(GetModelName(), "ImportImage");
+bool LmVsControl::ImportImage(const ByteVector& image) {
+    return codec_.ImportImage(image);
 }
 
-bool LmVsControl::ReadBaseImage(ISerialPort&, ByteVector&, std::string) {
-    ThrowNotAvailable(GetModelName(), "ReadBaseImage");
+bool LmVsControl::ReadBaseImage(ISerialPort& port, ByteVector& image, std::string text) {
+    image.clear();
+    baseRead_ = BaseRead::Failed; // stays so when the read throws ("break!")
+    const int blocks = link_.ReadAll(port, image, std::move(text));
+    if (blocks != link_.ReadBlockCount() || image.size() != model_.link.imageSize) {
+        return false;
+    }
+    baseRead_ = BaseRead::Complete;
+    return true;
 }
 
-void LmVsControl::OpenPort(ISerialPort&, const std::string&) {
-    ThrowNotAvailable(GetModelName(), "OpenPort");
+void LmVsControl::OpenPort(ISerialPort& port, const std::string& device) {
+    baseRead_ = BaseRead::None;
+    link_.OpenPort(port, device);
 }
 
-bool LmVsControl::host_handshake(ISerialPort&, int, const uint8_t*, int) {
-    ThrowNotAvailable(GetModelName(), "host_handshake");
+// These radios know no password and no difference between reading and writing.
+bool LmVsControl::host_handshake(ISerialPort& port, int, const uint8_t*, int) {
+    return link_.host_handshake(port);
 }
 
-int LmVsControl::ReadAll(ISerialPort&, ByteVector&, std::string) {
-    ThrowNotAvailable(GetModelName(), "ReadAll");
+int LmVsControl::ReadAll(ISerialPort& port, ByteVector& image, std::string text) {
+    return link_.ReadAll(port, image, std::move(text));
 }
 
-int LmVsControl::WriteAll(ISerialPort&, const ByteVector&, std::string) {
-    ThrowNotAvailable(GetModelName(), "WriteAll");
+int LmVsControl::WriteAll(ISerialPort& port, const ByteVector& image, std::string text) {
+    if (baseRead_ == BaseRead::Failed) {
+        throw ValdrenCpsException(
+            "The radio's memory could not be read before writing: nothing was written");
+    }
+    return link_.WriteAll(port, image, std::move(text));
 }
 
-bool LmVsControl::IsElementReadOnly(const std::string&, const std::string&) {
-    ThrowNotAvailable(GetModelName(), "IsElementReadOnly");
+bool LmVsControl::IsElementReadOnly(const std::string& id, const std::string& name) {
+    return readOnlyKeys_.count(id + "_" + name) != 0;
 }
 
-bool LmVsControl::ValidateValue(const std::string&, std::string&, std::vector<long long>&,
-                                std::vector<long long>&, std::string&) {
-    ThrowNotAvailable(GetModelName(), "ValidateValue");
+bool LmVsControl::ValidateValue(const std::string& name, std::string& kind,
+                                std::vector<long long>& lower, std::vector<long long>& upper,
+                                std::string&) {
+    return frequency_rule(name, model_.rules.frequencies, kind, lower, upper);
+}
+
+bool LmVsControl::IsReferenceName(const std::string& name) {
+    return is_channel_reference_name(name);
+}
+
+std::string LmVsControl::GetReferenceTarget(const std::string& name) {
+    return channel_reference_target(name);
 }
 
 } // namespace vd

@@ -1,11 +1,31 @@
 #pragma once
 #include "model/CommonCpsControl.h"
+#include "radios/lmvs/LmVsImageCodec.h"
+#include "radios/lmvs/LmVsProtocol.h"
+#include "radios/lmvs/LmVsRules.h"
+
+#include <string>
+#include <unordered_set>
 
 namespace vd {
 
+/// Everything that tells one LM704 or VS model from another: its template, its link, its
+/// image layout and its value rules.
+struct LmVsModelData {
+    std::string rootName;
+    std::string templateFile;
+    LmVsLinkData link;
+    LmVsImageLayout image;
+    LmVsRuleData rules;
+};
+
 /// What the LM704 and VS radios share: an unframed byte protocol at 9600 baud, a memory
 /// image of 1008 or 1024 bytes holding 16 channels and one settings record. The five model
-/// classes differ only in the data they give this class.
+/// classes give it their data and override the few rules that differ.
+///
+/// A write reads the radio's image first (ReadBaseImage) and builds the new image over it.
+/// When that read fails, WriteAll refuses to send anything until the port is opened anew, so
+/// that a caller that goes on regardless cannot overwrite the radio's memory with zeros.
 class LmVsControl : public CommonCpsControl {
 public:
     bool GenerateImage(ByteVector& image, int binStructContent) override;
@@ -19,10 +39,27 @@ public:
     bool IsElementReadOnly(const std::string& id, const std::string& name) override;
     bool ValidateValue(const std::string& name, std::string& kind, std::vector<long long>& lower,
                        std::vector<long long>& upper, std::string& allowedChars) override;
+    bool IsReferenceName(const std::string& name) override;
+    std::string GetReferenceTarget(const std::string& name) override;
+
+    /// The model's data.
+    const LmVsModelData& Model() const { return model_; }
+    /// The model's link, for the steps of a transfer one by one.
+    LmVsProtocol& Link() { return link_; }
 
 protected:
-    LmVsControl(const std::string& modelName, const std::string& rootName,
-                const std::string& templateFile);
+    /// A control for `modelName` with the model's data, which must outlive it.
+    LmVsControl(const std::string& modelName, const LmVsModelData& model);
+
+private:
+    /// What became of the base read of the current connection.
+    enum class BaseRead { None, Complete, Failed };
+
+    const LmVsModelData& model_;
+    LmVsProtocol link_;
+    LmVsImageCodec codec_;
+    std::unordered_set<std::string> readOnlyKeys_;
+    BaseRead baseRead_ = BaseRead::None;
 };
 
 } // namespace vd

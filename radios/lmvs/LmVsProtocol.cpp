@@ -1,0 +1,385 @@
+#include "radios/lmvs/LmVsProtocol.h"
+
+#include "app/CpsIni.h"
+#include "app/Log.h"
+#include "link/PortNames.h"
+#include "link/SerialException.h"
+#include "model/Exceptions.h"
+
+#include <fmt/format.h>
+
+#include <algorithm>
+#include <cerrno>
+
+namespace vd {
+
+namespace {
+
+constexpr std::uint8_t kAck = 0x06;
+constexpr std::uint8_t kReadCommand = 0x52;  // 'R'
+constexpr std::uint8_t kWriteCommand = 0x57; // 'W'
+constexpr std::size_t kBlockHeaderSize = 4;
+constexpr std::uint32_t kBaudRate = 9600;
+constexpr char kLineEventChar = 0x1A;
+constexpr std::uint32_t kPurgeAll = 15;
+constexpr std::uint32_t kPurgeInput = 8;
+constexpr unsigned kWaveHandPollMs = 200;
+
+constexpr int kDefaultRetryCount = 3;
+constexpr unsigned kDefaultHandshakeInterval = 300;
+constexpr unsigned kDefaultRetryInterval = 1000;
+constexpr unsigned kDefaultTimeout = 1000;
+
+unsigned NonNegative(int value) {
+    return value < 0 ? 0U : static_cast<unsigned>(value);
+}
+
+ByteVector BlockHeader(std::uint8_t command, std::uint32_t address, std::uint8_t length) {
+    return {command, static_cast<std::uint8_t>(address >> 8 & 0xFF),
+            static_cast<std::uint8_t>(address & 0xFF), length};
+}
+
+std::string FirstByteText(const ByteVector& answer) {
+    return std::to_string(answer.empty() ? 0 : answer.front());
+}
+
+} // namespace
+
+std::string answer_hex_text(const ByteVector& bytes) {
+    std::string text;
+    for (std::uint8_t byte : bytes) {
+        text += fmt::format("{:02X} \\x", byte);
+    }
+    return text;
+}
+
+struct LmVsProtocol::Timing {
+    int retries;
+    unsigned pollMs;
+    unsigned retryMs;
+    unsigned timeoutMs;
+};
+
+LmVsProtocol::LmVsProtocol(const LmVsLinkData& data, ProgressSignal& progress, Sleeper sleep)
+    : data_(data), progress_(progress), sleep_(std::move(sleep)) {}
+
+LmVsProtocol::Timing LmVsProtocol::ReadTiming(const char* pollKey, unsigned pollDefault) const {
+    Timing timing{};
+    timing.retries = CpsIni::GetInt("Device", "retry_count", kDefaultRetryCount);
+    timing.pollMs =
+        pollKey == nullptr
+            ? pollDefault
+            : NonNegative(CpsIni::GetInt(data_.section, pollKey, static_cast<int>(pollDefault)));
+    timing.retryMs = NonNegative(CpsIni::GetInt(data_.section, "retry_time_interval",
+                                                static_cast<int>(kDefaultRetryInterval)));
+    timing.timeoutMs =
+        NonNegative(CpsIni::GetInt(data_.section, "timeout", static_cast<int>(kDefaultTimeout)));
+    return timing;
+}
+
+// Every attempt starts from an empty input queue: the late answer of an attempt that timed
+// out would otherwise be taken for the start of the next answer, and every retry would fail
+// the same way.
+template <typename BeforeAttempt, typename Attempt>
+bool LmVsProtocol::Retry(ISerialPort& port, const Timing& timing, const char* logText,
+                         const char* where, BeforeAttempt before, Attempt attempt) {
+    for (int left = timing.retries; left > 0; --left) {
+        before();
+        try {
+            port.ClearErrorFlags(kPurgeInput);
+            attempt();
+            return true;
+        } catch (const CSerialException&) {
+            return false;
+        } catch (const ValdrenCpsException& error) {
+            if (auto logger = spdlog::get(kLoggerName)) {
+                logger->log(spdlog::source_loc{__FILE__, __LINE__, where}, spdlog::level::err,
+                            fmt::runtime(logText), error.what());
+            }
+            if (left > 1) {
+                sleep_(timing.retryMs);
+            }
+        }
+    }
+    return false;
+}
+
+bool LmVsProtocol::Exchange(ISerialPort& port, const ByteVector& request, unsigned pollMs,
+                            unsigned timeoutMs, std::size_t minimum, bool waitForAck,
+                            ByteVector& answer) {
+    static const ByteVector ackEnding{kAck};
+    static const ByteVector noEnding;
+    return send_request_wait_answer(port, request, pollMs, timeoutMs, minimum,
+                                    waitForAck ? ackEnding : noEnding, answer, sleep_);
+}
+
+void LmVsProtocol::Emit(const std::string& text, int position, int total) {
+    if (!progress_(text, position, total)) {
+        throw ValdrenCpsException("break!");
+    }
+}
+
+std::string LmVsProtocol::Qualified(const char* operation) const {
+    return data_.className + "::" + operation;
+}
+
+std::uint16_t LmVsProtocol::ReadBlockCount() const {
+    return static_cast<std::uint16_t>(data_.imageSize / data_.readBlockSize);
+}
+
+std::uint16_t LmVsProtocol::WriteBlockCount() const {
+    std::uint32_t count = 0;
+    for (const WriteRange& range : data_.writeRanges) {
+        count += (range.end - range.start) / range.step;
+    }
+    return static_cast<std::uint16_t>(count);
+}
+
+void LmVsProtocol::OpenPort(ISerialPort& port, const std::string& device) {
+    const std::string path = port_setting_to_device(device);
+    if (path.empty()) {
+        throw CSerialException(ENOENT, device);
+    }
+    const unsigned timeout =
+        NonNegative(CpsIni::GetInt(data_.section, "timeout", static_cast<int>(kDefaultTimeout)));
+    port.Open(path, kBaudRate, Parity::None, 8, StopBits::One, FlowControl::None, true);
+    if (data_.setsEventChars) {
+        SerialState state;
+        if (port.GetState(state)) {
+            state.eofChar = kLineEventChar;
+            state.evtChar = kLineEventChar;
+            port.SetState(state);
+        }
+    }
+    port.Setup(data_.inputQueueSize, data_.outputQueueSize);
+    CommTimeouts timeouts{};
+    port.GetTimeouts(timeouts);
+    timeouts.ReadTotalTimeoutMultiplier = 0;
+    timeouts.ReadTotalTimeoutConstant = timeout;
+    timeouts.WriteTotalTimeoutMultiplier = 0;
+    timeouts.WriteTotalTimeoutConstant = timeout;
+    port.SetTimeouts(timeouts);
+    std::uint32_t errors = 0;
+    port.ClearError(errors);
+    port.ClearErrorFlags(kPurgeAll);
+}
+
+bool LmVsProtocol::host_handshake(ISerialPort& port) {
+    const Timing timing = ReadTiming("read_time_interval", kDefaultHandshakeInterval);
+    return Retry(
+        port, timing, "握手异常:{}", __func__, [] {},
+        [&] {
+            handshake_step1(port, timing.pollMs, timing.timeoutMs);
+            handshake_step2(port, timing.pollMs, timing.timeoutMs);
+            handshake_step3(port, timing.pollMs, timing.timeoutMs);
+        });
+}
+
+void LmVsProtocol::handshake_step1(ISerialPort& port, unsigned pollMs, unsigned timeoutMs) {
+    const LmVsOpening& opening = data_.opening;
+    const ByteVector ack{kAck};
+    ByteVector answer;
+    const bool answered =
+        Exchange(port, opening.texts.front(), pollMs, timeoutMs, 0, opening.waitForAck, answer);
+    if (opening.texts.size() == 1) {
+        if (!answered || (opening.exactAck && answer != ack)) {
+            throw ValdrenCpsException("handshake_step1");
+        }
+        return;
+    }
+    if (answer == ack) {
+        return;
+    }
+    if (!answered && !opening.secondAfterSilence) {
+        throw ValdrenCpsException("handshake_step1");
+    }
+    answer.clear();
+    if (!Exchange(port, opening.texts[1], pollMs, timeoutMs, 0, opening.waitForAck, answer) ||
+        answer != ack) {
+        throw ValdrenCpsException("handshake_step1");
+    }
+}
+
+void LmVsProtocol::handshake_step2(ISerialPort& port, unsigned pollMs, unsigned timeoutMs) {
+    RunHandshakeExchange(port, data_.handshake.front(), pollMs, timeoutMs);
+}
+
+void LmVsProtocol::handshake_step3(ISerialPort& port, unsigned pollMs, unsigned timeoutMs) {
+    for (auto exchange = data_.handshake.begin() + 1; exchange != data_.handshake.end();
+         ++exchange) {
+        RunHandshakeExchange(port, *exchange, pollMs, timeoutMs);
+    }
+}
+
+void LmVsProtocol::RunHandshakeExchange(ISerialPort& port, const LmVsHandshakeExchange& exchange,
+                                        unsigned pollMs, unsigned timeoutMs) {
+    ByteVector answer;
+    if (!Exchange(port, {exchange.request}, pollMs, timeoutMs, exchange.minimum,
+                  exchange.waitForAck, answer)) {
+        throw ValdrenCpsException(exchange.failure);
+    }
+    const bool right = exchange.exactByte ? answer == ByteVector{*exchange.exactByte}
+                                          : answer.size() == exchange.exactLength;
+    if (!right) {
+        throw ValdrenCpsException(
+            fmt::format("{} answer size = {} content = {}", exchange.step, answer.size(),
+                        exchange.hexContent ? answer_hex_text(answer) : FirstByteText(answer)));
+    }
+}
+
+int LmVsProtocol::ReadAll(ISerialPort& port, ByteVector& image, std::string text) {
+    if (text.empty()) {
+        text = kHostReadAllData;
+    }
+    Emit(text, 0, 1);
+    const std::uint16_t count = ReadBlockCount();
+    for (std::uint16_t index = 0; index < count; ++index) {
+        ByteVector block;
+        if (!host_read_data_by_index(port, data_.imageSize, data_.readBlockSize, index, block,
+                                     text)) {
+            return -1;
+        }
+        image.insert(image.end(), block.begin(), block.end());
+    }
+    return count;
+}
+
+bool LmVsProtocol::host_read_data_by_index(ISerialPort& port, std::uint32_t imageSize,
+                                           std::uint8_t blockSize, std::uint16_t index,
+                                           ByteVector& block, const std::string& text) {
+    const std::string& shown = text.empty() ? std::string(kHostReadAllData) : text;
+    const Timing timing = ReadTiming("read_time_interval", data_.readInterval);
+    const int total = static_cast<int>(imageSize / blockSize);
+    return Retry(
+        port, timing, "数据读取异常:{}", __func__, [&] { Emit(shown, index + 1, total); },
+        [&] {
+            read_data_by_index(port, timing.pollMs, timing.timeoutMs, blockSize, index, block);
+        });
+}
+
+void LmVsProtocol::read_data_by_index(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
+                                      std::uint8_t blockSize, std::uint16_t index,
+                                      ByteVector& block) {
+    const std::string operation = Qualified(__func__);
+    const auto address = static_cast<std::uint16_t>(blockSize * index);
+    const ByteVector request = BlockHeader(kReadCommand, address, blockSize);
+    ByteVector answer;
+    if (!Exchange(port, request, pollMs, timeoutMs, blockSize + kBlockHeaderSize, false, answer)) {
+        throw ValdrenCpsException(operation);
+    }
+    if (answer.empty()) {
+        throw ValdrenCpsException(fmt::format("{} not data", operation));
+    }
+    if (answer.size() < kBlockHeaderSize || answer[0] != kWriteCommand || answer[1] != request[1] ||
+        answer[2] != request[2] || answer[3] != blockSize) {
+        throw ValdrenCpsException(fmt::format("{} read data error", operation));
+    }
+    const std::size_t expected = blockSize + kBlockHeaderSize;
+    if (data_.trailingAck && answer.size() > expected) {
+        if (answer.back() != kAck) {
+            throw ValdrenCpsException(
+                fmt::format("{} answer data error {}", operation, answer.back()));
+        }
+        answer.pop_back();
+    }
+    // Bytes beyond the block would shift every later block of the image.
+    if (answer.size() != expected) {
+        throw ValdrenCpsException(fmt::format("{} answer data error {}", operation, answer.back()));
+    }
+    if (data_.hostAcksBlocks) {
+        AcknowledgeBlock(port, pollMs, timeoutMs, operation);
+    }
+    // Only a complete attempt fills the block, so a retry never appends a second copy.
+    block.assign(answer.begin() + kBlockHeaderSize, answer.end());
+}
+
+void LmVsProtocol::AcknowledgeBlock(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
+                                    const std::string& operation) {
+    ByteVector answer;
+    if (!Exchange(port, {kAck}, pollMs, timeoutMs, 1, false, answer)) {
+        throw ValdrenCpsException(operation);
+    }
+    if (answer != ByteVector{kAck}) {
+        throw ValdrenCpsException(
+            fmt::format("{} answer size = {} content = {}", operation, answer.size(),
+                        data_.ackContentHex ? answer_hex_text(answer) : FirstByteText(answer)));
+    }
+}
+
+int LmVsProtocol::WriteAll(ISerialPort& port, const ByteVector& image, std::string text) {
+    if (image.size() != data_.imageSize) {
+        throw ValdrenCpsException(
+            fmt::format("The image holds {} bytes, the radio {}: nothing was written", image.size(),
+                        data_.imageSize));
+    }
+    if (text.empty()) {
+        text = kHostWriteAllData;
+    }
+    Emit(text, 0, 1);
+    const std::uint16_t count = WriteBlockCount();
+    std::uint16_t index = 0;
+    for (const WriteRange& range : data_.writeRanges) {
+        for (std::uint32_t address = range.start; address + range.step <= range.end;
+             address += range.step) {
+            const ByteVector block(image.begin() + address, image.begin() + address + range.step);
+            if (!host_write_data_by_index(port, index, count, address, block, text)) {
+                return -1;
+            }
+            ++index;
+        }
+    }
+    if (data_.closingByte) {
+        host_wave_hand(port);
+    }
+    return count;
+}
+
+bool LmVsProtocol::host_write_data_by_index(ISerialPort& port, std::uint16_t index,
+                                            std::uint16_t count, std::uint32_t address,
+                                            const ByteVector& block, const std::string& text) {
+    const std::string& shown = text.empty() ? std::string(kHostWriteAllData) : text;
+    const Timing timing = ReadTiming("write_time_interval", data_.writeInterval);
+    return Retry(
+        port, timing, "数据写入异常:{}", __func__, [&] { Emit(shown, index + 1, count); },
+        [&] { write_data_by_index(port, timing.pollMs, timing.timeoutMs, address, block); });
+}
+
+void LmVsProtocol::write_data_by_index(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
+                                       std::uint32_t address, const ByteVector& block) {
+    const std::string operation = Qualified(__func__);
+    const ByteVector header =
+        BlockHeader(kWriteCommand, address, static_cast<std::uint8_t>(block.size()));
+    ByteVector request;
+    request.reserve(header.size() + block.size());
+    request.insert(request.end(), header.begin(), header.end());
+    request.insert(request.end(), block.begin(), block.end());
+    ByteVector answer;
+    if (!Exchange(port, request, pollMs, timeoutMs, 1, false, answer)) {
+        throw ValdrenCpsException(operation);
+    }
+    if (answer.empty()) {
+        throw ValdrenCpsException(fmt::format("{} not data", operation));
+    }
+    if (answer.front() != kAck) {
+        throw ValdrenCpsException(fmt::format("{} data error", operation));
+    }
+}
+
+bool LmVsProtocol::host_wave_hand(ISerialPort& port) {
+    if (!data_.closingByte) {
+        return false;
+    }
+    const std::uint8_t closing = *data_.closingByte;
+    const Timing timing = ReadTiming(nullptr, kWaveHandPollMs);
+    return Retry(
+        port, timing, "挥手异常:{}", __func__, [] {},
+        [&] {
+            ByteVector answer;
+            if (!Exchange(port, {closing}, timing.pollMs, timing.timeoutMs, 0, false, answer)) {
+                throw ValdrenCpsException(
+                    fmt::format("host_wave_hand request = 0x{:02X}", closing));
+            }
+        });
+}
+
+} // namespace vd
