@@ -1,0 +1,93 @@
+#pragma once
+#include "link/CpsSerialPort.h"
+#include "model/ModelTypes.h"
+#include "radios/gx5/Gx5gv001Control.h"
+#include "tests/support/RadioSim.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <memory>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace vdtest {
+
+/// Pauses of the link as the tests' cps.ini sets them: every one differs from the others, so
+/// that the recorded waits tell retry pauses from polls.
+inline constexpr unsigned kHandshakePoll = 50;
+inline constexpr unsigned kReadPoll = 5;
+inline constexpr unsigned kWritePoll = 7;
+inline constexpr unsigned kRetryPause = 13;       ///< handshake, block read, part write
+inline constexpr unsigned kRebootRetryPause = 17; ///< reboot
+
+/// A GX5-family control that records every wait it is asked for (and still waits).
+template <typename Control> class Recording : public Control {
+public:
+    Recording() : Control(name()) {}
+
+    void Sleep(unsigned ms) override {
+        waits.push_back(ms);
+        Control::Sleep(ms);
+    }
+
+    /// How many of the recorded waits lasted `ms`.
+    long count(unsigned ms) const { return std::count(waits.begin(), waits.end(), ms); }
+
+    std::vector<unsigned> waits;
+
+private:
+    static std::string name() {
+        return std::is_same_v<Control, vd::Gx5gv001Control> ? "GX5G" : "GX5";
+    }
+};
+
+using RecordingGx5 = Recording<vd::Gx5v001Control>;
+using RecordingGx5g = Recording<vd::Gx5gv001Control>;
+
+/// Settings of one test: section -> key -> value, on top of the fast defaults of the fixture.
+using IniValues = std::map<std::string, std::map<std::string, std::string>>;
+
+/// A temporary cps.ini (named through VALDREN_CPS_INI, so the dumps go beside it) with short
+/// waits, the application's log captured in memory, and helpers to talk to a simulated radio.
+class Gx5LinkTest : public ::testing::Test {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    /// Rewrites cps.ini with the fixture's values changed or completed by `values`.
+    void setIni(const IniValues& values);
+    /// Number of lines of the log holding `text`.
+    int logCount(const std::string& text) const;
+    /// The dump files written so far, by name.
+    std::vector<std::string> dumpNames() const;
+
+    TempDir folder_;
+    std::ostringstream log_;
+};
+
+/// An image of `size` bytes with a pattern that differs from block to block. It holds no 0xFF,
+/// so that no answer cut short by the line looks complete.
+vd::ByteVector patternImage(std::size_t size);
+
+/// A healthy radio of `model` holding `image`; the image file is kept in `folder`.
+vd::sim::SimConfig radioHolding(const std::string& model, const vd::ByteVector& image,
+                                const TempDir& folder);
+
+/// Number of requests in the radio's transcript that start with `payload`'s frame head
+/// (magic, version, length and the first payload bytes).
+int requestCount(const RadioSimFiles& radio, const vd::ByteVector& payloadHead,
+                 std::size_t payloadLength);
+
+/// Waits (bounded) until the transcript holds `count` such requests; false on time-out.
+bool waitForRequests(const RadioSimFiles& radio, const vd::ByteVector& payloadHead,
+                     std::size_t payloadLength, int count);
+
+/// The head of a handshake request payload (command and index/count), 47 bytes long.
+vd::ByteVector handshakeHead();
+/// Size of a handshake request payload.
+inline constexpr std::size_t kHandshakePayloadSize = 47;
+
+} // namespace vdtest

@@ -1,0 +1,166 @@
+// RDTP frames, request payloads and the checks of the radio's answers, without a cable.
+
+#include "radios/gx5/Crc16Arc.h"
+#include "radios/gx5/Gx5Frame.h"
+#include "tests/radios/gx5/Gx5LinkFixture.h"
+#include "tools/radiosim/Line.h"
+#include "tools/radiosim/RdtpFrame.h"
+
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+using vd::ByteVector;
+
+// Answers are built with the simulator's own framing, so that the host's checks are measured
+// against a second implementation.
+ByteVector answerFrame(const ByteVector& payload) {
+    return vd::sim::buildRdtpFrame(payload);
+}
+
+ByteVector handshakeAnswer(uint8_t status) {
+    ByteVector payload(38, 0x00);
+    payload[1] = 0x01;
+    payload.back() = status;
+    return answerFrame(payload);
+}
+
+ByteVector writeAck(uint16_t part) {
+    return answerFrame({0x01, 0x01, 0, 0, 0, 0, static_cast<uint8_t>(part & 0xFF),
+                        static_cast<uint8_t>(part >> 8)});
+}
+
+ByteVector noisy(ByteVector frame) {
+    frame.insert(frame.begin(), std::begin(vd::sim::kGarbagePrefix),
+                 std::end(vd::sim::kGarbagePrefix));
+    frame.insert(frame.begin(), 2, 0x00);
+    frame.insert(frame.end(), 4, 0x00);
+    return frame;
+}
+
+TEST(Gx5Framing, OneFrameHoldsAtMost1030BytesAndNothingGivesNoFrame) {
+    EXPECT_TRUE(vd::frame_payload({}).empty());
+
+    const ByteVector payload = patternImage(2500);
+    const ByteVector frames = vd::frame_payload(payload);
+    ASSERT_EQ(frames.size(), 2500U + 3 * 17);
+    std::size_t at = 0;
+    for (std::size_t piece : {1030U, 1030U, 440U}) {
+        const std::span<const uint8_t> frame(frames.data() + at, piece + 17);
+        EXPECT_EQ(std::string(frame.begin(), frame.begin() + 4), "RDTP");
+        EXPECT_EQ(vd::read_u16(frame, 4), 1);
+        EXPECT_EQ(vd::read_u16(frame, 12), piece);
+        EXPECT_EQ(vd::crc16_arc(frame.data(), static_cast<uint16_t>(piece + 14)),
+                  vd::read_u16(frame, piece + 14));
+        EXPECT_EQ(frame.back(), 0xFF);
+        at += frame.size();
+    }
+    // the simulator reads them as the same frames
+    EXPECT_EQ(ByteVector(frames.begin(), frames.begin() + 1047),
+              answerFrame(ByteVector(payload.begin(), payload.begin() + 1030)));
+}
+
+TEST(Gx5Framing, RequestPayloads) {
+    const ByteVector handshake = vd::handshake_payload(
+        "GX5  -0000000000000000000-PCB-01", 1,
+        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>("0123456789"), 10));
+    ASSERT_EQ(handshake.size(), kHandshakePayloadSize);
+    EXPECT_EQ(ByteVector(handshake.begin(), handshake.begin() + 6), handshakeHead());
+    EXPECT_EQ(std::string(handshake.begin() + 6, handshake.begin() + 38),
+              "GX5  -0000000000000000000-PCB-01");
+    EXPECT_EQ(handshake[38], 1);
+    EXPECT_EQ(std::string(handshake.begin() + 39, handshake.end()), "01234567");
+    const ByteVector unlocked = vd::handshake_payload("GX5G", 0, {});
+    EXPECT_EQ(unlocked.size(), kHandshakePayloadSize);
+    EXPECT_EQ(ByteVector(unlocked.begin() + 10, unlocked.end()), ByteVector(37, 0x00));
+
+    EXPECT_EQ(vd::block_read_payload(0x1234), (ByteVector{0x01, 0x02, 0, 0, 1, 0, 0x34, 0x12}));
+    EXPECT_EQ(vd::reboot_payload(), (ByteVector{0x6F, 0x00, 0, 0, 1, 0}));
+}
+
+TEST(Gx5Framing, WritePayloadCutsTheImageIntoIndexedParts) {
+    const ByteVector image = patternImage(55070);
+    const ByteVector payload = vd::write_payload(image, 54);
+    ASSERT_EQ(payload.size(), 55070U + 54 * 6);
+    for (std::size_t part : {0U, 1U, 53U}) {
+        const std::size_t at = part * 1030;
+        EXPECT_EQ(ByteVector(payload.begin() + at, payload.begin() + at + 6),
+                  (ByteVector{0x01, 0x00, static_cast<uint8_t>(part), 0, 54, 0}));
+        EXPECT_EQ(payload[at + 6], image[part * 1024]);
+    }
+    EXPECT_EQ(payload.size() - 53 * 1030 - 6, 798U);
+    EXPECT_EQ(payload.back(), image.back());
+}
+
+TEST(Gx5HandshakeAnswer, StatusDecidesOnceTheFrameIsFound) {
+    EXPECT_EQ(vd::judge_handshake_answer(handshakeAnswer(0)), vd::HandshakeVerdict::Accepted);
+    EXPECT_EQ(vd::judge_handshake_answer(noisy(handshakeAnswer(0))),
+              vd::HandshakeVerdict::Accepted);
+    EXPECT_EQ(vd::judge_handshake_answer(handshakeAnswer(1)), vd::HandshakeVerdict::WrongPassword);
+    EXPECT_EQ(vd::judge_handshake_answer(handshakeAnswer(0xFF)), vd::HandshakeVerdict::Rejected);
+
+    // Bytes after the 55 of the frame are not looked at.
+    ByteVector trailing = handshakeAnswer(0);
+    trailing.insert(trailing.end(), {0x12, 0x34, 0xFF});
+    EXPECT_EQ(vd::judge_handshake_answer(trailing), vd::HandshakeVerdict::Accepted);
+}
+
+TEST(Gx5HandshakeAnswer, RejectsWhatIsNotAGoodHandshakeFrame) {
+    ByteVector badCrc = handshakeAnswer(0);
+    badCrc[badCrc.size() - 3] ^= 0x01;
+    EXPECT_EQ(vd::judge_handshake_answer(badCrc), vd::HandshakeVerdict::Rejected);
+
+    ByteVector otherCommand = answerFrame(ByteVector(38, 0x00));
+    EXPECT_EQ(vd::judge_handshake_answer(otherCommand), vd::HandshakeVerdict::Rejected);
+
+    // More noise in front than frame behind it: the alignment gives up.
+    ByteVector buried = handshakeAnswer(0);
+    buried.insert(buried.begin(), 60, 0x5A);
+    EXPECT_EQ(vd::judge_handshake_answer(buried), vd::HandshakeVerdict::Rejected);
+
+    EXPECT_EQ(vd::judge_handshake_answer({}), vd::HandshakeVerdict::Rejected);
+    EXPECT_EQ(vd::judge_handshake_answer(ByteVector(80, 0x00)), vd::HandshakeVerdict::Rejected);
+    const ByteVector whole = handshakeAnswer(0);
+    const ByteVector cut(whole.begin(), whole.begin() + 16);
+    EXPECT_EQ(vd::judge_handshake_answer(cut), vd::HandshakeVerdict::Rejected);
+}
+
+TEST(Gx5WriteAnswer, AcknowledgementMustNameThePart) {
+    EXPECT_TRUE(vd::is_write_acknowledgement(writeAck(53), 53));
+    EXPECT_TRUE(vd::is_write_acknowledgement(noisy(writeAck(300)), 300));
+    EXPECT_FALSE(vd::is_write_acknowledgement(writeAck(52), 53));
+
+    ByteVector badCrc = writeAck(7);
+    badCrc[badCrc.size() - 2] ^= 0x40;
+    EXPECT_FALSE(vd::is_write_acknowledgement(badCrc, 7));
+    // Cut before the part index: refused, not read beyond the end.
+    const ByteVector ack = writeAck(7);
+    for (std::size_t length : {0U, 17U, 21U}) {
+        EXPECT_FALSE(vd::is_write_acknowledgement(ByteVector(ack.begin(), ack.begin() + length), 7))
+            << length;
+    }
+    EXPECT_FALSE(vd::is_write_acknowledgement(handshakeAnswer(0), 0));
+}
+
+TEST(Gx5BlockAnswer, MustBeTheWholeFrameOfTheBlockAskedFor) {
+    ByteVector payload{0x01, 0x02, 5, 0, 54, 0};
+    payload.resize(6 + 1024, 0xA7);
+    const ByteVector answer = answerFrame(payload);
+    EXPECT_TRUE(vd::is_block_answer(answer, 5));
+    EXPECT_FALSE(vd::is_block_answer(answer, 4)); // a late answer to the previous request
+    const auto carried = vd::block_answer_payload(answer);
+    EXPECT_EQ(ByteVector(carried.begin(), carried.end()), payload);
+
+    ByteVector badCrc = answer;
+    badCrc[100] ^= 0x01;
+    EXPECT_FALSE(vd::is_block_answer(badCrc, 5));
+    ByteVector noisyAnswer = answer;
+    noisyAnswer.insert(noisyAnswer.begin(), 0x00);
+    EXPECT_FALSE(vd::is_block_answer(noisyAnswer, 5));
+    EXPECT_FALSE(vd::is_block_answer(answerFrame({0x01, 0x02, 5}), 5));
+    EXPECT_TRUE(vd::block_answer_payload(ByteVector(16, 0xFF)).empty());
+}
+
+} // namespace
+} // namespace vdtest

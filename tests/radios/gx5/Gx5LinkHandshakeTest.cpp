@@ -1,0 +1,199 @@
+// Port set-up, handshake and reboot of the GX5 family against the simulated radio.
+
+#include "link/SerialException.h"
+#include "model/Exceptions.h"
+#include "radios/gx5/Gx5Frame.h"
+#include "tests/radios/gx5/Gx5LinkFixture.h"
+#include "tools/radiosim/SimFactory.h"
+
+#include <gtest/gtest.h>
+
+#include <cerrno>
+
+namespace vdtest {
+namespace {
+
+namespace radios = vd::sim::radios;
+
+const std::string kStep1Failure = "握手异常:handshake_step1";
+const std::string kRejectedFailure = "握手异常:handshake_step1 is_host_answer_handshake";
+
+const uint8_t* bytes(const char* text) {
+    return reinterpret_cast<const uint8_t*>(text);
+}
+
+int handshakes(const RadioSimFiles& radio) {
+    return requestCount(radio, handshakeHead(), kHandshakePayloadSize);
+}
+
+TEST_F(Gx5LinkTest, OpenPortSetsTheLineUp) {
+    setIni({{"GX5", {{"timeout", "2345"}}}});
+    RadioSimThread radio(radios::healthy("GX5"));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+
+    vd::CommTimeouts timeouts;
+    port.GetTimeouts(timeouts);
+    EXPECT_EQ(timeouts.ReadTotalTimeoutMultiplier, 0U);
+    EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 100U);
+    EXPECT_EQ(timeouts.WriteTotalTimeoutMultiplier, 0U);
+    EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 2345U);
+    EXPECT_EQ(port.QueueSizes(), std::make_pair(2048U, 2048U));
+    vd::SerialState state;
+    ASSERT_TRUE(port.GetState(state));
+    EXPECT_EQ(state.baudRate, 115200U);
+    EXPECT_EQ(state.dataBits, 8);
+    EXPECT_EQ(state.parity, vd::Parity::None);
+    EXPECT_EQ(state.stopBits, vd::StopBits::One);
+    EXPECT_EQ(state.flowControl, vd::FlowControl::None);
+}
+
+TEST_F(Gx5LinkTest, OpenPortOfNoDeviceIsFileNotFound) {
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    for (const std::string setting : {"", "COM0", "/dev/vdtest-no-such-port"}) {
+        try {
+            control.OpenPort(port, setting);
+            ADD_FAILURE() << setting;
+        } catch (const vd::CSerialException& error) {
+            EXPECT_EQ(error.GetErrorCode(), ENOENT) << setting;
+        }
+    }
+}
+
+TEST_F(Gx5LinkTest, HandshakeOfBothModelsAndThroughNoise) {
+    {
+        RadioSimThread radio(radios::noisy("GX5"));
+        RecordingGx5 control;
+        vd::CpsSerialPort port;
+        control.OpenPort(port, radio.devicePath());
+        EXPECT_TRUE(control.host_handshake(port, 0, nullptr, 0));
+        EXPECT_EQ(control.count(kRetryPause), 0);
+        EXPECT_TRUE(control.host_reboot(port));
+        EXPECT_TRUE(radio.waitForTranscript("rebooting: programming mode left"));
+    }
+    {
+        RadioSimThread radio(radios::healthy("GX5G"));
+        RecordingGx5g control;
+        vd::CpsSerialPort port;
+        control.OpenPort(port, radio.devicePath());
+        EXPECT_TRUE(control.host_handshake(port, 1, nullptr, 0));
+        EXPECT_EQ(handshakes(radio), 1);
+    }
+}
+
+TEST_F(Gx5LinkTest, WrongPasswordStopsAtOnceAndTheRightOneIsAccepted) {
+    RadioSimThread radio(radios::locked("GX5", "secretXY"));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+
+    try {
+        control.host_handshake(port, 0, nullptr, 0);
+        FAIL() << "no password exception";
+    } catch (const vd::ValdrenPasswordException& error) {
+        EXPECT_STREQ(error.what(), "password error");
+    }
+    EXPECT_EQ(handshakes(radio), 1);
+    EXPECT_EQ(control.count(kRetryPause), 0);
+    EXPECT_EQ(logCount(kRejectedFailure), 0);
+
+    // Only the first 8 bytes of a password travel.
+    EXPECT_TRUE(control.host_handshake(port, 0, bytes("secretXY-and-more"), 17));
+    EXPECT_EQ(handshakes(radio), 2);
+    EXPECT_THROW(control.host_handshake(port, 0, bytes("secret"), 6), vd::ValdrenPasswordException);
+}
+
+TEST_F(Gx5LinkTest, StatusFfIsRejectedLoggedDumpedAndRetried) {
+    setIni({{"GX5", {{"handshake_need_save_answer", "1"}}}});
+    RadioSimThread radio(radios::busy("GX5"));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+
+    EXPECT_TRUE(control.host_handshake(port, 0, nullptr, 0));
+    EXPECT_EQ(handshakes(radio), 2);
+    EXPECT_EQ(control.count(kRetryPause), 1);
+    EXPECT_EQ(logCount(kRejectedFailure), 1);
+
+    const auto names = dumpNames();
+    ASSERT_EQ(names.size(), 1U);
+    EXPECT_TRUE(names[0].starts_with("shandshake_fail_")) << names[0];
+    const std::string dump = readFile(folder_.file("error") / names[0]);
+    ASSERT_EQ(dump.size(), vd::kGx5HandshakeAnswerSize);
+    EXPECT_EQ(static_cast<uint8_t>(dump[dump.size() - 4]), 0xFF);
+}
+
+TEST_F(Gx5LinkTest, HandshakeTimeOutGovernsTheHandshakeExchange) {
+    // A time-out of 0 sends the request and gives up without looking for an answer.
+    setIni({{"GX5", {{"handshake_time_out", "0"}}}});
+    RadioSimThread radio(radios::healthy("GX5"));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
+    EXPECT_EQ(logCount(kStep1Failure), 3);
+    EXPECT_EQ(control.count(kRetryPause), 3);
+    EXPECT_EQ(control.count(kHandshakePoll), 0);
+}
+
+TEST_F(Gx5LinkTest, SilentRadioFailsAfterExactlyRetryCountAttempts) {
+    setIni({{"Device", {{"handshake_retry_count", "2"}}}});
+    RadioSimThread radio(radios::silent("GX5"));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+
+    // Nothing after the first poll is an answer too, and no handshake answer.
+    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
+    EXPECT_EQ(logCount(kRejectedFailure), 2);
+    EXPECT_EQ(control.count(kRetryPause), 2);
+    ASSERT_TRUE(waitForRequests(radio, handshakeHead(), kHandshakePayloadSize, 2));
+    EXPECT_EQ(handshakes(radio), 2);
+
+    // The reboot does not look at the answer: whatever came after one poll is enough.
+    EXPECT_TRUE(control.host_reboot(port));
+    EXPECT_EQ(control.count(kRebootRetryPause), 0);
+}
+
+TEST_F(Gx5LinkTest, NoAttemptsMeansNoTraffic) {
+    RadioSimThread radio(radios::healthy("GX5"));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+    setIni({{"Device", {{"handshake_retry_count", "0"}}}});
+    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
+    EXPECT_FALSE(control.host_reboot(port));
+    // Settings are read afresh: the next handshake is the first the radio sees.
+    setIni({});
+    EXPECT_TRUE(control.host_handshake(port, 0, nullptr, 0));
+    EXPECT_EQ(handshakes(radio), 1);
+    EXPECT_EQ(control.count(kRetryPause), 0);
+}
+
+TEST_F(Gx5LinkTest, OtherModelsIdentityIsNotAnswered) {
+    setIni({{"Device", {{"handshake_retry_count", "1"}}}});
+    RadioSimThread radio(radios::healthy("GX5G"));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
+    EXPECT_TRUE(radio.waitForTranscript("is not this radio's"));
+}
+
+TEST_F(Gx5LinkTest, PulledCableEndsHandshakeAndRebootAtOnce) {
+    RadioSimThread radio(radios::hangingUp("GX5", 0));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
+    EXPECT_EQ(radio.waitForEnd(), vd::sim::RunEnd::HungUp);
+    EXPECT_FALSE(control.host_reboot(port));
+    EXPECT_EQ(control.count(kRetryPause), 0);
+    EXPECT_EQ(control.count(kRebootRetryPause), 0);
+    EXPECT_EQ(logCount(kStep1Failure), 0);
+}
+
+} // namespace
+} // namespace vdtest
