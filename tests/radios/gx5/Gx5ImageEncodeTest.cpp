@@ -1,0 +1,290 @@
+// The image as the radio receives it: header, list sections, references, names, sizes.
+#include "tests/radios/gx5/Gx5TestSupport.h"
+
+#include "model/Exceptions.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace vdtest::gx5 {
+namespace {
+
+using namespace std::string_literals;
+
+// Where the sections and their records start (bytes from the start of the image).
+constexpr size_t kZones = 192, kZoneRecords = kZones + 130;
+constexpr size_t kChannels = 3394, kChannelRecords = kChannels + 2056;
+constexpr size_t kScans = 46530, kScanRecords = kScans + 130;
+constexpr size_t kEmergency = 50244, kFm = 50502, kDtmf = 51272, kNoaa = 52114;
+constexpr size_t kExtension = 52404;
+
+struct ListPlace {
+    const char* recordName;
+    size_t offset;
+    size_t capacity;
+    size_t recordSize;
+};
+constexpr ListPlace kLists[] = {
+    {"ZoneName", kZones, 64, 48}, {"ChannelName", kChannels, 1027, 40},
+    {"ScanName", kScans, 64, 56}, {"EmergencyName", kEmergency, 8, 30},
+    {"fmName", kFm, 32, 22},      {"noaaName", kNoaa, 12, 22},
+};
+
+class Gx5EncodeTest : public ::testing::Test {
+protected:
+    vd::ByteVector Generate(int variant = 1) {
+        vd::ByteVector image;
+        EXPECT_TRUE(control->GenerateImage(image, variant));
+        return image;
+    }
+    /// Sets the counter of message tips the way a read of the radio does.
+    void ImportOwnImage() { ASSERT_TRUE(control->ImportImage(Generate())); }
+    size_t ChannelRecord(size_t position) const { return kChannelRecords + 40 * position; }
+
+    Gx5Environment environment;
+    std::unique_ptr<vd::Gx5v001Control> control = MakeControl("GX5");
+};
+
+TEST_F(Gx5EncodeTest, EmptyProjectHasHeaderAndEmptyLists) {
+    for (const char* list : {"ZoneName", "ChannelName", "ScanName", "EmergencyName", "fmName",
+                             "noaaName", "dtmfSystem"}) {
+        SizeList(*control, list, 0);
+    }
+    const vd::ByteVector image = Generate();
+    const vd::ByteVector header = {'R', 'C', 'D', 'B', 0xBB, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0};
+    EXPECT_EQ(vd::ByteVector(image.begin(), image.begin() + 14), header);
+    for (const ListPlace& list : kLists) {
+        vd::ElementList entries;
+        control->GetElementsByName(list.recordName, entries);
+        EXPECT_EQ(U16At(image, list.offset), entries.size() - 1) << list.recordName;
+        const size_t end = list.offset + 2 + list.capacity * (2 + list.recordSize);
+        for (size_t at = list.offset + 2; at < end; ++at) {
+            ASSERT_EQ(image[at], 0) << list.recordName << " byte " << at - list.offset;
+        }
+    }
+    EXPECT_EQ(U16At(image, kDtmf), 0u);
+}
+
+TEST_F(Gx5EncodeTest, TemplateListsCountTheirInUseRecords) {
+    const vd::ByteVector image = Generate();
+    for (const ListPlace& list : kLists) {
+        vd::ElementList entries;
+        control->GetElementsByName(list.recordName, entries);
+        const unsigned count = U16At(image, list.offset);
+        EXPECT_EQ(count, entries.size() - 1) << list.recordName;
+        for (unsigned j = 0; j < count; ++j) {
+            EXPECT_EQ(U16At(image, list.offset + 2 + 2 * j), j) << list.recordName;
+        }
+    }
+    EXPECT_EQ(U16At(image, kDtmf), 4u);
+    // the first memory channel: name, frequencies
+    EXPECT_EQ(std::string(image.begin() + ChannelRecord(3), image.begin() + ChannelRecord(3) + 4),
+              "CH1\0"s);
+    EXPECT_EQ(image[ChannelRecord(3) + 16] | image[ChannelRecord(3) + 17] << 8 |
+                  image[ChannelRecord(3) + 18] << 16 | image[ChannelRecord(3) + 19] << 24,
+              150000000);
+}
+
+TEST_F(Gx5EncodeTest, ZoneEndsAtItsThirdMember) {
+    const std::string zone = InUseIds(*control, "ZoneName").front();
+    const auto channels = InUseIds(*control, "ChannelName");
+    control->SetFieldValue(zone, "Channel",
+                           {channels[3], channels[4], "0xFFFF", channels[5], channels[6]});
+    const vd::ByteVector image = Generate();
+    EXPECT_EQ(U16At(image, kZoneRecords + 14), 2u);
+    EXPECT_EQ(U16At(image, kZoneRecords + 16), 3u);
+    EXPECT_EQ(U16At(image, kZoneRecords + 18), 4u);
+    for (size_t slot = 2; slot < 16; ++slot) {
+        EXPECT_EQ(U16At(image, kZoneRecords + 16 + 2 * slot), 0xFFFFu) << slot;
+    }
+}
+
+TEST_F(Gx5EncodeTest, EmptyZoneMembersAreSkipped) {
+    const std::string zone = InUseIds(*control, "ZoneName").front();
+    const auto channels = InUseIds(*control, "ChannelName");
+    control->SetFieldValue(zone, "Channel", {"", channels[7], "", channels[8]});
+    const vd::ByteVector image = Generate();
+    EXPECT_EQ(U16At(image, kZoneRecords + 14), 2u);
+    EXPECT_EQ(U16At(image, kZoneRecords + 16), 7u);
+    EXPECT_EQ(U16At(image, kZoneRecords + 18), 8u);
+    EXPECT_EQ(U16At(image, kZoneRecords + 20), 0xFFFFu);
+}
+
+TEST_F(Gx5EncodeTest, ScanListReferencesAndMemberSlots) {
+    const std::string scan = InUseIds(*control, "ScanName").front();
+    const auto channels = InUseIds(*control, "ChannelName");
+    control->SetFieldValue(scan, "Channel", {channels[5], "", channels[9]});
+    vd::ByteVector image = Generate();
+    EXPECT_EQ(U16At(image, kScanRecords + 17), 3u) << "empty TxChannel";
+    EXPECT_EQ(U16At(image, kScanRecords + 19), 0xFFFFu) << "empty prio1Chnl";
+    EXPECT_EQ(U16At(image, kScanRecords + 21), 0xFFFFu) << "empty prio2Chnl";
+    EXPECT_EQ(image[kScanRecords + 16], 3) << "member slots count empty members too";
+    EXPECT_EQ(U16At(image, kScanRecords + 24), 5u);
+    EXPECT_EQ(U16At(image, kScanRecords + 26), 9u);
+    EXPECT_EQ(U16At(image, kScanRecords + 28), 0xFFFFu);
+
+    SetField(*control, scan, "TxChannel", channels[10]);
+    SetField(*control, scan, "prio2Chnl", channels[0]);
+    image = Generate();
+    EXPECT_EQ(U16At(image, kScanRecords + 17), 10u);
+    EXPECT_EQ(U16At(image, kScanRecords + 21), 0u);
+}
+
+TEST_F(Gx5EncodeTest, DanglingScanListGivesIndexZeroAndTwoMessageTips) {
+    ImportOwnImage();
+    const auto channels = InUseIds(*control, "ChannelName");
+    const std::string scan = InUseIds(*control, "ScanName").front();
+    for (const std::string& channel : channels) {
+        SetField(*control, channel, "scanListIndex", "");
+    }
+    for (size_t position : {4, 5, 6, 7}) {
+        SetField(*control, channels[position], "scanListIndex", scan);
+    }
+    ASSERT_TRUE(control->DeleteRecord(scan));
+    ProgressLog progress(*control);
+    const vd::ByteVector image = Generate();
+    for (size_t position : {4, 5, 6, 7}) {
+        EXPECT_EQ(image[ChannelRecord(position) + 32] & 0x7F, 0) << position;
+    }
+    EXPECT_EQ(image[ChannelRecord(3) + 32] & 0x7F, 127) << "an empty scan list stays none";
+    EXPECT_EQ(progress.Count("Import channel error"), 4);
+    EXPECT_EQ(environment.Warnings(), 2) << "message tips";
+    // encoding does not refill the counter
+    Generate();
+    EXPECT_EQ(environment.Warnings(), 2);
+}
+
+TEST(Gx5EncodeTipCount, CounterComesFromTheSettingsFile) {
+    Gx5Environment environment("[GX5]\nchannel_error_tip_count=3\n");
+    auto control = MakeControl("GX5");
+    vd::ByteVector image;
+    control->GenerateImage(image, 1);
+    ASSERT_TRUE(control->ImportImage(image));
+    const auto channels = InUseIds(*control, "ChannelName");
+    for (size_t position = 3; position < 8; ++position) {
+        SetField(*control, channels[position], "emgListIndex", "e99999999");
+    }
+    control->GenerateImage(image, 1);
+    EXPECT_EQ(environment.Warnings(), 3);
+    EXPECT_EQ(image[kChannelRecords + 40 * 3 + 33], 0);
+}
+
+TEST_F(Gx5EncodeTest, NamesAreCutToTheirWidth) {
+    const std::string channel = InUseIds(*control, "ChannelName")[3];
+    ASSERT_TRUE(control->SetInputValue(channel, "", "ABCDEFGHIJKLMNOPQRST", true));
+    SetField(*control, channel, "ChannelModel", "7");
+    vd::ByteVector image = Generate();
+    EXPECT_EQ(std::string(image.begin() + ChannelRecord(3), image.begin() + ChannelRecord(3) + 14),
+              "ABCDEFGHIJKLMN");
+    EXPECT_EQ(image[ChannelRecord(3) + 14], 7) << "the name must not spill into the next field";
+
+    // one byte per character; characters beyond ASCII become '?'
+    ASSERT_TRUE(control->SetInputValue(channel, "", "Kanal \xC3\x9C\xE9\xA2\x91", true));
+    image = Generate();
+    EXPECT_EQ(std::string(image.begin() + ChannelRecord(3), image.begin() + ChannelRecord(3) + 10),
+              "Kanal ??\0\0"s);
+}
+
+TEST_F(Gx5EncodeTest, ContentVariantsChooseTheSize) {
+    EXPECT_EQ(Generate(0).size(), 52404u);
+    EXPECT_EQ(Generate(1).size(), 55070u);
+    EXPECT_EQ(Generate(2).size(), 63418u);
+    const vd::ByteVector full = Generate(3);
+    EXPECT_EQ(full.size(), 65466u);
+    EXPECT_EQ(Generate(7).size(), 55070u);
+    EXPECT_EQ(Generate(-1).size(), 55070u);
+    EXPECT_TRUE(std::all_of(full.begin() + 55070, full.end(), [](uint8_t b) { return b == 0; }));
+    const vd::ByteVector small = Generate(0);
+    EXPECT_TRUE(std::equal(small.begin(), small.end(), full.begin()));
+}
+
+TEST_F(Gx5EncodeTest, ExtensionBlockRepeatsTheFirstRecords) {
+    const auto channels = SizeList(*control, "ChannelName", 60);
+    for (size_t i = 0; i < channels.size(); ++i) {
+        ASSERT_TRUE(control->SetInputValue(channels[i], "", "C" + std::to_string(i), true));
+    }
+    const vd::ByteVector image = Generate();
+    EXPECT_TRUE(std::equal(image.begin() + 92, image.begin() + 192, image.begin() + kExtension));
+    EXPECT_EQ(image[kExtension + 100], 1) << "one zone in the template";
+    EXPECT_TRUE(std::equal(image.begin() + kZoneRecords, image.begin() + kZoneRecords + 48,
+                           image.begin() + kExtension + 101));
+    EXPECT_EQ(image[kExtension + 197], 53);
+    EXPECT_TRUE(std::equal(image.begin() + kChannelRecords,
+                           image.begin() + kChannelRecords + 53 * 40,
+                           image.begin() + kExtension + 198));
+    EXPECT_TRUE(std::equal(image.begin() + kScanRecords, image.begin() + kScanRecords + 56,
+                           image.begin() + kExtension + 2318));
+    EXPECT_TRUE(std::equal(image.begin() + kDtmf + 10, image.begin() + kDtmf + 82,
+                           image.begin() + kExtension + 2404));
+    EXPECT_TRUE(std::equal(image.begin() + kDtmf + 82, image.begin() + kDtmf + 82 + 190,
+                           image.begin() + kExtension + 2476));
+}
+
+TEST_F(Gx5EncodeTest, FieldEncodings) {
+    const std::string channel = InUseIds(*control, "ChannelName")[3];
+    SetField(*control, channel, "CTCSSRxValue", "49644"); // D754I = 0xC1EC
+    SetField(*control, channel, "CTCSSTxValue", "8191");  // bit 12 set: must go out clear
+    SetField(*control, channel, "BandWidth", "5");        // too wide for its two bits
+    SetField(*control, channel, "ChannelPower", "2");
+    SetField(*control, channel, "attribute_pwr_lock", "1");
+    SetField(*control, channel, "txPermit_Set", "3");
+    SetField(*control, channel, "txPermit_Tot", "63");
+    SetSetting(*control, "swVer", "v2.10.03.120");
+    SetSetting(*control, "home1PwrupZoneSwitch", "1");
+    SetSetting(*control, "home1PwrupZoneIndex", "0x0FFF");
+    SetSetting(*control, "home1PwrupChnl", InUseIds(*control, "ChannelName")[8]);
+    SetSetting(*control, "ReadingPassword", "123456789");
+    const vd::ByteVector image = Generate();
+    const size_t at = ChannelRecord(3);
+    EXPECT_EQ(image[at + 24], 0xC1);
+    EXPECT_EQ(image[at + 25], 0xEC);
+    EXPECT_EQ(image[at + 27], 0x0F);
+    EXPECT_EQ(image[at + 28], 0xFF);
+    EXPECT_EQ(image[at + 15], 0x80 | (2 << 2) | 1);
+    EXPECT_EQ(image[at + 29], 0xFF);
+    // version: data version 1, then the four numbers
+    EXPECT_EQ(U16At(image, 82), 1u);
+    EXPECT_EQ(image[84], 2);
+    EXPECT_EQ(image[85], 10);
+    EXPECT_EQ(image[86], 3);
+    EXPECT_EQ(image[87], 120);
+    // model string: the radio's identity, 32 bytes without terminator
+    EXPECT_EQ(std::string(image.begin() + 14, image.begin() + 46), control->get_model_identity());
+    // power-up in all-channels mode: the memory channel's position after the three VFOs
+    EXPECT_EQ(U16At(image, 92 + 36), 0x1FFFu);
+    EXPECT_EQ(U16At(image, 92 + 38), 5u);
+    EXPECT_EQ(std::string(image.begin() + 92, image.begin() + 100), "12345678");
+}
+
+TEST_F(Gx5EncodeTest, PowerUpChannelIsItsPlaceInThePowerUpZone) {
+    const auto channels = InUseIds(*control, "ChannelName");
+    const std::string zone = InUseIds(*control, "ZoneName").front();
+    control->SetFieldValue(zone, "Channel", {channels[9], channels[4], channels[12]});
+    SetSetting(*control, "home2PwrupZoneIndex", zone);
+    SetSetting(*control, "home2PwrupChnl", channels[12]);
+    SetSetting(*control, "home3PwrupZoneIndex", zone);
+    SetSetting(*control, "home3PwrupChnl", channels[13]); // not in the zone
+    ProgressLog progress(*control);
+    const vd::ByteVector image = Generate();
+    EXPECT_EQ(U16At(image, 92 + 74) & 0x0FFF, 0u);
+    EXPECT_EQ(U16At(image, 92 + 76), 2u);
+    EXPECT_EQ(U16At(image, 92 + 80), 0u);
+    EXPECT_EQ(progress.Count("Import channel error"), 0) << "a power-up channel raises no tip";
+}
+
+TEST_F(Gx5EncodeTest, CancelStopsWithBreak) {
+    ProgressLog progress(*control, 3);
+    vd::ByteVector image = {1, 2, 3};
+    try {
+        control->GenerateImage(image, 1);
+        FAIL() << "no exception";
+    } catch (const vd::ValdrenCpsException& error) {
+        EXPECT_STREQ(error.what(), "break!");
+    }
+    EXPECT_EQ(image, (vd::ByteVector{1, 2, 3})) << "a cancelled encoding hands out nothing";
+    EXPECT_EQ(std::get<0>(progress.steps.front()), "Fill zone info");
+}
+
+} // namespace
+} // namespace vdtest::gx5

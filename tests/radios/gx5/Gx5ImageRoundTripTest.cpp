@@ -1,0 +1,205 @@
+// A radio read and written back unchanged gets the same bytes: encode, decode into a fresh
+// template, encode again.
+#include "tests/radios/gx5/Gx5TestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace vdtest::gx5 {
+namespace {
+
+constexpr const char* kTones[] = {"0", "670", "2541", "32787", "49644", "1000"};
+
+/// Sizes of the lists of a configuration.
+struct Shape {
+    size_t channels, zones, scanLists, emergencies, fmStations, noaaChannels;
+};
+
+std::string Pick(const std::vector<std::string>& ids, size_t i) {
+    return ids.empty() ? std::string() : ids[i % ids.size()];
+}
+
+/// A configuration that touches every field, reference kind and member count.
+void Build(vd::Gx5v001Control& control, const Shape& shape) {
+    const auto channels = SizeList(control, "ChannelName", shape.channels);
+    const auto zones = SizeList(control, "ZoneName", shape.zones);
+    const auto scans = SizeList(control, "ScanName", shape.scanLists);
+    const auto emergencies = SizeList(control, "EmergencyName", shape.emergencies);
+    const auto stations = SizeList(control, "fmName", shape.fmStations);
+    const auto weather = SizeList(control, "noaaName", shape.noaaChannels);
+    const auto dtmf = SizeList(control, "dtmfSystem", 4);
+
+    for (size_t i = 0; i < channels.size(); ++i) {
+        const std::string& id = channels[i];
+        std::string name =
+            i % 7 == 0 ? "LongChannelName" + std::to_string(i) : "CH" + std::to_string(i);
+        ASSERT_TRUE(control.SetInputValue(id, "", name, true));
+        const long long rx = 136000000 + static_cast<long long>(i) * 12500;
+        SetField(control, id, "RxFrequency", std::to_string(rx));
+        SetField(control, id, "TxFrequency", std::to_string(rx + (i % 3) * 5000000));
+        SetField(control, id, "CTCSSRxValue", kTones[i % 6]);
+        SetField(control, id, "CTCSSTxValue", kTones[(i + 2) % 6]);
+        SetField(control, id, "ReceiveSquelchMode", std::to_string(i % 3));
+        SetField(control, id, "ChannelPower", std::to_string(i % 3));
+        SetField(control, id, "BandWidth", std::to_string(i % 2));
+        SetField(control, id, "ChannelModel", std::to_string(i % 2));
+        SetField(control, id, "attribute_pwr_lock", i % 2 ? "1" : "");
+        SetField(control, id, "attribute_space_lock", (i / 2) % 2 ? "1" : "");
+        SetField(control, id, "attribute_tail", std::to_string(i % 4));
+        SetField(control, id, "txPermit_Tot", std::to_string(i % 64));
+        SetField(control, id, "txPermit_Set", std::to_string(i % 4));
+        SetField(control, id, "VoxEnable", i % 3 ? "" : "1");
+        SetField(control, id, "DeEmpEn", i % 5 ? "1" : "");
+        SetField(control, id, "ScramblerEn", i % 4 ? "" : "1");
+        SetField(control, id, "TalkAroundEn", std::to_string(i % 4));
+        SetField(control, id, "scanAuto", i % 2 ? "1" : "");
+        SetField(control, id, "scanListIndex", i % 5 == 0 ? "" : Pick(scans, i));
+        SetField(control, id, "emgListIndex", i % 4 == 0 ? Pick(emergencies, i) : "");
+        SetField(control, id, "pttIdType", std::to_string(i % 4));
+        SetField(control, id, "signalSysIndex", std::to_string(i % 16));
+    }
+    for (size_t k = 0; k < zones.size(); ++k) {
+        ASSERT_TRUE(control.SetInputValue(zones[k], "", "Zone" + std::to_string(k), true));
+        std::vector<std::string> members;
+        for (size_t m = 0; m < k % 16 + 1; ++m) {
+            members.push_back(Pick(channels, k * 7 + m * 3));
+        }
+        control.SetFieldValue(zones[k], "Channel", members);
+    }
+    for (size_t k = 0; k < scans.size(); ++k) {
+        const std::string& id = scans[k];
+        ASSERT_TRUE(control.SetInputValue(id, "", "Scan" + std::to_string(k), true));
+        std::vector<std::string> members;
+        for (size_t m = 0; m < k % 17; ++m) {
+            members.push_back(m % 5 == 4 ? std::string() : Pick(channels, k + m * 11));
+        }
+        control.SetFieldValue(id, "Channel", members);
+        SetField(control, id, "TxChannel", k % 3 == 0 ? "" : Pick(channels, k * 5));
+        SetField(control, id, "prio1Chnl", k % 2 == 0 ? "" : Pick(channels, k * 2));
+        SetField(control, id, "prio2Chnl", k % 4 == 1 ? Pick(channels, k * 9) : "");
+        SetField(control, id, "scan_mode", std::to_string(k % 3));
+        SetField(control, id, "chCfg_TxChnl", std::to_string(k % 4));
+        SetField(control, id, "chCfg_CtdcMode", std::to_string(k % 3));
+        SetField(control, id, "hangCfg_Hangtime", std::to_string(k % 16));
+        SetField(control, id, "hangCfg_TalkBack", k % 2 ? "1" : "");
+    }
+    for (size_t k = 0; k < emergencies.size(); ++k) {
+        const std::string& id = emergencies[k];
+        SetField(control, id, "emgType", std::to_string(k % 4));
+        SetField(control, id, "emgMode", std::to_string(k % 3));
+        SetField(control, id, "jumpChnl", k % 2 ? Pick(channels, k * 13) : "");
+        SetField(control, id, "sqlMode", std::to_string(k % 3));
+        SetField(control, id, "localEmgAlarm", k % 2 ? "" : "1");
+        SetField(control, id, "backTx", k % 3 ? "1" : "");
+        SetField(control, id, "emgCycle", std::to_string(k));
+        SetField(control, id, "emgInterval", std::to_string(15 - k));
+        SetField(control, id, "txInterval", std::to_string(k + 2));
+        SetField(control, id, "hotMic", std::to_string(k % 5));
+        SetField(control, id, "emgId", "E" + std::to_string(k * 1111));
+    }
+    for (size_t k = 0; k < stations.size(); ++k) {
+        SetField(control, stations[k], "FmFreq", std::to_string(76000000 + k * 100000));
+        SetField(control, stations[k], "stationSpace", std::to_string(k % 3));
+    }
+    for (size_t k = 0; k < weather.size(); ++k) {
+        SetField(control, weather[k], "noaaFreq", std::to_string(162400000 + k * 25000));
+        SetField(control, weather[k], "wxmonitor", k % 2 ? "1" : "");
+    }
+    for (size_t k = 0; k < dtmf.size(); ++k) {
+        SetField(control, dtmf[k], "dtmfCodeLength", std::to_string(k + 3));
+        SetField(control, dtmf[k], "groupCode", std::to_string(k));
+        SetField(control, dtmf[k], "encodeEnable", k % 2 ? "" : "1");
+        SetField(control, dtmf[k], "fastCallLst01", "12345678901234567890");
+        SetField(control, dtmf[k], "fastCallLst07", "*#AB" + std::to_string(k));
+        SetField(control, dtmf[k], "fastCallLst10", "D");
+    }
+    SetSetting(control, "radioName", "Valdren \xE6\xB5\x8B\xE8\xAF\x95 unit");
+    SetSetting(control, "radioId", "1234567");
+    SetSetting(control, "WritingPassword", "8765");
+    SetSetting(control, "PowerOnPassword", "00112233");
+    SetSetting(control, "SerialNO", "0123456789ABCDEF");
+    SetSetting(control, "swVer", "V3.14.15.926");
+    SetSetting(control, "ownId", "123");
+    SetSetting(control, "pttId_EOT", "0123456789ABCD*#");
+    SetSetting(control, "stepVal", "6250");
+    SetSetting(control, "uiAttribute_Band", "2");
+    SetSetting(control, "home1PwrupZoneIndex", "0x0FFF");
+    SetSetting(control, "home1PwrupChnl", Pick(channels, channels.size() - 1));
+    SetSetting(control, "home2PwrupZoneIndex", Pick(zones, 5));
+    SetSetting(control, "home2PwrupChnl",
+               zones.size() > 5 ? Members(control, zones[5]).back() : "");
+    SetSetting(control, "home2PwrupZoneSwitch", "1");
+    SetSetting(control, "home3PwrupZoneIndex", "");
+    SetSetting(control, "home3PwrupChnl", "");
+}
+
+vd::ByteVector Generate(vd::Gx5v001Control& control) {
+    vd::ByteVector image;
+    EXPECT_TRUE(control.GenerateImage(image, 3));
+    return image;
+}
+
+/// Encodes, decodes into a fresh template and encodes again; both images must match.
+void ExpectRoundTrip(const std::string& model, const Shape& shape) {
+    Gx5Environment environment;
+    auto source = MakeControl(model);
+    Build(*source, shape);
+    ProgressLog sourceTips(*source);
+    const vd::ByteVector first = Generate(*source);
+    ASSERT_EQ(sourceTips.Count("Import channel error"), 0) << "the configuration is consistent";
+
+    auto target = MakeControl(model);
+    ASSERT_TRUE(target->ImportImage(first));
+    const vd::ByteVector second = Generate(*target);
+    ASSERT_EQ(first.size(), second.size());
+    for (size_t at = 0; at < first.size(); ++at) {
+        ASSERT_EQ(first[at], second[at]) << "first difference at byte " << at;
+    }
+
+    // and the decoded document says what the source said
+    const auto sourceZones = InUseIds(*source, "ZoneName");
+    const auto targetZones = InUseIds(*target, "ZoneName");
+    ASSERT_EQ(sourceZones.size(), targetZones.size());
+    const auto sourceChannels = InUseIds(*source, "ChannelName");
+    const auto targetChannels = InUseIds(*target, "ChannelName");
+    ASSERT_EQ(sourceChannels.size(), targetChannels.size());
+    if (!sourceChannels.empty()) {
+        EXPECT_EQ(target->GetElement(targetChannels.back())->inputValue,
+                  source->GetElement(sourceChannels.back())->inputValue.substr(0, 14));
+    }
+    if (!sourceZones.empty()) {
+        EXPECT_EQ(Members(*target, targetZones.back()).size(),
+                  std::min<size_t>(Members(*source, sourceZones.back()).size() + 1, 16));
+    }
+}
+
+TEST(Gx5RoundTrip, RichConfiguration) {
+    ExpectRoundTrip("GX5", {300, 20, 10, 5, 10, 12});
+}
+
+TEST(Gx5RoundTrip, EmptyLists) {
+    ExpectRoundTrip("GX5", {0, 0, 0, 0, 0, 0});
+}
+
+TEST(Gx5RoundTrip, EveryListAtCapacity) {
+    ExpectRoundTrip("GX5", {1027, 64, 64, 8, 32, 12});
+}
+
+TEST(Gx5RoundTrip, Gx5gAtCapacity) {
+    ExpectRoundTrip("GX5G", {259, 16, 64, 8, 32, 12});
+}
+
+TEST(Gx5RoundTrip, Gx5gTemplate) {
+    Gx5Environment environment;
+    auto source = MakeControl("GX5G");
+    const vd::ByteVector first = Generate(*source);
+    auto target = MakeControl("GX5G");
+    ASSERT_TRUE(target->ImportImage(first));
+    EXPECT_EQ(Generate(*target), first);
+    EXPECT_EQ(std::string(first.begin() + 14, first.begin() + 46), target->get_model_identity());
+}
+
+} // namespace
+} // namespace vdtest::gx5

@@ -1,0 +1,10 @@
+# The GX5 family's memory image codec.
+vd_add_test(NAME gx5_image_tests
+    SOURCES
+        Gx5TestSupport.cpp
+        Gx5BytesTest.cpp
+        Gx5ImageEncodeTest.cpp
+        Gx5ImageDecodeTest.cpp
+        Gx5ImageRoundTripTest.cpp
+        Gx5TuningBlockTest.cpp
+    LIBS valdren_models)
