@@ -1,32 +1,106 @@
 // The GX5's value rules.
-#include "radios/NotAvailable.h"
 #include "radios/gx5/Gx5v001Control.h"
+
+#include "model/xml/NodeReader.h"
+#include "radios/gx5/Gx5ValueRules.h"
+
+#include <array>
+#include <string_view>
+#include <unordered_map>
+#include <unordered_set>
 
 namespace vd {
 
-bool Gx5v001Control::IsElementReadOnly(const std::string&, const std::string&) {
-    ThrowNotAvailable(GetModelName(), "IsElementReadOnly");
+namespace {
+
+const std::unordered_set<std::string>& ReadOnlyKeys() {
+    static const std::unordered_set<std::string> keys = {
+        "e01010001_SerialNO",     "e01010002_datVer",      "e01010003_swVer",
+        "e01010004_ModelNumber",  "e01010005_hwVer",       "e01010007_freqMin",
+        "e01010008_freqMax",      "e01010009_SaleTerr",    "e01010010_machMode",
+        "e01010011_ModelNumber2", "e01090002_ChannelName", "e01090003_ChannelName",
+        "e01090004_ChannelName",
+    };
+    return keys;
 }
 
-bool Gx5v001Control::ValidateValue(const std::string&, std::string&, std::vector<long long>&,
-                                   std::vector<long long>&, std::string&) {
-    ThrowNotAvailable(GetModelName(), "ValidateValue");
+constexpr std::array<std::string_view, 3> kPowerUpZoneFields = {
+    "home1PwrupZoneIndex", "home2PwrupZoneIndex", "home3PwrupZoneIndex"};
+
+} // namespace
+
+bool Gx5v001Control::IsElementReadOnly(const std::string& id, const std::string& name) {
+    return ReadOnlyKeys().count(gx5::ElementKeyText(id, name)) != 0;
 }
 
-std::string Gx5v001Control::GetReferenceTarget(const std::string&) {
-    ThrowNotAvailable(GetModelName(), "GetReferenceTarget");
+bool Gx5v001Control::ValidateValue(const std::string& name, std::string& kind,
+                                   std::vector<long long>& lower, std::vector<long long>& upper,
+                                   std::string& allowedChars) {
+    const gx5::ValueRule* rule = gx5::FindValueRule(gx5::Gx5ValueRules(), name);
+    if (rule == nullptr) {
+        return false;
+    }
+    gx5::FillValueRule(*rule, kind, lower, upper, allowedChars);
+    return true;
 }
 
-std::string Gx5v001Control::FormatMemberList(const std::vector<std::string>&) {
-    ThrowNotAvailable(GetModelName(), "FormatMemberList");
+std::string Gx5v001Control::GetReferenceTarget(const std::string& name) {
+    static const std::unordered_map<std::string, std::string> targets = {
+        {"scanListIndex", "ScanName"},
+        {"Channel", "ChannelName"},
+        {"jumpChnl", "ChannelName"},
+        {"TxChannel", "ChannelName"},
+        {"prio1Chnl", "ChannelName"},
+        {"prio2Chnl", "ChannelName"},
+        {"home1PwrupChnl", "ChannelName"},
+        {"home2PwrupChnl", "ChannelName"},
+        {"home3PwrupChnl", "ChannelName"},
+        {"home1PwrupZoneIndex", "ZoneName"},
+        {"home2PwrupZoneIndex", "ZoneName"},
+        {"home3PwrupZoneIndex", "ZoneName"},
+        {"Zone", "ZoneName"},
+        {"emgListIndex", "EmergencyName"},
+    };
+    auto found = targets.find(name);
+    return found == targets.end() ? std::string() : found->second;
 }
 
-std::string Gx5v001Control::DefaultRecordName(const std::string&, const std::string&) {
-    ThrowNotAvailable(GetModelName(), "DefaultRecordName");
+std::string Gx5v001Control::FormatMemberList(const std::vector<std::string>& members) {
+    if (members.empty()) {
+        return "None";
+    }
+    if (members.size() > 1) {
+        return std::to_string(members.size());
+    }
+    if (members.front() == "0x0FFF") {
+        return "AllChannel";
+    }
+    std::unique_ptr<HamCpsElement> element = GetElement(members.front());
+    return element ? element->inputValue : std::string();
 }
 
-bool Gx5v001Control::IsValueAllowed(const std::string&, const std::string&) {
-    ThrowNotAvailable(GetModelName(), "IsValueAllowed");
+std::string Gx5v001Control::DefaultRecordName(const std::string& name, const std::string& prefix) {
+    if (name != "ChannelName") {
+        return CommonCpsControl::DefaultRecordName(name, prefix);
+    }
+    // the three VFOs are channel records too, but memory channels are numbered without them
+    long long inUse = 0;
+    for (pugi::xml_node channel : Store().ElementsByName(name)) {
+        inUse += AttributeInt(channel, "controlType") != 0 ? 1 : 0;
+    }
+    return prefix + std::to_string(inUse - 2);
+}
+
+bool Gx5v001Control::IsValueAllowed(const std::string& value, const std::string& name) {
+    if (value != "0x0FFF") {
+        return true;
+    }
+    for (std::string_view field : kPowerUpZoneFields) {
+        if (field == name) {
+            return false;
+        }
+    }
+    return true;
 }
 
 } // namespace vd

@@ -1,0 +1,238 @@
+// What the grid may accept, lock and derive on the GX5 and the GX5G.
+#include "tests/radios/gx5/Gx5TestSupport.h"
+
+#include "model/TextNumber.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+namespace vdtest::gx5 {
+namespace {
+
+/// Whether the control's rule for name accepts the value (a name without a rule accepts all).
+bool Accepts(vd::HamCpsControl& control, const std::string& name, const std::string& value) {
+    std::string kind, allowed;
+    std::vector<long long> lower, upper;
+    if (!control.ValidateValue(name, kind, lower, upper, allowed)) {
+        return true;
+    }
+    EXPECT_EQ(lower.size(), upper.size());
+    if (kind == "char") {
+        const bool charactersOk =
+            allowed.empty() || value.find_first_not_of(allowed) == std::string::npos;
+        const auto length = static_cast<long long>(value.size());
+        return charactersOk && length >= lower.at(0) && length <= upper.at(0);
+    }
+    const long long number = vd::ParseDecimal(value);
+    for (size_t i = 0; i < lower.size(); ++i) {
+        if (number >= lower[i] && number <= upper[i]) {
+            return true;
+        }
+    }
+    return false;
+}
+
+bool HasRule(vd::HamCpsControl& control, const std::string& name, std::string* kindOut = nullptr,
+             long long* maxLength = nullptr, std::string* allowedOut = nullptr) {
+    std::string kind, allowed;
+    std::vector<long long> lower, upper;
+    const bool found = control.ValidateValue(name, kind, lower, upper, allowed);
+    if (found && kindOut) {
+        *kindOut = kind;
+    }
+    if (found && maxLength) {
+        *maxLength = upper.at(0);
+    }
+    if (found && allowedOut) {
+        *allowedOut = allowed;
+    }
+    return found;
+}
+
+vd::ElementPtr Field(vd::HamCpsControl& control, const std::string& recordId,
+                     const std::string& name) {
+    vd::ElementList fields;
+    control.GetChildElements(recordId, fields);
+    for (const vd::ElementPtr& field : fields) {
+        if (field->name == name) {
+            return field;
+        }
+    }
+    ADD_FAILURE() << recordId << " has no " << name;
+    return std::make_shared<vd::HamCpsChildElement>();
+}
+
+std::string NewRecord(vd::HamCpsControl& control, const std::string& freeId) {
+    vd::ElementPtr created;
+    EXPECT_TRUE(control.NewRecord(freeId, created));
+    return created ? created->id : std::string();
+}
+
+class Gx5RulesTest : public ::testing::Test {
+protected:
+    Gx5Environment environment;
+    std::unique_ptr<vd::Gx5v001Control> gx5 = MakeControl("GX5");
+    std::unique_ptr<vd::Gx5v001Control> gx5g = MakeControl("GX5G");
+};
+
+TEST_F(Gx5RulesTest, FrequencyBandsDifferBetweenTheModels) {
+    for (const char* name : {"TxFrequency", "RxFrequency", "freqMin", "freqMax"}) {
+        EXPECT_TRUE(Accepts(*gx5, name, "500000000")) << name;
+        EXPECT_FALSE(Accepts(*gx5g, name, "500000000")) << name;
+        EXPECT_TRUE(Accepts(*gx5, name, "223500000")) << name;
+        EXPECT_FALSE(Accepts(*gx5g, name, "223500000")) << name;
+        EXPECT_TRUE(Accepts(*gx5g, name, "480000000")) << name;
+        EXPECT_FALSE(Accepts(*gx5, name, "135999999")) << name;
+        EXPECT_FALSE(Accepts(*gx5, name, "520000001")) << name;
+    }
+    EXPECT_TRUE(Accepts(*gx5g, "FmFreq", "88000000")) << "the GX5G keeps the other rules";
+    EXPECT_FALSE(Accepts(*gx5g, "noaaFreq", "170000001"));
+    EXPECT_FALSE(Accepts(*gx5, "autoPwrOff", "256"));
+}
+
+TEST_F(Gx5RulesTest, TextRules) {
+    for (auto* control : {gx5.get(), gx5g.get()}) {
+        EXPECT_FALSE(Accepts(*control, "ReadingPassword", "12a4"));
+        EXPECT_FALSE(Accepts(*control, "WritingPassword", "123456789"));
+        EXPECT_TRUE(Accepts(*control, "PowerOnPassword", "12345678"));
+        EXPECT_TRUE(Accepts(*control, "ChannelName", "TwelveChars!"));
+        EXPECT_FALSE(Accepts(*control, "ChannelName", "ThirteenChars"));
+        EXPECT_FALSE(Accepts(*control, "ownId", "12345678901"));
+        EXPECT_FALSE(Accepts(*control, "stunId", "12E"));
+        EXPECT_TRUE(Accepts(*control, "pttId_BOT", "0123456789ABCD*#"));
+        EXPECT_TRUE(Accepts(*control, "emgId", "any text"));
+        EXPECT_FALSE(Accepts(*control, "emgId", "nine char"));
+        EXPECT_FALSE(Accepts(*control, "radioName", "seventeen letters"));
+    }
+    std::string kind, allowed;
+    long long length = 0;
+    ASSERT_TRUE(HasRule(*gx5, "fastCallLst07", &kind, &length, &allowed));
+    EXPECT_EQ(kind, "char");
+    EXPECT_EQ(length, 16);
+    EXPECT_EQ(allowed, "0123456789ABCD*#");
+    EXPECT_FALSE(HasRule(*gx5, "xfastCallLst07")) << "the prefix must stand at the start";
+    EXPECT_FALSE(HasRule(*gx5, "micGain"));
+    EXPECT_FALSE(HasRule(*gx5g, "BandWidth"));
+}
+
+TEST_F(Gx5RulesTest, ReadOnlyElements) {
+    for (auto* control : {gx5.get(), gx5g.get()}) {
+        EXPECT_TRUE(control->IsElementReadOnly("e01010001", "SerialNO"));
+        EXPECT_TRUE(control->IsElementReadOnly("e01010011", "ModelNumber2"));
+        EXPECT_TRUE(control->IsElementReadOnly("e01090004", "ChannelName"));
+        EXPECT_FALSE(control->IsElementReadOnly("e01010001", "hwVer")) << "id and name together";
+        EXPECT_FALSE(control->IsElementReadOnly("e01030001", "radioName"));
+    }
+    EXPECT_FALSE(gx5->IsElementReadOnly("e01090005", "ChannelName"));
+    EXPECT_TRUE(gx5g->IsElementReadOnly("e01090005", "ChannelName"));
+    EXPECT_TRUE(gx5g->IsElementReadOnly("e01090034", "ChannelName"));
+    EXPECT_FALSE(gx5g->IsElementReadOnly("e01090035", "ChannelName"));
+    EXPECT_TRUE(gx5g->IsElementReadOnly("e01090005", "RxFrequency"));
+    EXPECT_TRUE(gx5g->IsElementReadOnly("e01090034", "TxFrequency"));
+    EXPECT_FALSE(gx5g->IsElementReadOnly("e01090004", "TxFrequency")) << "a VFO";
+    EXPECT_TRUE(gx5g->IsElementReadOnly("e01090012", "BandWidth"));
+    EXPECT_TRUE(gx5g->IsElementReadOnly("e01090018", "attribute_pwr_lock"));
+    EXPECT_FALSE(gx5g->IsElementReadOnly("e01090019", "BandWidth"));
+    EXPECT_TRUE(gx5g->IsElementReadOnly("e01100002", "ScanName"));
+    EXPECT_FALSE(gx5->IsElementReadOnly("e01100002", "ScanName"));
+}
+
+TEST_F(Gx5RulesTest, FixedFrequencySwitchesBandwidthPowerAndLocks) {
+    const std::string channel = NewRecord(*gx5g, "e01090001");
+    SetField(*gx5g, channel, "BandWidth", "0");
+    SetField(*gx5g, channel, "ChannelPower", "2");
+    const vd::ElementPtr tx = Field(*gx5g, channel, "TxFrequency");
+    bool refresh = false;
+    ASSERT_TRUE(tx->SetValue(*gx5g, "467587500", refresh));
+    std::vector<vd::ElementKey> dependents;
+    EXPECT_TRUE(gx5g->OnValueChanged(*tx, "467587500", dependents));
+    EXPECT_EQ(FieldValue(*gx5g, channel, "BandWidth"), "1");
+    EXPECT_EQ(FieldValue(*gx5g, channel, "ChannelPower"), "0");
+    EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), "1");
+    EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_pwr_lock"), "1");
+    EXPECT_EQ(dependents.size(), 4u);
+    EXPECT_NE(std::find(dependents.begin(), dependents.end(),
+                        vd::ElementKey(channel, FieldId(*gx5g, channel, "BandWidth"))),
+              dependents.end());
+    EXPECT_TRUE(gx5g->IsFieldDisabled(*Field(*gx5g, channel, "BandWidth")));
+    EXPECT_TRUE(Field(*gx5g, channel, "ChannelPower")->IsLocked(*gx5g));
+    EXPECT_FALSE(gx5g->IsFieldDisabled(*Field(*gx5g, channel, "attribute_tail")));
+
+    ASSERT_TRUE(tx->SetValue(*gx5g, "462000000", refresh));
+    dependents.clear();
+    EXPECT_TRUE(gx5g->OnValueChanged(*tx, "462000000", dependents));
+    EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), "0");
+    EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_pwr_lock"), "0");
+    EXPECT_EQ(FieldValue(*gx5g, channel, "BandWidth"), "1") << "bandwidth stays";
+    EXPECT_EQ(FieldValue(*gx5g, channel, "ChannelPower"), "0") << "power stays";
+    EXPECT_EQ(dependents.size(), 2u);
+    EXPECT_FALSE(gx5g->IsFieldDisabled(*Field(*gx5g, channel, "BandWidth")));
+}
+
+TEST_F(Gx5RulesTest, EmergencyTypeLocksTheLocalAlarm) {
+    const std::string entry = InUseIds(*gx5g, "EmergencyName").front();
+    SetField(*gx5g, entry, "localEmgAlarm", "1");
+    const vd::ElementPtr type = Field(*gx5g, entry, "emgType");
+    bool refresh = false;
+    ASSERT_TRUE(type->SetValue(*gx5g, "3", refresh));
+    std::vector<vd::ElementKey> dependents;
+    EXPECT_TRUE(gx5g->OnValueChanged(*type, "3", dependents));
+    EXPECT_EQ(FieldValue(*gx5g, entry, "localEmgAlarm"), "0");
+    ASSERT_EQ(dependents.size(), 1u);
+    EXPECT_EQ(dependents[0].second, FieldId(*gx5g, entry, "localEmgAlarm"));
+    EXPECT_TRUE(gx5g->IsElementReadOnly(entry, "localEmgAlarm"));
+    EXPECT_FALSE(Field(*gx5g, entry, "localEmgAlarm")->SetValue(*gx5g, "1", refresh));
+
+    ASSERT_TRUE(type->SetValue(*gx5g, "1", refresh));
+    dependents.clear();
+    EXPECT_TRUE(gx5g->OnValueChanged(*type, "1", dependents)) << "listed for its lock state";
+    EXPECT_EQ(dependents.size(), 1u);
+    EXPECT_EQ(FieldValue(*gx5g, entry, "localEmgAlarm"), "0");
+    EXPECT_FALSE(gx5g->IsElementReadOnly(entry, "localEmgAlarm"));
+
+    dependents.clear();
+    EXPECT_FALSE(gx5g->OnValueChanged(*Field(*gx5g, entry, "hotMic"), "2", dependents));
+    EXPECT_FALSE(gx5->OnValueChanged(*type, "3", dependents)) << "the GX5 derives nothing";
+    EXPECT_TRUE(dependents.empty());
+}
+
+TEST_F(Gx5RulesTest, NewChannelIsNumberedWithoutTheVfos) {
+    SizeList(*gx5, "ChannelName", 5);
+    EXPECT_EQ(gx5->DefaultRecordName("ChannelName", "CH"), "CH3");
+    vd::ElementPtr created;
+    ASSERT_TRUE(gx5->NewRecord("e01090001", created));
+    EXPECT_EQ(created->inputValue, "CH3");
+    SizeList(*gx5, "ChannelName", 1);
+    EXPECT_EQ(gx5->DefaultRecordName("ChannelName", "CH"), "CH-1");
+    EXPECT_EQ(gx5->DefaultRecordName("ZoneName", "Zone"), "Zone2") << "other lists count from 1";
+}
+
+TEST_F(Gx5RulesTest, MemberListTexts) {
+    const std::string channel = InUseIds(*gx5, "ChannelName")[3];
+    EXPECT_EQ(gx5->FormatMemberList({}), "None");
+    EXPECT_EQ(gx5->FormatMemberList({"0x0FFF"}), "AllChannel");
+    EXPECT_EQ(gx5->FormatMemberList({channel}), "CH1");
+    EXPECT_EQ(gx5->FormatMemberList({"e99999999"}), "");
+    EXPECT_EQ(gx5g->FormatMemberList({"a", "b", "0x0FFF"}), "3");
+}
+
+TEST_F(Gx5RulesTest, ReferenceTargetsAndAllChannels) {
+    EXPECT_EQ(gx5->GetReferenceTarget("scanListIndex"), "ScanName");
+    EXPECT_EQ(gx5->GetReferenceTarget("prio2Chnl"), "ChannelName");
+    EXPECT_EQ(gx5->GetReferenceTarget("home3PwrupChnl"), "ChannelName");
+    EXPECT_EQ(gx5->GetReferenceTarget("home3PwrupZoneIndex"), "ZoneName");
+    EXPECT_EQ(gx5->GetReferenceTarget("Zone"), "ZoneName");
+    EXPECT_EQ(gx5g->GetReferenceTarget("emgListIndex"), "EmergencyName");
+    EXPECT_EQ(gx5->GetReferenceTarget("RxFrequency"), "");
+    for (const char* field :
+         {"home1PwrupZoneIndex", "home2PwrupZoneIndex", "home3PwrupZoneIndex"}) {
+        EXPECT_FALSE(gx5->IsValueAllowed("0x0FFF", field)) << field;
+        EXPECT_TRUE(gx5->IsValueAllowed("e01040002", field)) << field;
+    }
+    EXPECT_TRUE(gx5->IsValueAllowed("0x0FFF", "Channel"));
+    EXPECT_TRUE(gx5->IsValueAllowed("0x0FFF", "ZoneName")) << "asked with the field's name";
+}
+
+} // namespace
+} // namespace vdtest::gx5
