@@ -25,4 +25,21 @@ void SaveProjectOrThrow(HamCpsControl& control, const std::string& path) {
     }
 }
 
+void ThrowUnlessSucceeded(OperationResult result, const std::string& refusal,
+                          const std::string& what) {
+    switch (result) {
+    case OperationResult::Success:
+        return;
+    case OperationResult::Cancelled:
+        throw CliError(refusal.empty() ? kCancelled : kUsageError,
+                       refusal.empty() ? what + " cancelled" : refusal);
+    case OperationResult::DeviceError:
+        throw CliError(kDeviceError, what + " failed: the serial port could not be used");
+    case OperationResult::RadioError:
+        throw CliError(kRadioError, what + " failed");
+    case OperationResult::DataError:
+        throw CliError(kDataError, what + " failed");
+    }
+}
+
 } // namespace vd::cli

@@ -1,4 +1,5 @@
 #pragma once
+#include "document/CValdrenCpsDoc.h"
 #include "model/HamCpsControl.h"
 
 #include <CLI/CLI.hpp>
@@ -36,11 +37,21 @@ std::unique_ptr<HamCpsControl> OpenProjectOrThrow(const std::string& path);
 /// Saves a project atomically or throws a CliError.
 void SaveProjectOrThrow(HamCpsControl& control, const std::string& path);
 
+/// Throws the CliError that fits how a document operation ended (nothing on success);
+/// `refusal` is the terminal's reason when it could not ask a question.
+void ThrowUnlessSucceeded(OperationResult result, const std::string& refusal,
+                          const std::string& what);
+
 /// Each command adds its subcommand and its handler to the tool.
 void AddModelsCommand(CLI::App& app);
 void AddNewCommand(CLI::App& app);
 void AddInfoCommand(CLI::App& app);
 void AddGetCommand(CLI::App& app);
 void AddSetCommand(CLI::App& app);
+void AddReadCommand(CLI::App& app);
+void AddWriteCommand(CLI::App& app);
+void AddImportBinCommand(CLI::App& app);
+void AddExportBinCommand(CLI::App& app);
+void AddPortsCommand(CLI::App& app);
 
 } // namespace vd::cli

@@ -22,6 +22,11 @@ int main(int argc, char** argv) {
     AddInfoCommand(app);
     AddGetCommand(app);
     AddSetCommand(app);
+    AddReadCommand(app);
+    AddWriteCommand(app);
+    AddImportBinCommand(app);
+    AddExportBinCommand(app);
+    AddPortsCommand(app);
     app.parse_complete_callback([&config] {
         if (!config.empty()) {
             vd::AppPaths::SetIniPath(config);

@@ -4,6 +4,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 
 namespace vd {
@@ -73,6 +74,11 @@ public:
     std::string PortSetting() const;
     /// How the last operation ended.
     OperationResult LastResult() const { return lastResult_; }
+    /// The image the last successful Read Device brought from the radio.
+    const ByteVector& LastReadImage() const { return lastReadImage_; }
+    /// Makes Write Device use this content variant instead of `Device`/`bin_struct_content`
+    /// (none: the setting again).
+    void SetBinStructContent(std::optional<int> content) { contentOverride_ = content; }
 
 private:
     friend class DeviceOperation;
@@ -85,6 +91,8 @@ private:
     std::string selectedId_;
     std::string selectedKind_;
     OperationResult lastResult_ = OperationResult::Success;
+    ByteVector lastReadImage_;
+    std::optional<int> contentOverride_;
 };
 
 } // namespace vd

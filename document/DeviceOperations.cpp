@@ -148,6 +148,7 @@ bool CValdrenCpsDoc::ReadDevice() {
         }
         op.message() += LoadString(IDS_DATA_READ_COMPLETED);
         import_bin_struct(image);
+        lastReadImage_ = std::move(image);
         return true;
     });
 }
@@ -169,7 +170,8 @@ void CValdrenCpsDoc::OnEditWriteDevice() {
         lastResult_ = OperationResult::Cancelled;
         return;
     }
-    const int content = CpsIni::GetInt("Device", "bin_struct_content", 1);
+    const int content =
+        contentOverride_ ? *contentOverride_ : CpsIni::GetInt("Device", "bin_struct_content", 1);
     lastResult_ = OperationResult::Success;
     DeviceOperation operation(*this, 1);
     operation.Run([this, content](DeviceOperation& op) {

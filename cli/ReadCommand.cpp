@@ -1,0 +1,54 @@
+#include "cli/CliSupport.h"
+#include "cli/TerminalUi.h"
+#include "document/ImageFile.h"
+
+#include <filesystem>
+#include <memory>
+
+namespace vd::cli {
+
+namespace {
+
+struct ReadOptions {
+    std::string output;
+    std::string saveBin;
+    bool force = false;
+};
+
+} // namespace
+
+void AddReadCommand(CLI::App& app) {
+    auto ui = std::make_shared<TerminalUi>();
+    auto options = std::make_shared<ReadOptions>();
+    CLI::App* command = app.add_subcommand("read", "Read a radio into a new project file.");
+    command->add_option("MODEL", ui->model, "Model name (see 'vdcps models')")->required();
+    command->add_option("-p,--port", ui->port, "Serial device (/dev/ttyUSB0, a pty path, or COMn)")
+        ->required();
+    command->add_option("-o,--output", options->output, "Project file to write (.vdcps)")
+        ->required();
+    command->add_option("--password", ui->password, "Read password, when the radio asks for one");
+    command->add_option("--save-bin", options->saveBin, "Also save the raw memory image here");
+    command->add_flag("--force", options->force, "Replace an existing project file");
+    command->add_flag("-q,--quiet", ui->quiet, "No progress output");
+    command->footer(
+        "The project file is written only when the whole radio was read and decoded.\n\n"
+        "Example:\n  vdcps read GX5 --port /dev/ttyUSB0 -o my-radio.vdcps");
+    command->callback([ui, options] {
+        std::error_code error;
+        if (!options->force && std::filesystem::exists(options->output, error)) {
+            throw CliError(kDataError, options->output + " exists; use --force to replace it");
+        }
+        CValdrenCpsDoc doc(*ui);
+        if (!doc.NewDocument(ui->model, ui->port)) {
+            throw CliError(kUsageError, "unknown model or unreadable template: " + ui->model);
+        }
+        doc.ReadDevice();
+        ThrowUnlessSucceeded(doc.LastResult(), ui->refusal(), "reading the radio");
+        SaveProjectOrThrow(*doc.Control(), options->output);
+        if (!options->saveBin.empty()) {
+            WriteImageFile(options->saveBin, doc.LastReadImage());
+        }
+    });
+}
+
+} // namespace vd::cli
