@@ -61,38 +61,6 @@ TEST(Gx5Framing, OneFrameHoldsAtMost1030BytesAndNothingGivesNoFrame) {
               answerFrame(ByteVector(payload.begin(), payload.begin() + 1030)));
 }
 
-TEST(Gx5Framing, RequestPayloads) {
-    const ByteVector handshake = vd::handshake_payload(
-        "GX5  -0000000000000000000-PCB-01", 1,
-        std::span<const uint8_t>(reinterpret_cast<const uint8_t*>("0123456789"), 10));
-    ASSERT_EQ(handshake.size(), kHandshakePayloadSize);
-    EXPECT_EQ(ByteVector(handshake.begin(), handshake.begin() + 6), handshakeHead());
-    EXPECT_EQ(std::string(handshake.begin() + 6, handshake.begin() + 38),
-              "GX5  -0000000000000000000-PCB-01");
-    EXPECT_EQ(handshake[38], 1);
-    EXPECT_EQ(std::string(handshake.begin() + 39, handshake.end()), "01234567");
-    const ByteVector unlocked = vd::handshake_payload("GX5G", 0, {});
-    EXPECT_EQ(unlocked.size(), kHandshakePayloadSize);
-    EXPECT_EQ(ByteVector(unlocked.begin() + 10, unlocked.end()), ByteVector(37, 0x00));
-
-    EXPECT_EQ(vd::block_read_payload(0x1234), (ByteVector{0x01, 0x02, 0, 0, 1, 0, 0x34, 0x12}));
-    EXPECT_EQ(vd::reboot_payload(), (ByteVector{0x6F, 0x00, 0, 0, 1, 0}));
-}
-
-TEST(Gx5Framing, WritePayloadCutsTheImageIntoIndexedParts) {
-    const ByteVector image = patternImage(55070);
-    const ByteVector payload = vd::write_payload(image, 54);
-    ASSERT_EQ(payload.size(), 55070U + 54 * 6);
-    for (std::size_t part : {0U, 1U, 53U}) {
-        const std::size_t at = part * 1030;
-        EXPECT_EQ(ByteVector(payload.begin() + at, payload.begin() + at + 6),
-                  (ByteVector{0x01, 0x00, static_cast<uint8_t>(part), 0, 54, 0}));
-        EXPECT_EQ(payload[at + 6], image[part * 1024]);
-    }
-    EXPECT_EQ(payload.size() - 53 * 1030 - 6, 798U);
-    EXPECT_EQ(payload.back(), image.back());
-}
-
 TEST(Gx5HandshakeAnswer, StatusDecidesOnceTheFrameIsFound) {
     EXPECT_EQ(vd::judge_handshake_answer(handshakeAnswer(0)), vd::HandshakeVerdict::Accepted);
     EXPECT_EQ(vd::judge_handshake_answer(noisy(handshakeAnswer(0))),

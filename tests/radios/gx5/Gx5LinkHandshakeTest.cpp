@@ -2,6 +2,7 @@
 
 #include "link/SerialException.h"
 #include "model/Exceptions.h"
+#include "radios/gx5/Gx5DumpFile.h"
 #include "radios/gx5/Gx5Frame.h"
 #include "tests/radios/gx5/Gx5LinkFixture.h"
 #include "tools/radiosim/SimFactory.h"
@@ -123,6 +124,18 @@ TEST_F(Gx5LinkTest, StatusFfIsRejectedLoggedDumpedAndRetried) {
     const std::string dump = readFile(folder_.file("error") / names[0]);
     ASSERT_EQ(dump.size(), vd::kGx5HandshakeAnswerSize);
     EXPECT_EQ(static_cast<uint8_t>(dump[dump.size() - 4]), 0xFF);
+}
+
+TEST_F(Gx5LinkTest, UnwritableDumpIsNoFailedAttempt) {
+    setIni({{"GX5", {{"handshake_need_save_answer", "1"}}}});
+    folder_.write("error", "a file where the dump folder belongs");
+    RadioSimThread radio(radios::busy("GX5"));
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    control.OpenPort(port, radio.devicePath());
+    EXPECT_THROW(control.host_handshake(port, 0, nullptr, 0), vd::Gx5DumpException);
+    EXPECT_EQ(handshakes(radio), 1);
+    EXPECT_EQ(control.count(kRetryPause), 0);
 }
 
 TEST_F(Gx5LinkTest, HandshakeTimeOutGovernsTheHandshakeExchange) {
