@@ -1,0 +1,206 @@
+#include "ui/grid/GridControl.h"
+
+#include "ui/grid/CellDelegateRouter.h"
+
+#include <QHeaderView>
+#include <set>
+
+namespace vd {
+
+GridControl::GridControl(int id, QWidget* parent)
+    : QTableView(parent), id_(id), model_(new GridModel(this)),
+      router_(new CellDelegateRouter(*this, this)) {
+    setModel(model_);
+    setItemDelegate(router_);
+    verticalHeader()->hide();
+    verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    verticalHeader()->setDefaultSectionSize(fontMetrics().height() + 8);
+    horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
+    horizontalHeader()->setHighlightSections(false);
+    horizontalHeader()->setStretchLastSection(false);
+    setWordWrap(false);
+    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionBehavior(QAbstractItemView::SelectItems);
+    setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                    QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+}
+
+GridControl::~GridControl() = default;
+
+void GridControl::SetRowCount(int rows) {
+    model_->SetRowCount(rows);
+}
+
+int GridControl::GetRowCount() const {
+    return model_->rowCount();
+}
+
+void GridControl::SetColumnCount(int columns) {
+    model_->SetColumnCount(columns);
+}
+
+int GridControl::GetColumnCount() const {
+    return model_->columnCount();
+}
+
+void GridControl::SetFixedColumnCount(int count) {
+    model_->SetFixedColumnCount(count);
+}
+
+int GridControl::GetFixedColumnCount() const {
+    return model_->FixedColumnCount();
+}
+
+void GridControl::SetColumnWidth(int column, int width) {
+    setColumnWidth(column, width);
+}
+
+void GridControl::SetHeaderText(int column, const QString& text) {
+    model_->SetHeaderText(column, text);
+}
+
+QString GridControl::GetHeaderText(int column) const {
+    return model_->HeaderText(column);
+}
+
+void GridControl::DeleteAllItems() {
+    clearSpans();
+    model_->SetRowCount(0);
+}
+
+bool GridControl::IsValid(int row, int column) const {
+    return model_->Contains(row, column);
+}
+
+const GridCell& GridControl::GetCell(int row, int column) const {
+    return model_->Cell(row, column);
+}
+
+void GridControl::SetCell(int row, int column, GridCell cell) {
+    if (IsValid(row, column)) {
+        model_->SetCell(row, column, std::move(cell));
+    }
+}
+
+QString GridControl::GetItemText(int row, int column) const {
+    return IsValid(row, column) ? model_->Cell(row, column).text : QString();
+}
+
+void GridControl::SetItemText(int row, int column, const QString& text) {
+    if (IsValid(row, column)) {
+        model_->Update(row, column, [&](GridCell& cell) { cell.text = text; });
+    }
+}
+
+ElementPtr GridControl::GetItemElement(int row, int column) const {
+    return IsValid(row, column) ? model_->Cell(row, column).element : nullptr;
+}
+
+void GridControl::SetItemChoices(int row, int column, std::vector<GridChoice> choices) {
+    if (IsValid(row, column)) {
+        model_->Update(row, column, [&](GridCell& cell) {
+            cell.choices = std::move(choices);
+            cell.chosen = -1;
+        });
+    }
+}
+
+void GridControl::SetItemBkColour(int row, int column, const QColor& colour) {
+    if (IsValid(row, column)) {
+        model_->Update(row, column, [&](GridCell& cell) { cell.background = colour; });
+    }
+}
+
+void GridControl::SetItemToolTip(int row, int column, const QString& text) {
+    if (IsValid(row, column)) {
+        model_->Update(row, column, [&](GridCell& cell) { cell.toolTip = text; });
+    }
+}
+
+void GridControl::SetCellSpan(int row, int column, int rows, int columns) {
+    if (IsValid(row, column) && (rows > 1 || columns > 1)) {
+        setSpan(row, column, rows, columns);
+    }
+}
+
+void GridControl::RedrawCell(int row, int column) {
+    if (IsValid(row, column)) {
+        model_->Redraw(row, column);
+    }
+}
+
+CellId GridControl::GetFocusCell() const {
+    const QModelIndex current = currentIndex();
+    return current.isValid() ? CellId{current.row(), current.column()} : CellId{};
+}
+
+void GridControl::SetFocusCell(int row, int column) {
+    if (IsValid(row, column)) {
+        setCurrentIndex(model_->index(row, column));
+    }
+}
+
+std::vector<int> GridControl::GetSelectedRows() const {
+    std::set<int> rows;
+    for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
+        rows.insert(index.row());
+    }
+    return {rows.begin(), rows.end()};
+}
+
+void GridControl::SetListMode(bool list) {
+    setSelectionMode(list ? QAbstractItemView::ExtendedSelection
+                          : QAbstractItemView::SingleSelection);
+    setSelectionBehavior(list ? QAbstractItemView::SelectRows : QAbstractItemView::SelectItems);
+}
+
+void GridControl::SetEditingEnabled(bool enabled) {
+    editingEnabled_ = enabled;
+    setEditTriggers(enabled
+                        ? QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
+                              QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed
+                        : QAbstractItemView::NoEditTriggers);
+}
+
+void GridControl::SetEndEditHandler(EndEditHandler handler) {
+    endEdit_ = std::move(handler);
+}
+
+bool GridControl::CommitEdit(int row, int column, QString text, int chosen) {
+    if (!IsValid(row, column) || !editingEnabled_) {
+        return false;
+    }
+    const GridCell& cell = model_->Cell(row, column);
+    if (!cell.editable || !cell.enabled || column < GetFixedColumnCount()) {
+        return false;
+    }
+    if (endEdit_ && !endEdit_(row, column, text, chosen)) {
+        RedrawCell(row, column); // the refused text never reached the cell
+        return false;
+    }
+    model_->Update(row, column, [&](GridCell& edited) {
+        edited.text = text;
+        edited.chosen = chosen;
+    });
+    emit cellEdited(row, column);
+    return true;
+}
+
+void GridControl::PressButton(int row, int column) {
+    if (!IsValid(row, column) || !editingEnabled_) {
+        return;
+    }
+    const GridCell& cell = model_->Cell(row, column);
+    if (cell.kind == CellKind::Button && cell.editable && cell.enabled) {
+        emit buttonClicked(row, column);
+    }
+}
+
+void GridControl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
+    QTableView::currentChanged(current, previous);
+    if (current.isValid()) {
+        emit focusCellChanged(current.row(), current.column());
+    }
+}
+
+} // namespace vd

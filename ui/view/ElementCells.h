@@ -1,0 +1,47 @@
+#pragma once
+#include "model/HamCpsControl.h"
+#include "ui/grid/GridCell.h"
+#include "ui/view/CellRules.h"
+
+#include <QString>
+#include <optional>
+#include <string>
+
+namespace vd {
+
+/// Background of the label cells of the default grid (0xD9EEEE: red 0xEE, green 0xEE,
+/// blue 0xD9).
+inline constexpr uint32_t kLabelColour = 0xD9EEEE;
+/// Background of the editing cells of control type 8 (red 0xE6, green 0xF7, blue 0xB3).
+inline constexpr uint32_t kColouredTextColour = 0xB3F7E6;
+/// What a masked cell shows for a value that is set.
+inline constexpr const char* kMaskText = "*********";
+
+/// The cell that shows one element's value (the view's fill_cell without the grid). A member
+/// cell stands for all the record's fields of the element's name and shows their count; it
+/// is changed through the shortlist pane only.
+GridCell MakeElementCell(HamCpsControl& control, const ElementPtr& element, bool memberCell);
+
+/// The values of a record's fields named like field, in order, empty ones left out.
+std::vector<std::string> MemberValues(HamCpsControl& control, const HamCpsElement& field);
+
+/// The stored form of a cell's text; none when the text cannot stand for a value (a choice
+/// that is not offered, a frequency that is not a number).
+std::optional<std::string> ParseCellText(HamCpsControl& control, const HamCpsElement& element,
+                                         const GridCell& cell, const QString& text, int chosen);
+
+/// The outcome of the end-of-edit check.
+struct EditCheck {
+    bool accept = false;
+    QString text;              ///< the text to keep in the cell
+    bool charsDropped = false; ///< characters outside a "char" rule's set were dropped
+    std::string allowedChars;  ///< that set, for the message
+};
+
+/// The end-of-edit check of a cell: refuses locked elements and text that stands for no
+/// value, applies the model's rule ("char": characters and length; "value": a number moved
+/// to the nearest range bound) and gives the text the cell keeps.
+EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
+                          const GridCell& cell, const QString& text, int chosen);
+
+} // namespace vd
