@@ -1,0 +1,253 @@
+// The document's radio and image-file operations against a simulated radio, with a scripted
+// person: every result message, its style, and the state afterwards.
+#include "app/AppPaths.h"
+#include "document/CValdrenCpsDoc.h"
+#include "document/ImageFile.h"
+#include "document/ProjectFile.h"
+#include "tests/support/RadioSim.h"
+#include "tests/support/ScriptedUi.h"
+#include "tests/support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+using vd::MessageStyle;
+using vd::OperationResult;
+
+/// Short timings so that failing radios fail fast; everything else as the defaults.
+constexpr const char* kFastIni = "[Device]\nretry_count=2\nhandshake_retry_count=2\n"
+                                 "retry_time_interval=10\n"
+                                 "[GX5]\ntimeout=300\nretry_time_interval=10\n"
+                                 "[LM704]\ntimeout=300\nretry_time_interval=10\n";
+
+class DeviceOperationsTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        WriteIni("");
+        vd::AppPaths::SetIniPath(dir_.file("cps.ini").string());
+    }
+    void TearDown() override { vd::AppPaths::SetIniPath(""); }
+
+    void WriteIni(const std::string& extra) { dir_.write("cps.ini", kFastIni + extra); }
+
+    /// A radio image of the model with a recognisable name in it.
+    std::string RadioImage(const std::string& model, const std::string& radioName) {
+        auto control = vd::ProjectFile::New(model);
+        EXPECT_NE(control, nullptr);
+        if (!radioName.empty()) {
+            control->SetValueByName("radioName", radioName);
+        }
+        vd::ByteVector image;
+        EXPECT_TRUE(control->GenerateImage(image, 1));
+        const std::string path = dir_.file(model + ".bin").string();
+        vd::WriteImageFile(path, image);
+        return path;
+    }
+
+    std::unique_ptr<RadioSimThread> StartRadio(vd::sim::SimConfig config) {
+        return std::make_unique<RadioSimThread>(std::move(config));
+    }
+
+    static std::string Value(vd::HamCpsControl& control, const std::string& name) {
+        vd::ElementList found;
+        control.GetElementsByName(name, found);
+        return found.empty() ? std::string("<none>") : found.front()->inputValue;
+    }
+
+    TempDir dir_;
+    ScriptedUi ui_;
+};
+
+TEST_F(DeviceOperationsTest, ReadDeviceBringsTheRadiosValues) {
+    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "Summit")});
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+    EXPECT_EQ(doc.Title().rfind("GX5_", 0), 0u);
+    EXPECT_NE(Value(*doc.Control(), "radioName"), "Summit");
+
+    ASSERT_TRUE(doc.ReadDevice());
+    EXPECT_EQ(doc.LastResult(), OperationResult::Success);
+    EXPECT_EQ(Value(*doc.Control(), "radioName"), "Summit");
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].text, "Host read all dataData read completed");
+    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Information);
+    EXPECT_EQ(ui_.imagesImported, 1);
+    EXPECT_EQ(doc.LastReadImage().size(), 55070u);
+    ASSERT_FALSE(ui_.outputLines.empty());
+    EXPECT_EQ(ui_.outputLines.front(), "Host read all data 0/1");
+    EXPECT_EQ(ui_.progressTexts.front(), "Host read all data 0%");
+}
+
+TEST_F(DeviceOperationsTest, AnAbsentPortIsReportedAsAMissingDevice) {
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", dir_.file("no-such-tty").string()));
+    EXPECT_FALSE(doc.ReadDevice());
+    EXPECT_EQ(doc.LastResult(), OperationResult::DeviceError);
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].text, "Can't find the device!");
+    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Default);
+}
+
+TEST_F(DeviceOperationsTest, ASilentRadioFailsTheHandshake) {
+    auto radio = StartRadio({.model = "GX5", .faults = {.silent = true}});
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+    EXPECT_FALSE(doc.ReadDevice());
+    EXPECT_EQ(doc.LastResult(), OperationResult::RadioError);
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].text, "Host failed!");
+    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Information);
+}
+
+TEST_F(DeviceOperationsTest, PasswordIsAskedForAndAWrongOneIsReported) {
+    auto radio =
+        StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "Locked"), .password = "1234"});
+    {
+        ScriptedUi right;
+        right.password = "1234";
+        vd::CValdrenCpsDoc doc(right);
+        ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+        EXPECT_TRUE(doc.ReadDevice());
+        EXPECT_EQ(right.passwordPrompts, 1);
+        EXPECT_EQ(right.questions.at(0), "Please input the read password");
+        EXPECT_EQ(Value(*doc.Control(), "radioName"), "Locked");
+    }
+    {
+        ScriptedUi wrong;
+        wrong.password = "9999";
+        vd::CValdrenCpsDoc doc(wrong);
+        ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+        EXPECT_FALSE(doc.ReadDevice());
+        ASSERT_EQ(wrong.messages.size(), 1u);
+        EXPECT_EQ(wrong.messages[0].text, "password error");
+    }
+    {
+        ScriptedUi cancels; // no password given: Cancel in the dialog
+        vd::CValdrenCpsDoc doc(cancels);
+        ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+        EXPECT_FALSE(doc.ReadDevice());
+        EXPECT_EQ(doc.LastResult(), OperationResult::Cancelled);
+        EXPECT_TRUE(cancels.messages.empty()) << "a cancelled password shows nothing";
+        EXPECT_TRUE(radio->waitForTranscript("06 00 6F 00 00 00 01 00")) << "a reboot was sent";
+    }
+}
+
+TEST_F(DeviceOperationsTest, CancelDuringAReadRebootsTheRadio) {
+    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    ui_.cancelAtProgress = 5;
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+    EXPECT_FALSE(doc.ReadDevice());
+    EXPECT_EQ(doc.LastResult(), OperationResult::Cancelled);
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].text, "Host read all databreak!");
+    EXPECT_EQ(ui_.progressTexts.size(), 5u) << "no step after the cancel";
+    EXPECT_TRUE(radio->waitForTranscript("rebooting"));
+}
+
+TEST_F(DeviceOperationsTest, WriteDeviceSendsTheConfiguredContentSize) {
+    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+    doc.Control()->SetValueByName("radioName", "Written");
+    ui_.device = {"GX5", radio->devicePath()};
+    doc.OnEditWriteDevice();
+    EXPECT_EQ(doc.LastResult(), OperationResult::Success);
+    EXPECT_EQ(ui_.chooserModes, std::vector<int>{2});
+    EXPECT_EQ(ui_.chooserPresets, std::vector<std::string>{"GX5"});
+    EXPECT_EQ(ui_.questions, std::vector<std::string>{"Do you want to write it?"});
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].text, "Host write all dataData write completed");
+    ASSERT_TRUE(radio->waitForWrittenImage());
+    EXPECT_EQ(radio->writtenImage().size(), 55070u) << "bin_struct_content absent: variant 1";
+    EXPECT_EQ(radio->transcript().find("08 00 01 02"), std::string::npos)
+        << "a GX5 write reads nothing first";
+}
+
+TEST_F(DeviceOperationsTest, WriteDeviceCanShowTransferFigures) {
+    WriteIni("[Option]\nshow_read_write_info=1\n[Device]\nbin_struct_content=3\n");
+    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+    ui_.device = {"GX5", radio->devicePath()};
+    doc.OnEditWriteDevice();
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    const std::string& text = ui_.messages[0].text;
+    EXPECT_EQ(text.rfind("package_count:64\r\n binsize:65466\r\n UseTime:", 0), 0u) << text;
+    EXPECT_NE(text.find("\r\nData write completed"), std::string::npos) << text;
+}
+
+TEST_F(DeviceOperationsTest, WriteDeviceStopsWhenNotConfirmedOrAnotherModelIsChosen) {
+    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+    ui_.device = {"GX5G", radio->devicePath()};
+    doc.OnEditWriteDevice();
+    EXPECT_TRUE(ui_.questions.empty()) << "another model: nothing asked, nothing sent";
+    ui_.device = {"GX5", radio->devicePath()};
+    ui_.confirm = false;
+    doc.OnEditWriteDevice();
+    EXPECT_EQ(doc.LastResult(), OperationResult::Cancelled);
+    EXPECT_TRUE(ui_.messages.empty());
+    EXPECT_EQ(radio->transcript().find("handshake"), std::string::npos);
+}
+
+TEST_F(DeviceOperationsTest, CancelDuringAWriteRebootsTheRadio) {
+    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    ui_.cancelAtProgress = 3;
+    ui_.cancelPrefix = "Host write all data"; // after the image was built
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
+    ui_.device = {"GX5", radio->devicePath()};
+    doc.OnEditWriteDevice();
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_EQ(ui_.messages[0].text, "Host write all databreak!");
+    EXPECT_TRUE(radio->waitForTranscript("rebooting"));
+}
+
+TEST_F(DeviceOperationsTest, Lm704WriteReadsTheRadiosImageFirst) {
+    auto radio = StartRadio({.model = "LM704"});
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("LM704", radio->devicePath()));
+    ui_.device = {"LM704", radio->devicePath()};
+    doc.OnEditWriteDevice();
+    EXPECT_EQ(doc.LastResult(), OperationResult::Success);
+    ASSERT_TRUE(radio->waitForWrittenImage());
+    const std::string transcript = radio->transcript();
+    const size_t firstRead = transcript.find("52 00 00 08");
+    const size_t firstWrite = transcript.find("57 00 00 08");
+    ASSERT_NE(firstRead, std::string::npos);
+    ASSERT_NE(firstWrite, std::string::npos);
+    EXPECT_LT(firstRead, firstWrite);
+}
+
+TEST_F(DeviceOperationsTest, BinFilesRoundTripAndARejectedImageIsReported) {
+    vd::CValdrenCpsDoc source(ui_);
+    ASSERT_TRUE(source.NewDocument("GX5", ""));
+    source.Control()->SetValueByName("radioName", "FromFile");
+    ui_.saveFile = dir_.file("out.bin").string();
+    source.OnGenerateBinFile();
+    ASSERT_EQ(ui_.messages.back().text, "OK");
+    EXPECT_EQ(ui_.messages.back().style, MessageStyle::Default);
+    EXPECT_EQ(vd::ReadImageFile(ui_.saveFile).size(), 65466u) << "Generate Bin File uses variant 3";
+
+    ui_.saveFile.clear();
+    source.OnGenerateBinFile();
+    EXPECT_EQ(ui_.messages.back().text, "Generate bin cancel!");
+
+    vd::CValdrenCpsDoc target(ui_);
+    ASSERT_TRUE(target.NewDocument("GX5", ""));
+    ui_.openFile = dir_.file("out.bin").string();
+    EXPECT_TRUE(target.ReadBinfile());
+    EXPECT_EQ(Value(*target.Control(), "radioName"), "FromFile");
+
+    ui_.openFile = dir_.write("short.bin", std::string(100, '\0')).string();
+    EXPECT_FALSE(target.ReadBinfile());
+    EXPECT_EQ(ui_.messages.back().text, "import_bin_struct failed!");
+    EXPECT_EQ(ui_.messages.back().style, MessageStyle::Error);
+}
+
+} // namespace
+} // namespace vdtest
