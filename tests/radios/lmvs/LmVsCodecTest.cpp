@@ -1,0 +1,401 @@
+// The memory image codec of the five models: field encodings, channel packing, empty slots,
+// settings read-back rules, and images read and written back unchanged.
+#include "model/Exceptions.h"
+#include "model/HamCpsElement.h"
+#include "radios/lmvs/Bcd.h"
+#include "tests/radios/lmvs/LmVsTestSupport.h"
+
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+
+#include <fmt/format.h>
+
+#include <map>
+#include <random>
+
+namespace vdtest {
+namespace {
+
+using vd::ByteVector;
+
+std::vector<std::string> ChannelsInUse(vd::LmVsControl& control) {
+    vd::ElementList records;
+    control.GetElementsByName("ChannelName", records);
+    std::vector<std::string> ids;
+    for (const auto& record : records) {
+        if (record->controlType != 0) {
+            ids.push_back(record->id);
+        }
+    }
+    return ids;
+}
+
+std::string FieldId(vd::LmVsControl& control, const std::string& record, const std::string& name) {
+    vd::ElementList fields;
+    control.GetChildElements(record, fields);
+    for (const auto& field : fields) {
+        if (field->name == name) {
+            return field->id;
+        }
+    }
+    ADD_FAILURE() << record << " has no field " << name;
+    return {};
+}
+
+void SetField(vd::LmVsControl& control, const std::string& record, const std::string& name,
+              const std::string& value) {
+    ASSERT_TRUE(control.SetInputValue(record, FieldId(control, record, name), value, true));
+}
+
+std::string Field(vd::LmVsControl& control, const std::string& record, const std::string& name) {
+    vd::ElementList fields;
+    control.GetChildElements(record, fields);
+    for (const auto& field : fields) {
+        if (field->name == name) {
+            return field->inputValue;
+        }
+    }
+    return "(none)";
+}
+
+std::string Setting(vd::LmVsControl& control, const std::string& name) {
+    vd::ElementList found;
+    control.GetElementsByName(name, found);
+    return found.empty() ? "(none)" : found.front()->inputValue;
+}
+
+ByteVector Slot(const ByteVector& image, std::size_t slot) {
+    return ByteVector(image.begin() + 16 + 16 * slot, image.begin() + 32 + 16 * slot);
+}
+
+long long SlotRx(const ByteVector& image, std::size_t slot) {
+    return vd::bcd_to_int(std::span<const uint8_t, 4>(image.data() + 16 + 16 * slot, 4)) * 10;
+}
+
+/// A control holding its template changed by `edit` (as a project file would), or null.
+std::unique_ptr<vd::LmVsControl> EditedControl(const std::string& model, const TempDir& folder,
+                                               const std::function<void(pugi::xml_node)>& edit) {
+    auto control = MakeLmVsControl(model);
+    pugi::xml_document document;
+    EXPECT_TRUE(document.load_file(control->GetTemplatePath().c_str(),
+                                   pugi::parse_default | pugi::parse_comments));
+    edit(document.document_element().child("elements"));
+    const std::string path = folder.file("edited.vdcps").string();
+    EXPECT_TRUE(document.save_file(path.c_str()));
+    EXPECT_TRUE(control->Load(path, ""));
+    return control;
+}
+
+pugi::xml_node Record(pugi::xml_node elements, int number) {
+    return elements.find_child_by_attribute("element", "id",
+                                            fmt::format("e0109{:04d}", number).c_str());
+}
+
+TEST(LmVsBcdTest, PacksTheLeastSignificantPairFirstAndKeepsEightDigits) {
+    EXPECT_EQ(vd::int_to_bcd(17400000), (vd::BcdBytes{0x00, 0x00, 0x40, 0x17}));
+    EXPECT_EQ(vd::int_to_bcd(44600625), (vd::BcdBytes{0x25, 0x06, 0x60, 0x44}));
+    EXPECT_EQ(vd::int_to_bcd(123456789), vd::int_to_bcd(23456789));
+    EXPECT_EQ(vd::int_to_bcd(-5), (vd::BcdBytes{0, 0, 0, 0}));
+    const vd::BcdBytes packed{0x00, 0x00, 0x40, 0x17};
+    EXPECT_EQ(vd::bcd_to_int(packed), 17400000);
+    // nibbles above 9 count with their face value
+    const vd::BcdBytes odd{0x1A, 0x00, 0x00, 0xFF};
+    EXPECT_EQ(vd::bcd_to_int(odd), 20 + 165LL * 1000000);
+}
+
+TEST(LmVsCodecExamples, Lm704ChannelIsStoredAsTheRadioKeepsIt) {
+    TestIni ini;
+    auto control = MakeLmVsControl("LM704");
+    const std::string ch1 = ChannelsInUse(*control).front();
+    for (const auto& [name, value] :
+         std::vector<std::pair<std::string, std::string>>{{"rxfreq", "400000000"},
+                                                          {"txfreq", "400000000"},
+                                                          {"rx_tone", "0"},
+                                                          {"tx_tone", "0"},
+                                                          {"busy_lock", "1"},
+                                                          {"highpower", "1"},
+                                                          {"scan_add", "0"},
+                                                          {"scramble_type", "0"},
+                                                          {"compander", "0"},
+                                                          {"speccode", "0"}}) {
+        SetField(*control, ch1, name, value);
+    }
+    ByteVector image;
+    ASSERT_TRUE(control->GenerateImage(image, 1));
+    EXPECT_EQ(Hex(Slot(image, 0)), "00 00 00 40 00 00 00 40 FF FF FF FF 09 00 00 00");
+}
+
+TEST(LmVsCodecExamples, ToneOffIsKeptAsFFFF) {
+    TestIni ini;
+    auto control = MakeLmVsControl("LM704");
+    ByteVector image;
+    ASSERT_TRUE(control->GenerateImage(image, 1));
+    image[16 + 8] = 0xFF;
+    image[16 + 9] = 0xFF;
+    image[16 + 10] = 0x9E; // 67.0 Hz
+    image[16 + 11] = 0x02;
+    ASSERT_TRUE(control->ImportImage(image));
+    const std::string ch1 = ChannelsInUse(*control).front();
+    EXPECT_EQ(Field(*control, ch1, "rx_tone"), "0");
+    EXPECT_EQ(Field(*control, ch1, "tx_tone"), "670");
+
+    ByteVector again;
+    ASSERT_TRUE(control->GenerateImage(again, 1));
+    EXPECT_EQ(Hex(ByteVector(again.begin() + 24, again.begin() + 28)), "FF FF 9E 02");
+}
+
+TEST(LmVsCodecExamples, Vs46ScanFlagsFormTheBitmapAndVs73KeepsKeysInLowNibbles) {
+    TestIni ini;
+    auto vs46 = MakeLmVsControl("VS46");
+    const std::vector<std::string> ids = ChannelsInUse(*vs46);
+    for (std::size_t i = 0; i < ids.size(); ++i) {
+        SetField(*vs46, ids[i], "scan_add", i == 0 || i == 2 ? "1" : "0");
+    }
+    ByteVector image;
+    ASSERT_TRUE(vs46->GenerateImage(image, 1));
+    EXPECT_EQ(Hex(ByteVector(image.begin() + 382, image.begin() + 384)), "05 00");
+
+    auto vs73 = MakeLmVsControl("VS73");
+    vs73->SetValueByName("key_pf1", "18");
+    ByteVector keys(1024, 0xFF);
+    ASSERT_TRUE(vs73->GenerateImage(keys, 1));
+    EXPECT_EQ(keys[285], 2);
+    EXPECT_EQ(keys[286], 2); // the template's "key_pf2"
+}
+
+// What the radio's settings bytes read as where the byte is outside the value's own range.
+TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
+    TestIni ini;
+    struct Case {
+        std::string model;
+        std::size_t offset;
+        std::uint8_t byte;
+        std::string name;
+        std::string expected;
+    };
+    for (const Case& c :
+         {Case{"VS31", 960, 0x00, "voice", "2"}, Case{"VS31", 960, 0x04, "voice", "1"},
+          Case{"VS46", 303, 0xFC, "voice", "0"}, Case{"VS46", 303, 0xFF, "voice", "3"},
+          Case{"VS46", 309, 0xFE, "save", "0"}, Case{"VS46", 310, 0x80, "beep", "-126"},
+          Case{"VS73", 303, 0xFF, "voice", "3"}, Case{"VS73", 309, 0xFE, "battery_save", "0"},
+          Case{"LM704", 960, 0x00, "voice", "0"}, Case{"VS58", 960, 0x00, "voice", "0"}}) {
+        auto control = MakeLmVsControl(c.model);
+        ByteVector image;
+        ASSERT_TRUE(control->GenerateImage(image, 1));
+        image[c.offset] = c.byte;
+        ASSERT_TRUE(control->ImportImage(image));
+        EXPECT_EQ(Setting(*control, c.name), c.expected) << c.model << " " << c.name;
+    }
+}
+
+TEST(LmVsCodecExamples, SettingMissingFromTheDocumentKeepsTheRadiosByte) {
+    TestIni ini;
+    TempDir folder;
+    auto control = EditedControl("LM704", folder, [](pugi::xml_node elements) {
+        elements.remove_child(elements.find_child_by_attribute("element", "name", "tot"));
+    });
+    ByteVector image = Pattern(1008, 4);
+    image[963] = 0x5A;
+    ASSERT_TRUE(control->GenerateImage(image, 1));
+    EXPECT_EQ(image[963], 0x5A);
+    EXPECT_EQ(image[961], 3); // "squelch" from the document
+}
+
+TEST(LmVsCodecExamples, CancelStopsImportKeepingWhatWasSetAndGenerationTouchingNothing) {
+    TestIni ini;
+    auto control = MakeLmVsControl("VS73");
+    ByteVector image;
+    ASSERT_TRUE(control->GenerateImage(image, 1));
+    image[16 + 0] = 0x50;  // slot 0: 446.00650 MHz
+    image[16 + 32] = 0x50; // slot 2
+    ProgressLog progress(*control);
+    progress.cancelAt(2);
+    EXPECT_THROW(control->ImportImage(image), vd::ValdrenCpsException);
+    const std::vector<std::string> ids = ChannelsInUse(*control);
+    EXPECT_EQ(Field(*control, ids[0], "rxfreq"), "446006500");
+    EXPECT_EQ(Field(*control, ids[2], "rxfreq"), "446031250");
+
+    ByteVector untouched;
+    progress.cancelAt(progress.entries().size() + 2);
+    EXPECT_THROW(control->GenerateImage(untouched, 1), vd::ValdrenCpsException);
+    EXPECT_TRUE(untouched.empty());
+}
+
+TEST(LmVsCodecExamples, MoreChannelsThanSlotsAreRefused) {
+    TestIni ini;
+    auto control = MakeLmVsControl("VS58");
+    vd::ElementPtr added;
+    ASSERT_TRUE(control->NewRecord("e01090001", added));
+    ByteVector image = Pattern(1008, 2);
+    EXPECT_THROW(control->GenerateImage(image, 1), vd::ValdrenCpsException);
+    EXPECT_EQ(image, Pattern(1008, 2));
+}
+
+class LmVsCodecTest : public ::testing::TestWithParam<std::string> {
+protected:
+    void SetUp() override {
+        control_ = MakeLmVsControl(GetParam());
+        ASSERT_TRUE(control_);
+        size_ = control_->Model().image.imageSize;
+        keepsSlots_ = GetParam() == "VS31" || GetParam() == "VS58";
+    }
+
+    TestIni ini_;
+    std::unique_ptr<vd::LmVsControl> control_;
+    std::size_t size_ = 0;
+    bool keepsSlots_ = false;
+};
+
+TEST_P(LmVsCodecTest, EmptyImageGrowsToTheWholeSizeWithZerosOutsideTheFields) {
+    ByteVector image;
+    ASSERT_TRUE(control_->GenerateImage(image, 3));
+    ASSERT_EQ(image.size(), size_);
+    const auto& layout = control_->Model().image;
+    std::vector<bool> field(size_, false);
+    std::fill(field.begin() + 16, field.begin() + 272, true);
+    std::fill_n(field.begin() + layout.settingsOffset, layout.settingsSize, true);
+    if (layout.scanBitmapOffset) {
+        field[*layout.scanBitmapOffset] = field[*layout.scanBitmapOffset + 1] = true;
+    }
+    for (const auto& key : layout.keyBytes) {
+        field[key.offset] = true;
+    }
+    for (std::size_t i = 0; i < size_; ++i) {
+        if (!field[i]) {
+            ASSERT_EQ(image[i], 0) << "byte " << i;
+        }
+    }
+    EXPECT_EQ(SlotRx(image, 15), 446193750); // CH16 of the template
+}
+
+TEST_P(LmVsCodecTest, ChannelsInUseArePackedIntoTheFirstSlots) {
+    TempDir folder;
+    control_ = EditedControl(GetParam(), folder, [](pugi::xml_node elements) {
+        Record(elements, 3).attribute("controlType").set_value("0"); // CH2 free
+        for (int number = 6; number <= 17; ++number) {
+            elements.remove_child(Record(elements, number));
+        }
+    });
+    const ByteVector radio = Pattern(size_, 8);
+    ByteVector image = radio;
+    ASSERT_TRUE(control_->GenerateImage(image, 1));
+
+    EXPECT_EQ(SlotRx(image, 0), 446006250); // CH1
+    EXPECT_EQ(SlotRx(image, 1), 446031250); // CH3
+    EXPECT_EQ(SlotRx(image, 2), 446043750); // CH4
+    for (std::size_t slot = 3; slot < 16; ++slot) {
+        EXPECT_EQ(Slot(image, slot), keepsSlots_ ? Slot(radio, slot) : ByteVector(16, 0))
+            << "slot " << slot;
+    }
+}
+
+// Slots holding no channel have no record; on the next write they keep the radio's bytes.
+TEST_P(LmVsCodecTest, EmptySlotsHaveNoRecordAndStayAsTheRadioHasThem) {
+    ByteVector radio = Pattern(size_, 9);
+    ASSERT_TRUE(control_->GenerateImage(radio, 1));
+    std::fill_n(radio.begin() + 16 + 16 * 1, 16, 0xFF);
+    std::fill_n(radio.begin() + 16 + 16 * 14, 16, 0x00);
+    std::fill_n(radio.begin() + 16 + 16 * 15, 16, 0xFF);
+    if (const auto bitmap = control_->Model().image.scanBitmapOffset) {
+        radio[*bitmap + 1] = 0x80; // slot 15 scanned, slot 14 not
+    }
+
+    auto imported = MakeLmVsControl(GetParam());
+    ASSERT_TRUE(imported->ImportImage(radio));
+    const std::vector<std::string> ids = ChannelsInUse(*imported);
+    ASSERT_EQ(ids.size(), 13U);
+    EXPECT_EQ(Field(*imported, ids[0], "rxfreq"), "446006250");
+    EXPECT_EQ(Field(*imported, ids[1], "rxfreq"), "446031250"); // the channel of slot 2
+
+    ByteVector written = radio;
+    ASSERT_TRUE(imported->GenerateImage(written, 1));
+    // frequencies and tones moved up with their channels
+    const auto head = [](const ByteVector& slot) {
+        return ByteVector(slot.begin(), slot.begin() + 12);
+    };
+    EXPECT_EQ(head(Slot(written, 1)), head(Slot(radio, 2)));
+    EXPECT_EQ(head(Slot(written, 12)), head(Slot(radio, 13)));
+    EXPECT_EQ(Slot(written, 13), keepsSlots_ ? Slot(radio, 13) : ByteVector(16, 0));
+    EXPECT_EQ(Slot(written, 14), Slot(radio, 14));
+    EXPECT_EQ(Slot(written, 15), Slot(radio, 15));
+    if (const auto bitmap = control_->Model().image.scanBitmapOffset) {
+        EXPECT_EQ(written[*bitmap + 1] & 0xC0, 0x80);
+    }
+}
+
+TEST_P(LmVsCodecTest, ImageOfAnotherSizeIsRefusedAndChangesNothing) {
+    ByteVector image;
+    ASSERT_TRUE(control_->GenerateImage(image, 1));
+    std::fill(image.begin() + 16, image.begin() + 272, 0x00); // no channels
+    for (const ByteVector& wrong : {ByteVector(image.begin(), image.end() - 1),
+                                    [&] {
+                                        ByteVector longer = image;
+                                        longer.push_back(0);
+                                        return longer;
+                                    }(),
+                                    ByteVector{}}) {
+        EXPECT_FALSE(control_->ImportImage(wrong)) << wrong.size();
+    }
+    EXPECT_EQ(ChannelsInUse(*control_).size(), 16U);
+    ASSERT_TRUE(control_->ImportImage(image));
+    EXPECT_TRUE(ChannelsInUse(*control_).empty());
+}
+
+// Any values the fields can hold, written over a radio's image, read back as they were, and
+// that image written back again is the same image byte for byte.
+TEST_P(LmVsCodecTest, RadioImageReadAndWrittenBackIsUnchanged) {
+    std::mt19937 random(static_cast<unsigned>(size_ + GetParam().size()));
+    const auto& layout = control_->Model().image;
+    std::map<std::pair<std::string, std::string>, std::string> set;
+    for (const std::string& id : ChannelsInUse(*control_)) {
+        for (const auto& field : layout.channelFields) {
+            long long value = 0;
+            switch (field.kind) {
+            case vd::ChannelFieldKind::Frequency:
+                value = 100000000 + static_cast<long long>(random() % 89999999) * 10;
+                break;
+            case vd::ChannelFieldKind::Tone:
+                value = random() % 4 == 0 ? 0 : 1 + random() % 0xFFFE;
+                break;
+            case vd::ChannelFieldKind::Bits:
+                value = random() % (1U << field.width);
+                break;
+            case vd::ChannelFieldKind::ScanBit:
+                value = random() % 2;
+                break;
+            }
+            set[{id, field.name}] = std::to_string(value);
+            SetField(*control_, id, field.name, std::to_string(value));
+        }
+    }
+    for (const auto& setting : layout.settings) {
+        const unsigned limit = setting.width == 8 ? 128 : 1U << setting.width;
+        const unsigned value =
+            setting.zeroReadsAs >= 0 ? 1 + random() % (limit - 1) : random() % limit;
+        control_->SetValueByName(setting.name, std::to_string(value));
+    }
+    for (const auto& key : layout.keyBytes) {
+        control_->SetValueByName(key.name, std::to_string(random() % 16));
+    }
+    ByteVector radio = Pattern(size_, 11);
+    ASSERT_TRUE(control_->GenerateImage(radio, 1));
+
+    auto reader = MakeLmVsControl(GetParam());
+    ASSERT_TRUE(reader->ImportImage(radio));
+    for (const auto& [where, value] : set) {
+        EXPECT_EQ(Field(*reader, where.first, where.second), value)
+            << where.first << " " << where.second;
+    }
+    for (const auto& setting : layout.settings) {
+        EXPECT_EQ(Setting(*reader, setting.name), Setting(*control_, setting.name));
+    }
+    ByteVector again = radio;
+    ASSERT_TRUE(reader->GenerateImage(again, 1));
+    EXPECT_EQ(Hex(again), Hex(radio));
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, LmVsCodecTest, ::testing::ValuesIn(kLmVsModels),
+                         [](const auto& info) { return info.param; });
+
+} // namespace
+} // namespace vdtest

@@ -1,0 +1,358 @@
+// Radio answers a simulated radio does not give on demand, played on a scripted port: wrong
+// lengths and endings, wrong acknowledgements, late answers, no retries at all.
+#include "model/Exceptions.h"
+#include "radios/lmvs/LmVsModels.h"
+#include "tests/radios/lmvs/LmVsTestSupport.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+using ::testing::Each;
+using ::testing::ElementsAre;
+using vd::ByteVector;
+
+constexpr unsigned kPoll = 1;
+constexpr unsigned kShortTimeout = 150;
+
+ByteVector Lm704Opening() {
+    return Ascii("\x02"
+                 "4XULWEN");
+}
+
+/// A scripted port in front of the simulated radio of `model`, with `alter` free to change
+/// any answer.
+ReplyPort AlteredRadio(const std::string& model, std::size_t imageSize, bool trailingAck,
+                       std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
+    auto radio = std::make_shared<SimResponder>(model, Pattern(imageSize, 2), trailingAck);
+    return ReplyPort(
+        [radio, alter](const ByteVector& request) { return alter(request, (*radio)(request)); });
+}
+
+std::string ThrownText(const std::function<void()>& action) {
+    try {
+        action();
+    } catch (const vd::ValdrenCpsException& error) {
+        return error.what();
+    }
+    return "nothing thrown";
+}
+
+class RetryCountZeroTest : public ::testing::TestWithParam<std::string> {};
+
+TEST_P(RetryCountZeroTest, NothingIsSentAndTransfersFailAfterTheirFirstProgress) {
+    TestIni ini;
+    ini.Set("Device", "retry_count", 0);
+    auto control = MakeLmVsControl(GetParam());
+    ReplyPort port([](const ByteVector&) { return ByteVector{0x06}; });
+    control->OpenPort(port, "COM3");
+    ProgressLog progress(*control);
+
+    EXPECT_FALSE(control->host_handshake(port, 0, nullptr, 0));
+    ByteVector image;
+    EXPECT_EQ(control->ReadAll(port, image, "Host read all data"), -1);
+    EXPECT_EQ(control->WriteAll(port, ByteVector(control->Model().link.imageSize, 0), ""), -1);
+
+    EXPECT_TRUE(port.requests().empty());
+    EXPECT_TRUE(image.empty());
+    EXPECT_THAT(progress.entries(), ElementsAre(ProgressLog::Entry("Host read all data", 0, 1),
+                                                ProgressLog::Entry("Host write all data", 0, 1)));
+}
+
+INSTANTIATE_TEST_SUITE_P(Models, RetryCountZeroTest, ::testing::ValuesIn(kLmVsModels),
+                         [](const auto& info) { return info.param; });
+
+TEST(LmVsHandshakeFaultTest, Lm704IdentificationOfNineBytesFailsBySizeAndStartsOver) {
+    TestIni ini;
+    LogCapture log;
+    auto control = MakeLmVsControl("LM704");
+    ReplyPort port =
+        AlteredRadio("LM704", 1008, false, [](const ByteVector& request, ByteVector answer) {
+            return request == ByteVector{0x02} ? Ascii("LM704ID12") : answer;
+        });
+
+    EXPECT_FALSE(control->host_handshake(port, 0, nullptr, 0));
+
+    EXPECT_THAT(port.requests(), ElementsAre(Lm704Opening(), ByteVector{0x02}, Lm704Opening(),
+                                             ByteVector{0x02}, Lm704Opening(), ByteVector{0x02}));
+    EXPECT_THAT(log.lines(), ElementsAre("握手异常:handshake_step2 answer size = 9 content = "
+                                         "4C \\x4D \\x37 \\x30 \\x34 \\x49 \\x44 \\x31 \\x32 \\x",
+                                         ::testing::_, ::testing::_));
+    EXPECT_THAT(log.lines(), Each(log.lines().front()));
+}
+
+TEST(LmVsHandshakeFaultTest, SevenByteIdentificationTimesOutOnLm704ButFailsBySizeOnVs46) {
+    TestIni ini;
+    const auto sevenBytes = [](const ByteVector& request, ByteVector answer) {
+        return request == ByteVector{0x02} ? Ascii("ABCDEFG") : answer;
+    };
+    auto lm704 = MakeLmVsControl("LM704");
+    ReplyPort lm704Port = AlteredRadio("LM704", 1008, false, sevenBytes);
+    lm704->Link().handshake_step1(lm704Port, kPoll, kShortTimeout);
+    EXPECT_EQ(ThrownText([&] { lm704->Link().handshake_step2(lm704Port, kPoll, kShortTimeout); }),
+              "handshake_step2");
+
+    auto vs46 = MakeLmVsControl("VS46");
+    ReplyPort vs46Port = AlteredRadio("VS46", 1024, false, sevenBytes);
+    vs46->Link().handshake_step1(vs46Port, kPoll, kShortTimeout);
+    EXPECT_EQ(
+        ThrownText([&] { vs46->Link().handshake_step2(vs46Port, kPoll, kShortTimeout); }),
+        "handshake_step2 answer size = 7 content = 41 \\x42 \\x43 \\x44 \\x45 \\x46 \\x47 \\x");
+}
+
+TEST(LmVsHandshakeFaultTest, OpeningAnswersThatOnlyEndInAckPassWhereTheModelAllowsIt) {
+    TestIni ini;
+    const auto noisyAck = [](const ByteVector& request, ByteVector answer) {
+        return request.size() > 1 ? ByteVector{0x15, 0x06} : answer;
+    };
+    // LM704: an answer ending in 0x06 will do
+    auto lm704 = MakeLmVsControl("LM704");
+    ReplyPort lm704Port = AlteredRadio("LM704", 1008, false, noisyAck);
+    EXPECT_EQ(ThrownText([&] { lm704->Link().handshake_step1(lm704Port, kPoll, kShortTimeout); }),
+              "nothing thrown");
+    // VS46: the answer must be 0x06 alone
+    auto vs46 = MakeLmVsControl("VS46");
+    ReplyPort vs46Port = AlteredRadio("VS46", 1024, false, noisyAck);
+    EXPECT_EQ(ThrownText([&] { vs46->Link().handshake_step1(vs46Port, kPoll, kShortTimeout); }),
+              "handshake_step1");
+    // VS58: the first opening answered, but not with 0x06 alone: the second opening follows
+    auto vs58 = MakeLmVsControl("VS58");
+    ReplyPort vs58Port =
+        AlteredRadio("VS58", 1008, false, [](const ByteVector& request, ByteVector answer) {
+            return request == Ascii("\x02"
+                                    "DWIXNOL")
+                       ? ByteVector{0x15, 0x06}
+                       : answer;
+        });
+    vs58->Link().handshake_step1(vs58Port, kPoll, kShortTimeout);
+    EXPECT_THAT(vs58Port.requests(), ElementsAre(Ascii("\x02"
+                                                       "DWIXNOL"),
+                                                 Ascii("\x02"
+                                                       "dWIXNOL")));
+}
+
+TEST(LmVsHandshakeFaultTest, Vs46WantsExactlyAckAndThenNToItsConfirmation) {
+    TestIni ini;
+    auto vs46 = MakeLmVsControl("VS46");
+    ReplyPort wrongN =
+        AlteredRadio("VS46", 1024, false, [](const ByteVector& request, ByteVector answer) {
+            return request == ByteVector{0x07} ? Ascii("Y") : answer;
+        });
+    vs46->Link().handshake_step1(wrongN, kPoll, kShortTimeout);
+    vs46->Link().handshake_step2(wrongN, kPoll, kShortTimeout);
+    EXPECT_EQ(ThrownText([&] { vs46->Link().handshake_step3(wrongN, kPoll, kShortTimeout); }),
+              "handshake_step3 answer size = 1 content = 59 \\x");
+
+    ReplyPort doubleAck =
+        AlteredRadio("VS46", 1024, false, [](const ByteVector& request, ByteVector answer) {
+            return request == ByteVector{0x06} ? ByteVector{0x06, 0x06} : answer;
+        });
+    vs46->Link().handshake_step1(doubleAck, kPoll, kShortTimeout);
+    vs46->Link().handshake_step2(doubleAck, kPoll, kShortTimeout);
+    EXPECT_EQ(ThrownText([&] { vs46->Link().handshake_step3(doubleAck, kPoll, kShortTimeout); }),
+              "handshake_step3 answer size = 2 content = 6");
+}
+
+/// A control in programming mode with a scripted radio of its model in front of it.
+struct Session {
+    Session(const std::string& model, std::size_t imageSize, bool trailingAck,
+            std::function<ByteVector(const ByteVector&, ByteVector)> alter)
+        : control(MakeLmVsControl(model)),
+          port(AlteredRadio(model, imageSize, trailingAck, std::move(alter))) {
+        EXPECT_TRUE(control->host_handshake(port, 0, nullptr, 0));
+    }
+    TestIni ini;
+    std::unique_ptr<vd::LmVsControl> control;
+    ReplyPort port;
+};
+
+ByteVector ReplaceLastByte(ByteVector answer, std::uint8_t last) {
+    answer.back() = last;
+    return answer;
+}
+
+TEST(LmVsBlockFaultTest, Lm704AnswerOfThirteenBytesEndingWronglyFailsEveryAttempt) {
+    LogCapture log;
+    Session session("LM704", 1008, true, [](const ByteVector& request, ByteVector answer) {
+        return request.front() == 0x52 ? ReplaceLastByte(answer, 0x07) : answer;
+    });
+    ByteVector block;
+    EXPECT_EQ(ThrownText([&] {
+                  session.control->Link().read_data_by_index(session.port, kPoll, kShortTimeout, 8,
+                                                             3, block);
+              }),
+              "Lm704v001Control::read_data_by_index answer data error 7");
+
+    ByteVector image;
+    EXPECT_EQ(session.control->ReadAll(session.port, image, ""), -1);
+    EXPECT_TRUE(image.empty());
+    const std::vector<ByteVector>& sent = session.port.requests();
+    EXPECT_THAT(std::vector<ByteVector>(sent.end() - 3, sent.end()),
+                Each(ByteVector{0x52, 0x00, 0x00, 0x08}));
+    EXPECT_THAT(log.lines(),
+                ElementsAre("数据读取异常:Lm704v001Control::read_data_by_index answer data error 7",
+                            ::testing::_, ::testing::_));
+}
+
+// A retry after a failed acknowledgement must not add the block a second time.
+TEST(LmVsBlockFaultTest, BlockIsTakenOnceWhenItsAcknowledgementFailedFirst) {
+    TestIni ini;
+    auto radio = std::make_shared<SimResponder>("VS73", Pattern(1024, 2), true);
+    int acks = 0;
+    bool programming = false;
+    ReplyPort port([&, radio](const ByteVector& request) {
+        const ByteVector answer = (*radio)(request);
+        programming = programming || request.front() == 0x52;
+        const bool ack = programming && request == ByteVector{0x06};
+        return ack && ++acks == 1 ? ByteVector{0x15} : answer;
+    });
+    auto control = MakeLmVsControl("VS73");
+    ASSERT_TRUE(control->host_handshake(port, 0, nullptr, 0));
+    ByteVector image;
+    ASSERT_EQ(control->ReadAll(port, image, ""), 16);
+    EXPECT_EQ(image, Pattern(1024, 2));
+    EXPECT_EQ(acks, 17);
+}
+
+// A byte after the data where the model sends none would shift every later block.
+TEST(LmVsBlockFaultTest, Vs31RefusesAnAnswerLongerThanItsBlock) {
+    Session session("VS31", 1008, false, [](const ByteVector& request, ByteVector answer) {
+        if (request.front() == 0x52) {
+            answer.push_back(0x06);
+        }
+        return answer;
+    });
+    ByteVector block{0xAA};
+    EXPECT_EQ(ThrownText([&] {
+                  session.control->Link().read_data_by_index(session.port, kPoll, kShortTimeout, 8,
+                                                             0, block);
+              }),
+              "Vs31v001Control::read_data_by_index answer data error 6");
+    EXPECT_EQ(block, ByteVector{0xAA});
+}
+
+TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShowsIt) {
+    const auto nak = [](const ByteVector& request, ByteVector answer) {
+        return request == ByteVector{0x06} && answer == ByteVector{0x06} ? ByteVector{0x15}
+                                                                         : answer;
+    };
+    // only the block acknowledgements get the wrong answer: the handshake's 0x06 exchanges
+    // are answered before programming mode
+    for (const auto& [model, size, expected] :
+         {std::tuple<std::string, std::size_t, std::string>{
+              "VS31", 1008, "Vs31v001Control::read_data_by_index answer size = 1 content = 15 \\x"},
+          {"VS73", 1024, "Vs73v001Control::read_data_by_index answer size = 1 content = 21"}}) {
+        auto radio = std::make_shared<SimResponder>(model, Pattern(size, 2));
+        bool programming = false;
+        ReplyPort port([&, radio](const ByteVector& request) {
+            ByteVector answer = (*radio)(request);
+            if (request.front() == 0x52) {
+                programming = true;
+            }
+            return programming ? nak(request, answer) : answer;
+        });
+        auto control = MakeLmVsControl(model);
+        TestIni ini;
+        ASSERT_TRUE(control->host_handshake(port, 0, nullptr, 0));
+        ByteVector block;
+        EXPECT_EQ(ThrownText([&] {
+                      control->Link().read_data_by_index(port, kPoll, kShortTimeout,
+                                                         control->Model().link.readBlockSize, 0,
+                                                         block);
+                  }),
+                  expected);
+        EXPECT_TRUE(block.empty());
+    }
+}
+
+TEST(LmVsBlockFaultTest, BlockWriteWantsAnAckFirst) {
+    Session refusing("LM704", 1008, false, [](const ByteVector& request, ByteVector answer) {
+        return request.front() == 0x57 ? ByteVector{0x15, 0x06} : answer;
+    });
+    const ByteVector data(8, 0x11);
+    EXPECT_EQ(ThrownText([&] {
+                  refusing.control->Link().write_data_by_index(refusing.port, kPoll, kShortTimeout,
+                                                               0x10, data);
+              }),
+              "Lm704v001Control::write_data_by_index data error");
+    EXPECT_EQ(refusing.port.requests().back(),
+              (ByteVector{0x57, 0x00, 0x10, 0x08, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11}));
+
+    Session silent("LM704", 1008, false, [](const ByteVector& request, ByteVector answer) {
+        return request.front() == 0x57 ? ByteVector{} : answer;
+    });
+    EXPECT_EQ(ThrownText([&] {
+                  silent.control->Link().write_data_by_index(silent.port, kPoll, kShortTimeout,
+                                                             0x10, data);
+              }),
+              "Lm704v001Control::write_data_by_index");
+}
+
+TEST(LmVsBlockFaultTest, ClosingByteThatCannotBeSentIsRetriedAndLoggedWithItsValue) {
+    for (const auto& [model, text] :
+         {std::pair<std::string, std::string>{"LM704", "挥手异常:host_wave_hand request = 0x45"},
+          {"VS31", "挥手异常:host_wave_hand request = 0x62"}}) {
+        TestIni ini;
+        ini.SetForAllModels("timeout", 0);
+        LogCapture log;
+        auto control = MakeLmVsControl(model);
+        ReplyPort port([](const ByteVector&) { return ByteVector{}; });
+        EXPECT_FALSE(control->Link().host_wave_hand(port));
+        EXPECT_EQ(port.requests().size(), 3U);
+        EXPECT_THAT(log.lines(), ElementsAre(text, text, text));
+    }
+    TestIni ini;
+    auto vs46 = MakeLmVsControl("VS46");
+    ReplyPort port([](const ByteVector&) { return ByteVector{0x06}; });
+    EXPECT_FALSE(vs46->Link().host_wave_hand(port));
+    EXPECT_TRUE(port.requests().empty());
+}
+
+/// An LM704 whose pauses between attempts are the test's to fill.
+class PausingLm704 : public vd::Lm704v001Control {
+public:
+    using Lm704v001Control::Lm704v001Control;
+    std::function<void(unsigned)> onSleep;
+    void Sleep(unsigned ms) override {
+        if (onSleep) {
+            onSleep(ms);
+        }
+    }
+};
+
+// The rest of an answer that came too late must not be taken for the start of the answer to
+// the retry.
+TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
+    TestIni ini;
+    ini.Set("Device", "retry_count", 2);
+    ini.Set("LM704", "retry_time_interval", 37);
+    ini.Set("LM704", "timeout", static_cast<int>(kShortTimeout));
+    PausingLm704 control("LM704");
+    ASSERT_TRUE(control.ResetToTemplate());
+    const ByteVector image = Pattern(1008, 2);
+    auto radio = std::make_shared<SimResponder>("LM704", image);
+    int reads = 0;
+    ReplyPort port([&, radio](const ByteVector& request) {
+        ByteVector answer = (*radio)(request);
+        if (request.front() == 0x52 && ++reads == 1) {
+            return ByteVector{}; // the first answer is late...
+        }
+        return answer;
+    });
+    control.onSleep = [&](unsigned ms) {
+        if (ms == 37) {
+            port.Deliver({0x57, 0x00}); // ...and its first bytes arrive during the pause
+        }
+    };
+    ASSERT_TRUE(control.host_handshake(port, 0, nullptr, 0));
+
+    ByteVector block;
+    EXPECT_TRUE(control.Link().host_read_data_by_index(port, 1008, 8, 0, block, ""));
+    EXPECT_EQ(block, ByteVector(image.begin(), image.begin() + 8));
+    EXPECT_EQ(reads, 2);
+}
+
+} // namespace
+} // namespace vdtest
