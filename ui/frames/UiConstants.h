@@ -15,6 +15,15 @@ inline constexpr int ID_FILE_MRU_FILE1 = 57616; ///< first of the four recent fi
 inline constexpr int ID_APP_ABOUT = 57664;
 inline constexpr int ID_APP_EXIT = 57665;
 
+// View and Window menus.
+inline constexpr int ID_WINDOW_NEXT = 57680;
+inline constexpr int ID_WINDOW_PREVIOUS = 57681;
+inline constexpr int ID_WINDOW_CLOSE_ALL = 57682;
+inline constexpr int ID_WINDOW_MANAGER = 57683; ///< "&Windows..."
+inline constexpr int ID_VIEW_TOOLBAR = 59392;
+inline constexpr int ID_VIEW_STATUS_BAR = 59393;
+inline constexpr int ID_VIEW_OUTPUTWND = 59394;
+
 // Edit menu (also context menu 120).
 inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_CUT = 57635;

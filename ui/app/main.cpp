@@ -1,0 +1,21 @@
+// ValdrenCps and ValdrenCps_factory: the desktop programs for Valdren radios. The factory
+// build is this file compiled with VALDREN_FACTORY_BUILD.
+#include "ui/app/CValdrenCpsApp.h"
+
+#include <QApplication>
+
+int main(int argc, char** argv) {
+    QApplication application(argc, argv);
+#ifdef VALDREN_FACTORY_BUILD
+    constexpr vd::BuildVariant variant = vd::BuildVariant::Factory;
+#else
+    constexpr vd::BuildVariant variant = vd::BuildVariant::Ordinary;
+#endif
+    vd::CValdrenCpsApp app(variant);
+    if (!app.InitInstance(QApplication::arguments())) {
+        return 1;
+    }
+    const int status = QApplication::exec();
+    app.ExitInstance();
+    return status;
+}

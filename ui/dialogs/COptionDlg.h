@@ -1,0 +1,48 @@
+#pragma once
+#include <QDialog>
+
+class QComboBox;
+class QDialogButtonBox;
+class QGridLayout;
+class QLabel;
+
+namespace vd {
+
+/// The port option dialog: an editable port box offering the machine's serial ports, so a
+/// device path such as /dev/pts/3 can also be typed. OK stores the port in `Device`/`port`.
+class COptionDlg : public QDialog {
+    Q_OBJECT
+public:
+    /// Builds the dialog with the stored port shown ("COM1" when none is stored).
+    explicit COptionDlg(QWidget* parent = nullptr);
+
+    /// The port as stored on OK: "3" for COM3, or a device path.
+    QString PortSetting() const { return portSetting_; }
+    /// The port box, for the chooser and for tests.
+    QComboBox* PortBox() const { return portBox_; }
+
+public slots:
+    /// Stores the port and closes the dialog.
+    void accept() override;
+
+protected:
+    void changeEvent(QEvent* event) override;
+    /// Sets every text in the current language.
+    virtual void Retranslate();
+    /// The grid that holds the labels and boxes; the chooser adds its model row to it.
+    QGridLayout* Grid() const { return grid_; }
+    /// The label of the port box.
+    QLabel* PortLabel() const { return portLabel_; }
+
+private:
+    /// The port the person chose: the device of a listed entry, else the typed text.
+    QString ChosenPortText() const;
+
+    QGridLayout* grid_;
+    QLabel* portLabel_;
+    QComboBox* portBox_;
+    QDialogButtonBox* buttons_;
+    QString portSetting_;
+};
+
+} // namespace vd

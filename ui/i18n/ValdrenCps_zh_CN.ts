@@ -1,0 +1,308 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="zh_CN">
+<context>
+    <name>vd::CAboutDlg</name>
+    <message>
+        <source>About Valdren CPS</source>
+        <translation>关于 Valdren CPS</translation>
+    </message>
+    <message>
+        <source>Valdren CPS, Version</source>
+        <translation>Valdren CPS，版本</translation>
+    </message>
+    <message>
+        <source>Programming software for Valdren hand-held radios</source>
+        <translation>Valdren 手持对讲机写频软件</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+</context>
+<context>
+    <name>vd::CChildFrame</name>
+    <message>
+        <source>Save As</source>
+        <translation>另存为</translation>
+    </message>
+    <message>
+        <source>The project could not be saved as %1.</source>
+        <translation>无法将工程保存为 %1。</translation>
+    </message>
+    <message>
+        <source>Save the changes to %1?</source>
+        <translation>是否保存对 %1 的修改？</translation>
+    </message>
+</context>
+<context>
+    <name>vd::CChooseRegCpsDlg</name>
+    <message>
+        <source>Model:</source>
+        <translation>型号：</translation>
+    </message>
+</context>
+<context>
+    <name>vd::CInputStringDlg</name>
+    <message>
+        <source>&amp;Show</source>
+        <translation>显示(&amp;S)</translation>
+    </message>
+    <message>
+        <source>OK(&amp;O)</source>
+        <translation>确定(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Cancel(&amp;C)</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>vd::CMainFrame</name>
+    <message>
+        <source>%1 is not a project of a known radio model.</source>
+        <translation>%1 不是已知对讲机型号的工程文件。</translation>
+    </message>
+    <message>
+        <source>Open</source>
+        <translation>打开</translation>
+    </message>
+    <message>
+        <source>Activate window:</source>
+        <translation>激活窗口：</translation>
+    </message>
+    <message>
+        <source>&amp;New</source>
+        <translation>新建(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Create a new document</source>
+        <translation>新建文档</translation>
+    </message>
+    <message>
+        <source>&amp;Open...</source>
+        <translation>打开(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Open an existing document</source>
+        <translation>打开已有文档</translation>
+    </message>
+    <message>
+        <source>&amp;Save</source>
+        <translation>保存(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Save the active document</source>
+        <translation>保存当前文档</translation>
+    </message>
+    <message>
+        <source>Save &amp;As...</source>
+        <translation>另存为(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Save the active document with a new name</source>
+        <translation>以新名称保存当前文档</translation>
+    </message>
+    <message>
+        <source>E&amp;xit</source>
+        <translation>退出(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Quit the application; prompts to save documents</source>
+        <translation>退出程序；提示保存文档</translation>
+    </message>
+    <message>
+        <source>Cu&amp;t</source>
+        <translation>剪切(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Cut the selection and put it on the Clipboard</source>
+        <translation>剪切所选内容并放到剪贴板</translation>
+    </message>
+    <message>
+        <source>&amp;Copy</source>
+        <translation>复制(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Copy the selection and put it on the Clipboard</source>
+        <translation>复制所选内容并放到剪贴板</translation>
+    </message>
+    <message>
+        <source>&amp;Paste</source>
+        <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>Insert Clipboard contents</source>
+        <translation>插入剪贴板内容</translation>
+    </message>
+    <message>
+        <source>&amp;Toolbar</source>
+        <translation>工具栏(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Show or hide the toolbar</source>
+        <translation>显示或隐藏工具栏</translation>
+    </message>
+    <message>
+        <source>&amp;Status Bar</source>
+        <translation>状态栏(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Show or hide the status bar</source>
+        <translation>显示或隐藏状态栏</translation>
+    </message>
+    <message>
+        <source>&amp;Output</source>
+        <translation>输出(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Show or hide the output pane</source>
+        <translation>显示或隐藏输出窗格</translation>
+    </message>
+    <message>
+        <source>&amp;Read Device</source>
+        <translation>读频(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Read the configuration from the radio</source>
+        <translation>从对讲机读取配置</translation>
+    </message>
+    <message>
+        <source>&amp;Write Device</source>
+        <translation>写频(&amp;W)</translation>
+    </message>
+    <message>
+        <source>Write the active document to the radio</source>
+        <translation>将当前文档写入对讲机</translation>
+    </message>
+    <message>
+        <source>&amp;Option...</source>
+        <translation>选项(&amp;O)...</translation>
+    </message>
+    <message>
+        <source>Choose the serial port</source>
+        <translation>选择串口</translation>
+    </message>
+    <message>
+        <source>R&amp;ead Bin File</source>
+        <translation>读取 Bin 文件(&amp;E)</translation>
+    </message>
+    <message>
+        <source>Read a memory image file into a new document</source>
+        <translation>将存储映像文件读入新文档</translation>
+    </message>
+    <message>
+        <source>&amp;Generate Bin File</source>
+        <translation>生成 Bin 文件(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Save the memory image of the active document</source>
+        <translation>保存当前文档的存储映像</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Close the active document</source>
+        <translation>关闭当前文档</translation>
+    </message>
+    <message>
+        <source>Close A&amp;ll</source>
+        <translation>全部关闭(&amp;L)</translation>
+    </message>
+    <message>
+        <source>Close every document</source>
+        <translation>关闭所有文档</translation>
+    </message>
+    <message>
+        <source>Ne&amp;xt</source>
+        <translation>下一个(&amp;X)</translation>
+    </message>
+    <message>
+        <source>Show the next document</source>
+        <translation>显示下一个文档</translation>
+    </message>
+    <message>
+        <source>Pre&amp;vious</source>
+        <translation>上一个(&amp;V)</translation>
+    </message>
+    <message>
+        <source>Show the previous document</source>
+        <translation>显示上一个文档</translation>
+    </message>
+    <message>
+        <source>&amp;About Valdren CPS...</source>
+        <translation>关于 Valdren CPS(&amp;A)...</translation>
+    </message>
+    <message>
+        <source>Display program information and version</source>
+        <translation>显示程序信息和版本</translation>
+    </message>
+    <message>
+        <source>&amp;File</source>
+        <translation>文件(&amp;F)</translation>
+    </message>
+    <message>
+        <source>&amp;Edit</source>
+        <translation>编辑(&amp;E)</translation>
+    </message>
+    <message>
+        <source>&amp;View</source>
+        <translation>视图(&amp;V)</translation>
+    </message>
+    <message>
+        <source>&amp;Application Look</source>
+        <translation>界面风格(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Device</source>
+        <translation>设备(&amp;D)</translation>
+    </message>
+    <message>
+        <source>&amp;Window</source>
+        <translation>窗口(&amp;W)</translation>
+    </message>
+    <message>
+        <source>&amp;Language</source>
+        <translation>语言(&amp;L)</translation>
+    </message>
+    <message>
+        <source>&amp;Help</source>
+        <translation>帮助(&amp;H)</translation>
+    </message>
+    <message>
+        <source>Ready</source>
+        <translation>就绪</translation>
+    </message>
+</context>
+<context>
+    <name>vd::COptionDlg</name>
+    <message>
+        <source>The setting could not be saved in %1.</source>
+        <translation>无法将设置保存到 %1。</translation>
+    </message>
+</context>
+<context>
+    <name>vd::COutputWnd</name>
+    <message>
+        <source>Clear output</source>
+        <translation>清除输出</translation>
+    </message>
+    <message>
+        <source>Copy output</source>
+        <translation>复制输出</translation>
+    </message>
+</context>
+<context>
+    <name>vd::CProcTip2Dlg</name>
+    <message>
+        <source>processing...</source>
+        <translation>处理中...</translation>
+    </message>
+    <message>
+        <source>Cancel(&amp;C)</source>
+        <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+</TS>
