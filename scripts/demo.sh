@@ -39,7 +39,7 @@ port=$(cat "$work/port")
 echo "simulated GX5 on $port"
 
 step "vdcps read GX5 --port $port -o radio.vdcps"
-"$bin/vdcps" read GX5 --port "$port" -o "$work/radio.vdcps"
+"$bin/vdcps" read GX5 --port "$port" -o "$work/radio.vdcps" --quiet
 "$bin/vdcps" info "$work/radio.vdcps"
 echo "radioName, CH1 receive frequency (Hz):"
 "$bin/vdcps" get "$work/radio.vdcps" radioName CH1/RxFrequency
@@ -49,7 +49,7 @@ step "vdcps set radio.vdcps CH1/RxFrequency=151625000 CH1/TxFrequency=151625000 
     radioName=Trail
 
 step "vdcps write radio.vdcps --port $port --yes"
-"$bin/vdcps" write "$work/radio.vdcps" --port "$port" --yes
+"$bin/vdcps" write "$work/radio.vdcps" --port "$port" --yes --quiet
 wait_for "$work/written.bin"
 
 step "What the radio holds now"
