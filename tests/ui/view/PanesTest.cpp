@@ -1,0 +1,215 @@
+// The function tree and the shortlist pane of a document window.
+#include "ViewTestSupport.h"
+
+#include "app/StringTable.h"
+#include "model/HamCpsElement.h"
+#include "ui/frames/UiConstants.h"
+#include "ui/panes/CFunctionPane.h"
+#include "ui/panes/CFunctionTree.h"
+#include "ui/panes/CShortlistPane.h"
+#include "ui/panes/ShortlistState.h"
+#include "ui/view/CValdrenCpsView.h"
+
+#include <QtTest>
+
+using namespace vd;
+
+class PanesTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<vdtest::TestFrame> frame_;
+
+    CFunctionTree& Tree() { return frame_->Functions().Tree(); }
+    CShortlistPane& Shortlist() { return frame_->Shortlist(); }
+    std::vector<std::string> Members(const std::string& recordId) {
+        std::vector<std::string> members;
+        vd::ElementList fields;
+        frame_->Control().GetChildElements(recordId, fields);
+        for (const vd::ElementPtr& field : fields) {
+            if (field->name == "Channel") {
+                members.push_back(field->inputValue);
+            }
+        }
+        return members;
+    }
+    QString MemberCellText() {
+        const CellId cell = vdtest::FindValueCell(frame_->View().Grid(), "Channel");
+        return frame_->View().Grid().GetItemText(cell.row, cell.column);
+    }
+    static QString MaximumMessage(const char* list) {
+        return QString::fromStdString(LoadString(IDS_MAXIMUM_EXCEEDED))
+            .replace(QLatin1String("%s"), QLatin1String(list));
+    }
+
+private slots:
+    void cleanup() { frame_.reset(); }
+
+    void treeFollowsTheTemplateChapters() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        QTreeWidgetItem* root = Tree().topLevelItem(0);
+        QVERIFY(root);
+        QCOMPARE(root->text(0), QString::fromLatin1(vdtest::kFixtureModel));
+        QVERIFY(root->isExpanded());
+        // hidden chapter: neither it nor the chapter below it with its own flag set
+        QVERIFY(!Tree().ChapterItem("c0105"));
+        QVERIFY(!Tree().ChapterItem("c010501"));
+        // a list of free slots only: no children and no expand mark
+        QTreeWidgetItem* zones = Tree().ChapterItem("c0104");
+        QVERIFY(zones);
+        QCOMPARE(zones->childCount(), 0);
+        QCOMPARE(zones->childIndicatorPolicy(), QTreeWidgetItem::DontShowIndicatorWhenChildless);
+        // records shown by their current value, free records left out
+        QTreeWidgetItem* channels = Tree().ChapterItem("c0109");
+        QCOMPARE(channels->childCount(), 3);
+        QCOMPARE(channels->child(1)->text(0), QStringLiteral("CH1"));
+        QCOMPARE(CFunctionTree::SplitDatum(channels->child(1)),
+                 (std::pair<std::string, std::string>("e01090003", "element")));
+        // the first leaf was selected and reached the document
+        QCOMPARE(frame_->GetDocument().SelectedId(), std::string("c0101"));
+        QCOMPARE(frame_->GetDocument().SelectedKind(), std::string("chapter"));
+        QCOMPARE(frame_->View().Grid().GetItemText(0, 1), QStringLiteral("Beep"));
+    }
+
+    void treeIsRebuiltOnALanguageChangeAndSelectsTheFirstLeafAgain() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        Tree().setCurrentItem(Tree().RecordItem("e01090004"));
+        QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090004"));
+        frame_->SendFrameMessage(ui::WM_LANGUAGE_CHANGED, 0);
+        QCOMPARE(frame_->GetDocument().SelectedId(), std::string("c0101"));
+        QVERIFY(Tree().RecordItem("e01090004"));
+    }
+
+    void treeItemFollowsARenamedRecord() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        QVERIFY(frame_->Control().SetInputValue("e01090003", "", "Renamed", false));
+        frame_->Functions().UpdateCurrentTreeNode("e01090003");
+        QCOMPARE(Tree().RecordItem("e01090003")->text(0), QStringLiteral("Renamed"));
+        frame_->Functions().UpdateCurrentTreeNode("e01099999"); // logged and ignored
+    }
+
+    void shortlistOfARecordShowsCandidatesAndMembers() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        frame_->Select("e01100002", "element");
+        QVERIFY(Shortlist().IsEditing());
+        // VFO-A is no memory channel; CH1 and CH2 are members already
+        QCOMPARE(Shortlist().CandidateGrid().GetRowCount(), 0);
+        QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 2);
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 1), QStringLiteral("e01090003"));
+
+        Shortlist().MemberGrid().SetFocusCell(1, 0);
+        Shortlist().UnselectOne();
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003"}));
+        QCOMPARE(Shortlist().CandidateGrid().GetItemText(0, 0), QStringLiteral("CH2"));
+        frame_->DeliverPosted();
+        QCOMPARE(MemberCellText(), QStringLiteral("1"));
+
+        Shortlist().UnselectAll();
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({""}));
+        frame_->DeliverPosted();
+        QCOMPARE(MemberCellText(), QStringLiteral("None"));
+        QVERIFY(frame_->modified);
+
+        Shortlist().SelectAll();
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
+        frame_->DeliverPosted();
+        QCOMPARE(MemberCellText(), QStringLiteral("2"));
+    }
+
+    void selectAllStopsAtTheMaximumWithTheMessage() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
+        // Zone1 holds CH1..CH13 of the sixteen channels: room for three more
+        std::vector<std::string> thirteen;
+        for (int i = 5; i <= 17; ++i) {
+            thirteen.push_back("e010900" + std::to_string(i < 10 ? 0 : i / 10) +
+                               std::to_string(i % 10));
+        }
+        QVERIFY(frame_->Control().SetFieldValue("e01040002", "Channel", thirteen));
+        frame_->Select("e01040002", "element");
+        QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 13);
+        QCOMPARE(Shortlist().CandidateGrid().GetRowCount(), 3);
+        QCOMPARE(Shortlist().CandidateGrid().GetItemText(0, 0), QStringLiteral("CH14"));
+
+        // one more channel than there is room for
+        QVERIFY(frame_->Control().SetInputValue("e01090002", "", "CH0", true));
+        frame_->Select("e01040002", "element");
+        QCOMPARE(Shortlist().CandidateGrid().GetRowCount(), 4);
+        Shortlist().SelectAll();
+        QCOMPARE(Members("e01040002").size(), size_t(16));
+        QCOMPARE(Members("e01040002").back(), std::string("e01090019"));
+        QCOMPARE(frame_->messages.texts, QStringList({MaximumMessage("Channel")}));
+        QCOMPARE(Shortlist().CandidateGrid().GetRowCount(), 1);
+        QCOMPARE(Shortlist().CandidateGrid().GetItemText(0, 0), QStringLiteral("CH16"));
+        // a double-click into a full list obeys the same maximum
+        Shortlist().CandidateGrid().doubleClicked(Shortlist().CandidateGrid().model()->index(0, 0));
+        QCOMPARE(frame_->messages.texts.size(), 2);
+        QCOMPARE(Members("e01040002").size(), size_t(16));
+    }
+
+    void membersBeyondTheRecordsFieldsAddFields() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
+        QVERIFY(frame_->Control().SetFieldValue("e01040002", "Channel", {"e01090005"}));
+        frame_->Select("e01040002", "element");
+        auto& candidates = Shortlist().CandidateGrid();
+        candidates.selectionModel()->select(
+            QItemSelection(candidates.model()->index(0, 0), candidates.model()->index(4, 1)),
+            QItemSelectionModel::Select);
+        Shortlist().SelectOne();
+        QCOMPARE(Members("e01040002"),
+                 std::vector<std::string>({"e01090005", "e01090006", "e01090007", "e01090008",
+                                           "e01090009", "e01090010"}));
+        frame_->DeliverPosted();
+        QCOMPARE(MemberCellText(), QStringLiteral("6"));
+    }
+
+    void allChannelOutsideAPowerUpZoneChangesNothing() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        frame_->Select("e01100002", "element");
+        Shortlist().AllChannel();
+        QCOMPARE(frame_->messages.texts,
+                 QStringList({QString::fromStdString(LoadString(IDS_POWER_ON_ZONE_ONLY))}));
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
+        QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 2);
+        QVERIFY(!frame_->modified);
+    }
+
+    void allChannelOnAPowerUpZoneReference() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
+        frame_->Select("c0107", "chapter");
+        CGrid2& grid = frame_->View().Grid();
+        const CellId zone = vdtest::FindValueCell(grid, "home1PwrupZoneIndex");
+        grid.SetFocusCell(zone.row, zone.column);
+        QVERIFY(Shortlist().IsEditing());
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("Zone1"));
+        Shortlist().AllChannel();
+        QVERIFY(frame_->messages.texts.isEmpty());
+        QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01070004"), std::string("0x0FFF"));
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("AllChannel"));
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 1), QStringLiteral("0x0FFF"));
+        QCOMPARE(Shortlist().CandidateGrid().GetItemText(0, 0), QStringLiteral("Zone1"));
+        frame_->DeliverPosted();
+        QCOMPARE(grid.GetItemText(zone.row, zone.column), QStringLiteral("AllChannel"));
+
+        // moving to a cell that is no zone reference leaves nothing to edit
+        const CellId channel = vdtest::FindValueCell(grid, "home1PwrupChnl");
+        grid.SetFocusCell(channel.row, channel.column);
+        QVERIFY(!Shortlist().IsEditing());
+    }
+
+    void shortlistStateKeepsListOrder() {
+        ShortlistState state;
+        state.Reset({{"a", "A"}, {"b", "B"}, {"c", "C"}, {"d", "D"}}, {{"c", "C"}}, 3);
+        QCOMPARE(state.Candidates().size(), size_t(3));
+        const SelectResult result = state.Select({2, 0, 1});
+        QCOMPARE(result.moved, 2);
+        QVERIFY(result.stoppedAtMaximum);
+        QCOMPARE(state.MemberIds(), std::vector<std::string>({"c", "a", "b"}));
+        QCOMPARE(state.Unselect({0, 2, 7}), 2);
+        QCOMPARE(state.MemberIds(), std::vector<std::string>({"a"}));
+        QCOMPARE(state.Candidates().front().id, std::string("b"));
+    }
+};
+
+QTEST_MAIN(PanesTest)
+#include "PanesTest.moc"

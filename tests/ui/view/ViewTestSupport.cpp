@@ -1,0 +1,220 @@
+#include "ViewTestSupport.h"
+
+#include "app/AppPaths.h"
+#include "app/ModelRegistry.h"
+#include "model/Exceptions.h"
+#include "model/HamCpsElement.h"
+#include "ui/frames/UiConstants.h"
+#include "ui/panes/CFunctionPane.h"
+#include "ui/panes/CFunctionTree.h"
+#include "ui/panes/CShortlistPane.h"
+#include "ui/view/CValdrenCpsView.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QTemporaryDir>
+#include <QTimer>
+
+namespace vdtest {
+
+namespace {
+
+[[noreturn]] void Refuse() {
+    throw vd::ValdrenCpsException("not available in the view tests");
+}
+
+std::unique_ptr<vd::HamCpsControl> MakeGx5TestControl(const std::string& modelName) {
+    auto control = std::make_unique<TestControl>(modelName, "GX5v001",
+                                                 vd::AppPaths::TemplatePath("gx5_v001.ysht"));
+    control->capacities = {{"ChannelName", 1027}, {"ScanName", 64}, {"ZoneName", 64},
+                           {"EmergencyName", 8},  {"fmName", 32},   {"noaaName", 12},
+                           {"dtmfSystem", 4}};
+    return control;
+}
+
+std::unique_ptr<vd::HamCpsControl> MakeFixtureControl(const std::string& modelName) {
+    auto control = std::make_unique<TestControl>(
+        modelName, "VIEWFIX", std::string(VIEW_TEST_DATA) + "/view_fixture.ysht");
+    control->capacities = {{"ChannelName", 4}, {"ScanName", 2}, {"ZoneName", 2}};
+    return control;
+}
+
+} // namespace
+
+void SetUpTestEnvironment() {
+    static QTemporaryDir folder;
+    static const bool registered = [] {
+        qputenv("VALDREN_CPS_INI", QDir(folder.path()).filePath("cps.ini").toUtf8());
+        vd::ModelRegistry::RegisterModel(kGx5TestModel, MakeGx5TestControl);
+        vd::ModelRegistry::RegisterModel(kFixtureModel, MakeFixtureControl);
+        return true;
+    }();
+    (void)registered;
+}
+
+TestControl::TestControl(const std::string& modelName, const std::string& rootName,
+                         const std::string& templatePath)
+    : CommonCpsControl(modelName, rootName, {}, templatePath) {}
+
+bool TestControl::GenerateImage(vd::ByteVector&, int) {
+    Refuse();
+}
+bool TestControl::ImportImage(const vd::ByteVector&) {
+    Refuse();
+}
+bool TestControl::ReadBaseImage(vd::ISerialPort&, vd::ByteVector&, std::string) {
+    Refuse();
+}
+void TestControl::OpenPort(vd::ISerialPort&, const std::string&) {
+    Refuse();
+}
+bool TestControl::host_handshake(vd::ISerialPort&, int, const uint8_t*, int) {
+    Refuse();
+}
+int TestControl::ReadAll(vd::ISerialPort&, vd::ByteVector&, std::string) {
+    Refuse();
+}
+int TestControl::WriteAll(vd::ISerialPort&, const vd::ByteVector&, std::string) {
+    Refuse();
+}
+
+bool TestControl::IsElementReadOnly(const std::string& id, const std::string& name) {
+    return readOnlyKeys.count(id + "_" + name) != 0;
+}
+
+bool TestControl::ValidateValue(const std::string& name, std::string& kind,
+                                std::vector<long long>& lower, std::vector<long long>& upper,
+                                std::string& allowedChars) {
+    const auto found = rules.find(name);
+    if (found == rules.end()) {
+        return false;
+    }
+    kind = found->second.kind;
+    lower = found->second.lower;
+    upper = found->second.upper;
+    allowedChars = found->second.allowedChars;
+    return true;
+}
+
+int TestControl::GetCapacity(const std::string& name) {
+    for (const std::string& key : {name, name + "Name"}) {
+        if (const auto found = capacities.find(key); found != capacities.end()) {
+            return found->second;
+        }
+    }
+    return -1;
+}
+
+vd::MessageBoxFn MessageLog::Recorder() {
+    return [this](QWidget*, const QString& text, vd::MessageStyle,
+                  QMessageBox::StandardButtons buttons) {
+        texts.push_back(text);
+        return buttons.testFlag(answer) ? answer : QMessageBox::Ok;
+    };
+}
+
+TestFrame::TestFrame(const std::string& modelName) : document_(ui_) {
+    SetUpTestEnvironment();
+    if (!document_.NewDocument(modelName, "")) {
+        throw std::runtime_error("the test document of " + modelName + " cannot be made");
+    }
+    functionPane_ = new vd::CFunctionPane(*this);
+    shortlist_ = new vd::CShortlistPane(*this);
+    view_ = new vd::CValdrenCpsView(*this);
+    view_->SetMessageBox(messages.Recorder());
+    shortlist_->SetMessageBox(messages.Recorder());
+    document_.onSelectionChanged = [this] {
+        if (view_) {
+            view_->ShowSelectedNode();
+        }
+    };
+    functionPane_->FillTree();
+}
+
+TestFrame::~TestFrame() {
+    document_.onSelectionChanged = nullptr;
+    delete view_.data();
+    delete shortlist_.data();
+    delete functionPane_.data();
+}
+
+vd::IDocumentView* TestFrame::DocumentView() {
+    return view_.data();
+}
+
+void TestFrame::Subscribe(int message, QObject* window) {
+    subscribers_[message].emplace_back(window);
+}
+
+void TestFrame::PostFrameMessage(int message, quint32 param) {
+    posted.emplace_back(message, param);
+    QTimer::singleShot(0, view_.data(),
+                       [this, message, param] { SendFrameMessage(message, param); });
+}
+
+void TestFrame::SendFrameMessage(int message, quint32 param) {
+    if (message == vd::ui::WM_REBUILD_TREE) {
+        functionPane_->FillTree();
+        return;
+    }
+    for (const QPointer<QObject>& window : subscribers_[message]) {
+        if (auto* sink = dynamic_cast<vd::IFrameMessageSink*>(window.data())) {
+            sink->OnFrameMessage(message, param);
+        }
+    }
+}
+
+void TestFrame::NavigateTree(int command) {
+    functionPane_->Navigate(command);
+}
+
+bool TestFrame::RunReadDevice() {
+    ++readDeviceRuns;
+    return false;
+}
+
+void TestFrame::Select(const std::string& id, const std::string& kind) {
+    vd::CFunctionTree& tree = functionPane_->Tree();
+    QTreeWidgetItem* item = kind == "element" ? tree.RecordItem(id) : tree.ChapterItem(id);
+    if (item && tree.currentItem() != item) {
+        tree.setCurrentItem(item); // the tree passes the selection on, as for a click
+    } else {
+        document_.SetSelection(id, kind);
+    }
+}
+
+void TestFrame::DeliverPosted() {
+    QCoreApplication::sendPostedEvents();
+    QCoreApplication::processEvents();
+}
+
+vd::CellId FindValueCell(const vd::GridControl& grid, const std::string& name) {
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
+        for (int column = 0; column < grid.GetColumnCount(); ++column) {
+            const vd::ElementPtr element = grid.GetItemElement(row, column);
+            if (element && element->name == name) {
+                return {row, column};
+            }
+        }
+    }
+    return {};
+}
+
+std::string StoredValue(vd::HamCpsControl& control, const std::string& id) {
+    std::unique_ptr<vd::HamCpsElement> element = control.GetElement(id);
+    return element ? element->inputValue : std::string("<missing>");
+}
+
+std::string StoredField(vd::HamCpsControl& control, const std::string& recordId,
+                        const std::string& fieldName) {
+    vd::ElementList fields;
+    control.GetChildElements(recordId, fields);
+    for (const vd::ElementPtr& field : fields) {
+        if (field->name == fieldName) {
+            return field->inputValue;
+        }
+    }
+    return "<missing>";
+}
+
+} // namespace vdtest

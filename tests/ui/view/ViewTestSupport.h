@@ -1,0 +1,135 @@
+#pragma once
+#include "document/CValdrenCpsDoc.h"
+#include "model/CommonCpsControl.h"
+#include "ui/frames/FrameInterfaces.h"
+#include "ui/grid/GridControl.h"
+#include "ui/panes/CFunctionPane.h"
+#include "ui/panes/CShortlistPane.h"
+#include "ui/view/CValdrenCpsView.h"
+#include "ui/view/CellRules.h"
+#include "ui/view/ViewMessageBox.h"
+
+#include <QPointer>
+#include <QStringList>
+#include <map>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace vdtest {
+
+/// Model names the view tests register: the GX5 template under common rules the test sets,
+/// and a small hand-written document with every kind of cell and list.
+inline constexpr const char* kGx5TestModel = "VIEWTEST";
+inline constexpr const char* kFixtureModel = "VIEWFIXTURE";
+
+/// Registers both test models (once) and points cps.ini at a fresh temporary file, so that
+/// no test reads or writes the person's settings.
+void SetUpTestEnvironment();
+
+/// A common control whose value rules, read-only keys and capacities the test chooses.
+/// The radio operations are out of its reach and say so.
+class TestControl : public vd::CommonCpsControl {
+public:
+    TestControl(const std::string& modelName, const std::string& rootName,
+                const std::string& templatePath);
+
+    std::map<std::string, vd::ValueRule> rules;
+    std::set<std::string> readOnlyKeys;
+    std::map<std::string, int> capacities;
+
+    bool GenerateImage(vd::ByteVector&, int) override;
+    bool NeedsNoBaseImage() override { return true; }
+    bool ImportImage(const vd::ByteVector&) override;
+    bool ReadBaseImage(vd::ISerialPort&, vd::ByteVector&, std::string) override;
+    void OpenPort(vd::ISerialPort&, const std::string&) override;
+    bool host_handshake(vd::ISerialPort&, int, const uint8_t*, int) override;
+    int ReadAll(vd::ISerialPort&, vd::ByteVector&, std::string) override;
+    int WriteAll(vd::ISerialPort&, const vd::ByteVector&, std::string) override;
+    bool IsElementReadOnly(const std::string& id, const std::string& name) override;
+    bool ValidateValue(const std::string& name, std::string& kind, std::vector<long long>& lower,
+                       std::vector<long long>& upper, std::string& allowedChars) override;
+    int GetCapacity(const std::string& name) override;
+};
+
+/// Records every message box and answers with a chosen button.
+struct MessageLog {
+    QStringList texts;
+    QMessageBox::StandardButton answer = QMessageBox::Yes;
+    vd::MessageBoxFn Recorder();
+};
+
+/// A person who cancels everything a document operation asks.
+class NullUserInterface : public vd::IUserInterface {
+public:
+    bool ChooseDevice(int, const std::string&, vd::DeviceChoice&) override { return false; }
+    bool AskText(const std::string&, const std::string&, std::string&) override { return false; }
+    bool AskYesNo(const std::string&) override { return false; }
+    void ShowMessage(const std::string&, vd::MessageStyle) override {}
+    bool ChooseOpenFile(const std::string&, const std::string&, std::string&) override {
+        return false;
+    }
+    bool ChooseSaveFile(const std::string&, const std::string&, std::string&) override {
+        return false;
+    }
+    bool ShowPortOptions() override { return false; }
+    std::unique_ptr<vd::IProgressDisplay> CreateProgressDisplay() override { return nullptr; }
+    void AppendOutputLine(const std::string&) override {}
+    void ImageImported() override {}
+};
+
+/// A document window without a main window: the document of one model, the function pane,
+/// the shortlist pane and the view, wired as the program's child frame wires them. Posted
+/// messages are delivered from the event loop.
+class TestFrame : public vd::IChildFrame {
+public:
+    explicit TestFrame(const std::string& modelName);
+    ~TestFrame() override;
+
+    vd::CValdrenCpsDoc& GetDocument() override { return document_; }
+    vd::COutputWnd* OutputPane() override { return nullptr; }
+    vd::CFunctionPane* FunctionPane() override { return functionPane_; }
+    vd::CShortlistPane* ShortlistPane() override { return shortlist_; }
+    vd::IDocumentView* DocumentView() override;
+    void Subscribe(int message, QObject* window) override;
+    void PostFrameMessage(int message, quint32 param) override;
+    void SendFrameMessage(int message, quint32 param) override;
+    void NavigateTree(int command) override;
+    bool RunReadDevice() override;
+    void SetModified() override { modified = true; }
+
+    vd::CValdrenCpsView& View() { return *view_; }
+    vd::CFunctionPane& Functions() { return *functionPane_; }
+    vd::CShortlistPane& Shortlist() { return *shortlist_; }
+    vd::HamCpsControl& Control() { return *document_.Control(); }
+    /// The control as the test model, or null for a real model.
+    TestControl* Test() { return dynamic_cast<TestControl*>(document_.Control()); }
+    /// Selects a tree node as the person would (the view follows).
+    void Select(const std::string& id, const std::string& kind);
+    /// Lets the posted messages arrive.
+    void DeliverPosted();
+
+    MessageLog messages;
+    bool modified = false;
+    int readDeviceRuns = 0;
+    std::vector<std::pair<int, quint32>> posted;
+
+private:
+    NullUserInterface ui_;
+    vd::CValdrenCpsDoc document_;
+    std::map<int, std::vector<QPointer<QObject>>> subscribers_;
+    QPointer<vd::CFunctionPane> functionPane_;
+    QPointer<vd::CShortlistPane> shortlist_;
+    QPointer<vd::CValdrenCpsView> view_;
+};
+
+/// The grid cell that edits the element of that name (the first found), or (-1, -1).
+vd::CellId FindValueCell(const vd::GridControl& grid, const std::string& name);
+
+/// The value an element holds now, read through the control (a field when recordId is set).
+std::string StoredValue(vd::HamCpsControl& control, const std::string& id);
+std::string StoredField(vd::HamCpsControl& control, const std::string& recordId,
+                        const std::string& fieldName);
+
+} // namespace vdtest
