@@ -1,0 +1,256 @@
+// The chooser, Option, input, progress and About dialogs, the message box routine and the
+// port and filter texts behind them.
+#include "app/LanguageCode.h"
+#include "app/ModelRegistry.h"
+#include "tests/ui/app/UiTestSupport.h"
+#include "ui/dialogs/CAboutDlg.h"
+#include "ui/dialogs/CChooseRegCpsDlg.h"
+#include "ui/dialogs/CInputStringDlg.h"
+#include "ui/dialogs/COptionDlg.h"
+#include "ui/dialogs/CProcTip2Dlg.h"
+#include "ui/dialogs/CpsMessageBox.h"
+#include "ui/dialogs/PortText.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <memory>
+
+using namespace vd;
+using vdtest::ModalAnswers;
+using vdtest::UiTestEnvironment;
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init() { env_ = std::make_unique<UiTestEnvironment>(); }
+    void cleanup() {
+        vdtest::closeModalWindows();
+        env_.reset();
+    }
+
+    void chooserModes_data() {
+        QTest::addColumn<int>("mode");
+        QTest::addColumn<bool>("port");
+        QTest::addColumn<bool>("model");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("new") << 0 << false << true << "New option";
+        QTest::newRow("read") << 1 << true << true << "Read option";
+        QTest::newRow("write") << 2 << true << false << "Write option";
+    }
+    void chooserModes() {
+        QFETCH(int, mode);
+        QFETCH(bool, port);
+        QFETCH(bool, model);
+        QFETCH(QString, title);
+        CChooseRegCpsDlg dialog(mode, QString());
+        QCOMPARE(dialog.PortBox()->isVisibleTo(&dialog), port);
+        QCOMPARE(dialog.ModelBox()->isVisibleTo(&dialog), model);
+        QCOMPARE(dialog.windowTitle(), title);
+    }
+
+    void chooserListsModelsInRegistryOrder() {
+        CChooseRegCpsDlg dialog(1, QString());
+        QStringList shown;
+        for (int i = 0; i < dialog.ModelBox()->count(); ++i) {
+            shown << dialog.ModelBox()->itemText(i);
+        }
+        QStringList registered;
+        for (const std::string& name : ModelRegistry::ModelNames()) {
+            registered << QString::fromStdString(name);
+        }
+        QCOMPARE(shown, registered);
+        QCOMPARE(shown.value(0), QStringLiteral("GX5"));
+        QCOMPARE(shown.value(1), QStringLiteral("GX5G"));
+    }
+
+    void chooserPreset_data() {
+        QTest::addColumn<QString>("preset");
+        QTest::addColumn<std::string>("ini");
+        QTest::addColumn<QString>("selected");
+        QTest::newRow("none, nothing stored") << "" << std::string() << "GX5";
+        QTest::newRow("none, stored index") << "" << std::string("[Device]\nmodel=3\n") << "VS31";
+        QTest::newRow("stored index out of range")
+            << "" << std::string("[Device]\nmodel=99\n") << "GX5";
+        QTest::newRow("exact name finds itself") << "GX5" << std::string() << "GX5";
+        QTest::newRow("other case") << "gx5g" << std::string() << "GX5G";
+        QTest::newRow("prefix") << "vs7" << std::string("[Device]\nmodel=2\n") << "VS73";
+        QTest::newRow("no match uses the stored index")
+            << "XYZ" << std::string("[Device]\nmodel=2\n") << "LM704";
+    }
+    void chooserPreset() {
+        QFETCH(QString, preset);
+        QFETCH(std::string, ini);
+        QFETCH(QString, selected);
+        env_->writeIni(ini);
+        CChooseRegCpsDlg dialog(1, preset);
+        QCOMPARE(dialog.ModelBox()->currentText(), selected);
+    }
+
+    void chooserOkStoresModelIndexAndPort() {
+        CChooseRegCpsDlg dialog(1, QString());
+        dialog.ModelBox()->setCurrentIndex(4);
+        dialog.PortBox()->setEditText(QStringLiteral("/dev/pts/77"));
+        dialog.accept();
+        QCOMPARE(dialog.result(), int(QDialog::Accepted));
+        QCOMPARE(dialog.ModelName(), QStringLiteral("VS46"));
+        QCOMPARE(dialog.PortSetting(), QStringLiteral("/dev/pts/77"));
+        const std::string ini = env_->ini();
+        QVERIFY2(ini.find("model=4") != std::string::npos, ini.c_str());
+        QVERIFY2(ini.find("port=/dev/pts/77") != std::string::npos, ini.c_str());
+    }
+
+    void chooserWriteModeProceedsWithTheHiddenPresetModel() {
+        env_->writeIni("[Device]\nmodel=0\nport=4\n");
+        CChooseRegCpsDlg dialog(2, QStringLiteral("VS58"));
+        QVERIFY(!dialog.ModelBox()->isVisibleTo(&dialog));
+        QCOMPARE(dialog.PortBox()->currentText(), QStringLiteral("COM4"));
+        dialog.accept();
+        QCOMPARE(dialog.ModelName(), QStringLiteral("VS58"));
+        QCOMPARE(dialog.PortSetting(), QStringLiteral("4"));
+    }
+
+    void optionShowsStoredPort_data() {
+        QTest::addColumn<std::string>("ini");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("absent") << std::string() << "COM1";
+        QTest::newRow("number") << std::string("[Device]\nport=11\n") << "COM11";
+        QTest::newRow("device path") << std::string("[Device]\nport=/dev/pts/3\n") << "/dev/pts/3";
+    }
+    void optionShowsStoredPort() {
+        QFETCH(std::string, ini);
+        QFETCH(QString, shown);
+        env_->writeIni(ini);
+        COptionDlg dialog;
+        QCOMPARE(dialog.PortBox()->currentText(), shown);
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Option"));
+        QVERIFY(dialog.PortBox()->isEditable());
+    }
+
+    void optionOkStoresThePortWithoutComLetters_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::string>("stored");
+        QTest::newRow("COM number") << "COM7" << std::string("port=7");
+        QTest::newRow("bare number") << "12" << std::string("port=12");
+        QTest::newRow("device path") << "/dev/pts/3" << std::string("port=/dev/pts/3");
+        QTest::newRow("letters only") << "COM" << std::string("port=\n");
+    }
+    void optionOkStoresThePortWithoutComLetters() {
+        QFETCH(QString, typed);
+        QFETCH(std::string, stored);
+        COptionDlg dialog;
+        dialog.PortBox()->setEditText(typed);
+        dialog.accept();
+        const std::string ini = env_->ini();
+        QVERIFY2(ini.find(stored) != std::string::npos, ini.c_str());
+    }
+
+    void optionCancelLeavesTheSettingsAlone() {
+        env_->writeIni("[Device]\nport=9\n");
+        COptionDlg dialog;
+        dialog.PortBox()->setEditText(QStringLiteral("COM3"));
+        dialog.reject();
+        QCOMPARE(env_->ini(), std::string("[Device]\nport=9\n"));
+    }
+
+    void inputDialogMasksTheTextUntilShown() {
+        CInputStringDlg dialog(QStringLiteral("Please input"),
+                               QStringLiteral("Please input the read password"),
+                               QStringLiteral("abc"));
+        QCOMPARE(dialog.windowTitle(), QStringLiteral("Please input"));
+        QVERIFY(dialog.findChild<QLabel*>()->text().contains("read password"));
+        QCOMPARE(dialog.Edit()->echoMode(), QLineEdit::Password);
+        dialog.ShowBox()->setChecked(true);
+        QCOMPARE(dialog.Edit()->echoMode(), QLineEdit::Normal);
+        dialog.ShowBox()->setChecked(false);
+        QCOMPARE(dialog.Edit()->echoMode(), QLineEdit::Password);
+        dialog.Edit()->setText(QStringLiteral("1234"));
+        dialog.accept();
+        QCOMPARE(dialog.Text(), QStringLiteral("1234"));
+    }
+
+    void progressDialogShowsOnFirstStepAndReportsCancel() {
+        QWidget owner;
+        CProcTip2Dlg dialog(&owner);
+        QVERIFY(!dialog.isVisible());
+        QVERIFY(!dialog.Step(QStringLiteral("Host read all data 0%"), false));
+        QVERIFY(dialog.isVisible());
+        QCOMPARE(dialog.Text(), QStringLiteral("Host read all data 0%"));
+        // a press of Cancel is seen while the step handles events
+        QTimer::singleShot(0, dialog.CancelButton(), &QPushButton::click);
+        QVERIFY(dialog.Step(QStringLiteral("Host read all data 4%"), true));
+        QVERIFY(!dialog.isVisible());
+        // the next step starts without the request
+        QVERIFY(!dialog.Step(QStringLiteral("Host read all data 8%"), true));
+    }
+
+    void progressDialogWithoutPumpSeesNoPress() {
+        CProcTip2Dlg dialog;
+        dialog.Step(QStringLiteral("a"), false);
+        QTimer::singleShot(0, dialog.CancelButton(), &QPushButton::click);
+        QVERIFY(!dialog.Step(QStringLiteral("b"), false));
+        QVERIFY(dialog.Step(QStringLiteral("c"), true));
+    }
+
+    void messageBoxCaptionsAndIcons() {
+        ModalAnswers answers;
+        answers.expectMessage(QMessageBox::Ok);
+        answers.expectMessage(QMessageBox::Ok);
+        answers.expectMessage(QMessageBox::No);
+        answers.expectMessage(QMessageBox::Yes);
+        CpsMessageBox(nullptr, QStringLiteral("no icon given"));
+        CpsMessageBox(nullptr, QStringLiteral("information"), MessageStyle::Information);
+        QVERIFY(!CpsAskYesNo(nullptr, QStringLiteral("Do you want to write it?")));
+        SetCurrentLanguageCode("CHN");
+        QVERIFY(CpsAskYesNo(nullptr, QStringLiteral("?")));
+        QVERIFY2(answers.failures().isEmpty(), qPrintable(answers.failures().join('\n')));
+        const auto& seen = answers.messages();
+        QCOMPARE(int(seen.size()), 4);
+        QCOMPARE(seen[0].icon, int(QMessageBox::Warning));
+        QCOMPARE(seen[0].caption, QStringLiteral("Valdren CPS"));
+        QCOMPARE(seen[0].buttons, QStringList{"OK"});
+        QCOMPARE(seen[1].icon, int(QMessageBox::Information));
+        QCOMPARE(seen[2].icon, int(QMessageBox::Question));
+        QCOMPARE(seen[2].text, QStringLiteral("Do you want to write it?"));
+        QVERIFY(seen[2].buttons.contains("YES") && seen[2].buttons.contains("NO"));
+        QVERIFY(seen[3].buttons.contains(QStringLiteral("是")) &&
+                seen[3].buttons.contains(QStringLiteral("否")));
+    }
+
+    void aboutBoxNamesProgramAndVersion() {
+        CAboutDlg about;
+        QCOMPARE(about.windowTitle(), QStringLiteral("About Valdren CPS"));
+        QStringList texts;
+        for (QLabel* label : about.findChildren<QLabel*>()) {
+            texts << label->text();
+        }
+        QVERIFY(texts.contains("Valdren CPS, Version"));
+        QVERIFY(texts.contains("1.0"));
+    }
+
+    void portTexts() {
+        QCOMPARE(PortSettingToDisplay("1"), std::string("COM1"));
+        QCOMPARE(PortSettingToDisplay(" 11 "), std::string("COM11"));
+        QCOMPARE(PortSettingToDisplay("/dev/ttyUSB0"), std::string("/dev/ttyUSB0"));
+        QCOMPARE(PortDisplayToSetting("COM3"), std::string("3"));
+        QCOMPARE(PortDisplayToSetting("COMx"), std::string("x"));
+        QCOMPARE(PortDisplayToSetting("/dev/pts/3"), std::string("/dev/pts/3"));
+    }
+
+    void fileDialogFilters() {
+        QCOMPARE(FileDialogFilter("bin file(*.bin)|*.bin||"), std::string("bin file(*.bin)"));
+        QCOMPARE(FileDialogFilter("Pictures|*.bmp;*.png||"), std::string("Pictures (*.bmp *.png)"));
+        QCOMPARE(FileDialogFilter("A|*.a|B|*.b||"), std::string("A (*.a);;B (*.b)"));
+        QCOMPARE(FileDialogFilter(""), std::string());
+    }
+
+private:
+    std::unique_ptr<UiTestEnvironment> env_;
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"

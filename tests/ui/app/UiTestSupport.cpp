@@ -1,0 +1,138 @@
+#include "tests/ui/app/UiTestSupport.h"
+
+#include "app/LanguageCode.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QDialog>
+#include <QEvent>
+#include <QMessageBox>
+#include <QSettings>
+#include <QTest>
+
+namespace vdtest {
+
+UiTestEnvironment::UiTestEnvironment() {
+    qputenv("VALDREN_CPS_INI", iniPath().toUtf8());
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                       QString::fromStdString(folder_.file("settings").string()));
+    vd::SetCurrentLanguageCode("ENG");
+}
+
+UiTestEnvironment::~UiTestEnvironment() {
+    qunsetenv("VALDREN_CPS_INI");
+    vd::SetCurrentLanguageCode("ENG");
+}
+
+QString UiTestEnvironment::iniPath() const {
+    return QString::fromStdString(folder_.file("cps.ini").string());
+}
+
+void UiTestEnvironment::writeIni(const std::string& text) const {
+    folder_.write("cps.ini", text);
+}
+
+std::string UiTestEnvironment::ini() const {
+    return readFile(folder_.file("cps.ini"));
+}
+
+ModalAnswers::ModalAnswers() {
+    poll_.setInterval(10);
+    connect(&poll_, &QTimer::timeout, this, &ModalAnswers::check);
+    qApp->installEventFilter(this);
+}
+
+ModalAnswers::~ModalAnswers() {
+    qApp->removeEventFilter(this);
+}
+
+void ModalAnswers::expect(const QString& what, Match match, Action action) {
+    if (steps_.empty()) {
+        deadline_.setRemainingTime(kWindowWaitMs);
+    }
+    steps_.push_back({what, std::move(match), std::move(action)});
+    poll_.start();
+}
+
+void ModalAnswers::expectMessage(int button) {
+    expect(
+        QStringLiteral("message box"),
+        [](QWidget* widget) { return qobject_cast<QMessageBox*>(widget) != nullptr; },
+        [this, button](QWidget* widget) {
+            auto* box = qobject_cast<QMessageBox*>(widget);
+            SeenMessage seen{box->text(), box->windowTitle(), box->icon(), {}};
+            for (QAbstractButton* each : box->buttons()) {
+                seen.buttons << each->text();
+            }
+            messages_.push_back(seen);
+            QAbstractButton* press = box->button(static_cast<QMessageBox::StandardButton>(button));
+            if (press) {
+                press->click();
+            } else {
+                failures_ << QStringLiteral("message box without the expected button: ") +
+                                 box->text();
+                box->reject();
+            }
+        });
+}
+
+bool ModalAnswers::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow() && !steps_.empty()) {
+        // answer once the window has finished showing and runs its own event loop
+        QTimer::singleShot(0, this, &ModalAnswers::check);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
+void ModalAnswers::check() {
+    if (steps_.empty()) {
+        poll_.stop();
+        return;
+    }
+    QWidget* modal = QApplication::activeModalWidget();
+    // the window answered last may still stand while it closes
+    if (modal && modal != answered_ && modal->isVisible() && steps_.front().match(modal)) {
+        Step step = std::move(steps_.front());
+        steps_.pop_front();
+        deadline_.setRemainingTime(kWindowWaitMs);
+        answered_ = modal;
+        step.action(modal); // may open the next dialog and wait in it: checks go on meanwhile
+        return;
+    }
+    if (deadline_.hasExpired()) {
+        failures_ << QStringLiteral("no %1 came; %2 stood instead")
+                         .arg(steps_.front().what,
+                              modal ? QString::fromLatin1(modal->metaObject()->className())
+                                    : QStringLiteral("nothing"));
+        steps_.clear();
+        poll_.stop();
+        closeModalWindows();
+    }
+}
+
+bool ModalAnswers::waitDone(int timeoutMs) {
+    QDeadlineTimer bound(timeoutMs);
+    while (!done() && !bound.hasExpired()) {
+        QTest::qWait(10);
+    }
+    return done() && failures_.isEmpty();
+}
+
+void closeModalWindows() {
+    QDeadlineTimer bound(kWindowWaitMs);
+    while (QWidget* modal = QApplication::activeModalWidget()) {
+        if (bound.hasExpired()) {
+            return;
+        }
+        if (auto* dialog = qobject_cast<QDialog*>(modal)) {
+            dialog->reject();
+        } else {
+            modal->close();
+        }
+        QCoreApplication::processEvents();
+    }
+}
+
+} // namespace vdtest

@@ -1,0 +1,106 @@
+#pragma once
+#include "tests/support/TempDir.h"
+
+#include <QDeadlineTimer>
+#include <QObject>
+#include <QPointer>
+#include <QStringList>
+#include <QTimer>
+#include <deque>
+#include <functional>
+#include <memory>
+
+class QMessageBox;
+class QWidget;
+
+namespace vdtest {
+
+/// Bound of every wait for a window in these tests; only a broken program waits this long.
+inline constexpr int kWindowWaitMs = 30000;
+
+/// A test's own settings: a fresh cps.ini (VALDREN_CPS_INI) and Qt settings folder in a
+/// temporary folder, and English as the current language.
+class UiTestEnvironment {
+public:
+    UiTestEnvironment();
+    ~UiTestEnvironment();
+    UiTestEnvironment(const UiTestEnvironment&) = delete;
+    UiTestEnvironment& operator=(const UiTestEnvironment&) = delete;
+
+    /// The folder.
+    const TempDir& folder() const { return folder_; }
+    /// Path of the test's cps.ini.
+    QString iniPath() const;
+    /// Writes the whole cps.ini.
+    void writeIni(const std::string& text) const;
+    /// The cps.ini as it is now.
+    std::string ini() const;
+
+private:
+    TempDir folder_;
+};
+
+/// What a message box showed when it was answered.
+struct SeenMessage {
+    QString text;
+    QString caption;
+    int icon = 0; ///< QMessageBox::Icon
+    QStringList buttons;
+};
+
+/// Answers the modal dialogs an operation opens, in the order they are expected. A dialog
+/// is looked for whenever a window is shown and every 10 ms; one that does not come within
+/// the bound is recorded as a failure and the modal window that stands instead is closed,
+/// so that a wrong program fails the test instead of hanging it.
+class ModalAnswers : public QObject {
+    Q_OBJECT
+public:
+    using Match = std::function<bool(QWidget*)>;
+    using Action = std::function<void(QWidget*)>;
+
+    ModalAnswers();
+    ~ModalAnswers() override;
+
+    /// Expects a modal window for which match holds and runs action on it.
+    void expect(const QString& what, Match match, Action action);
+    /// Expects a modal dialog of type T and runs action on it.
+    template <typename T> void expectDialog(const QString& what, std::function<void(T*)> action) {
+        expect(
+            what, [](QWidget* widget) { return qobject_cast<T*>(widget) != nullptr; },
+            [action](QWidget* widget) { action(qobject_cast<T*>(widget)); });
+    }
+    /// Expects a message box, records what it showed and presses button.
+    void expectMessage(int button);
+
+    /// True when every expected dialog was answered.
+    bool done() const { return steps_.empty(); }
+    /// Waits (handling events) until every expected dialog was answered or the bound passed.
+    bool waitDone(int timeoutMs = kWindowWaitMs);
+    /// The message boxes answered so far.
+    const std::vector<SeenMessage>& messages() const { return messages_; }
+    /// What went wrong (a dialog that did not come), empty when nothing did.
+    QStringList failures() const { return failures_; }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    struct Step {
+        QString what;
+        Match match;
+        Action action;
+    };
+    void check();
+
+    std::deque<Step> steps_;
+    std::vector<SeenMessage> messages_;
+    QStringList failures_;
+    QTimer poll_;
+    QDeadlineTimer deadline_;
+    QPointer<QWidget> answered_;
+};
+
+/// Closes every modal window that is left (after a failed test), bounded.
+void closeModalWindows();
+
+} // namespace vdtest
