@@ -1,5 +1,7 @@
 // Full read and full write of a 55070-byte GX5 image over a pseudo-terminal paced like a
-// 115200-baud line, beside the least time the protocol itself needs with the default settings.
+// 115200-baud line (argument 87: microseconds per byte), beside the least time the protocol
+// itself needs with the default settings. Argument 0 (an unpaced line) shows what the host adds
+// to the poll waits alone.
 
 #include "link/CpsSerialPort.h"
 #include "radios/gx5/Gx5Frame.h"
@@ -28,7 +30,8 @@ using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kImageSize = 55070;
 // 10 bits per byte at 115200 baud.
-constexpr double kByteSeconds = 87e-6;
+constexpr unsigned kLineByteMicros = 87;
+constexpr double kByteSeconds = kLineByteMicros * 1e-6;
 constexpr std::size_t kFrameOverhead = vd::kRdtpHeaderSize + vd::kRdtpTrailerSize;
 constexpr std::size_t kHandshakeRequest = kFrameOverhead + 47;
 constexpr std::size_t kHandshakeAnswer = vd::kGx5HandshakeAnswerSize;
@@ -44,11 +47,14 @@ struct ExchangeCost {
 /// The least time a run of exchanges takes: `wirePlusPolls` adds every byte's wire time to
 /// every poll wait; `overlapped` lets the answer travel during the poll wait, as it does.
 struct Bound {
+    explicit Bound(double byteSeconds) : byteSeconds(byteSeconds) {}
+
+    double byteSeconds;
     double wirePlusPolls = 0;
     double overlapped = 0;
 
     void add(const ExchangeCost& exchange) {
-        const double wire = static_cast<double>(exchange.bytes) * kByteSeconds;
+        const double wire = static_cast<double>(exchange.bytes) * byteSeconds;
         wirePlusPolls += wire + exchange.pollSeconds;
         // The host sees a complete answer only at the end of a poll wait.
         overlapped += std::max(1.0, std::ceil(wire / exchange.pollSeconds)) * exchange.pollSeconds;
@@ -63,8 +69,8 @@ std::vector<std::size_t> blockDataSizes() {
     return sizes;
 }
 
-Bound readBound() {
-    Bound bound;
+Bound readBound(double byteSeconds) {
+    Bound bound(byteSeconds);
     bound.add(
         {kHandshakeRequest + kHandshakeAnswer, vd::Gx5HandshakeSettings{}.pollInterval / 1000.0});
     for (std::size_t data : blockDataSizes()) {
@@ -74,8 +80,8 @@ Bound readBound() {
     return bound;
 }
 
-Bound writeBound() {
-    Bound bound;
+Bound writeBound(double byteSeconds) {
+    Bound bound(byteSeconds);
     bound.add(
         {kHandshakeRequest + kHandshakeAnswer, vd::Gx5HandshakeSettings{}.pollInterval / 1000.0});
     for (std::size_t data : blockDataSizes()) {
@@ -109,10 +115,11 @@ private:
     std::filesystem::path folder_;
 };
 
-/// A simulated GX5 answering at 87 us per byte on a thread of its own.
+/// A simulated GX5 answering at the given microseconds per byte on a thread of its own.
 class PacedRadio {
 public:
-    PacedRadio() : simulator_(vd::sim::radios::slow("GX5", 87)) {
+    explicit PacedRadio(unsigned byteMicros)
+        : simulator_(vd::sim::radios::slow("GX5", byteMicros)) {
         thread_ = std::thread([this] {
             try {
                 simulator_.run();
@@ -143,8 +150,9 @@ void report(benchmark::State& state, double measured, const Bound& bound) {
 }
 
 void BM_Gx5FullRead(benchmark::State& state) {
+    const auto byteMicros = static_cast<unsigned>(state.range(0));
     DefaultSettings settings;
-    PacedRadio radio;
+    PacedRadio radio(byteMicros);
     vd::Gx5v001Control control("GX5");
     double total = 0;
     for (auto _ : state) {
@@ -164,12 +172,13 @@ void BM_Gx5FullRead(benchmark::State& state) {
         control.host_reboot(port);
     }
     report(state, total / static_cast<double>(std::max<int64_t>(state.iterations(), 1)),
-           readBound());
+           readBound(byteMicros * 1e-6));
 }
 
 void BM_Gx5FullWrite(benchmark::State& state) {
+    const auto byteMicros = static_cast<unsigned>(state.range(0));
     DefaultSettings settings;
-    PacedRadio radio;
+    PacedRadio radio(byteMicros);
     vd::Gx5v001Control control("GX5");
     vd::ByteVector image(kImageSize);
     for (std::size_t i = 0; i < image.size(); ++i) {
@@ -192,14 +201,14 @@ void BM_Gx5FullWrite(benchmark::State& state) {
         control.host_reboot(port);
     }
     report(state, total / static_cast<double>(std::max<int64_t>(state.iterations(), 1)),
-           writeBound());
+           writeBound(byteMicros * 1e-6));
 }
 
 // How fast the simulated line really delivers a block answer: when the machine is busy the
 // radio's per-byte pauses stretch, and no host can be faster than its radio.
 void BM_SimulatedLinePace(benchmark::State& state) {
     DefaultSettings settings;
-    PacedRadio radio;
+    PacedRadio radio(kLineByteMicros);
     vd::Gx5v001Control control("GX5");
     const vd::ByteVector request = vd::frame_payload(vd::block_read_payload(0));
     constexpr std::size_t kAnswer = kFrameOverhead + vd::kGx5BlockHeaderSize + vd::kGx5BlockSize;
@@ -234,8 +243,18 @@ void BM_SimulatedLinePace(benchmark::State& state) {
 }
 
 BENCHMARK(BM_SimulatedLinePace)->UseManualTime()->Iterations(5)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Gx5FullRead)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
-BENCHMARK(BM_Gx5FullWrite)->UseManualTime()->Iterations(2)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Gx5FullRead)
+    ->Arg(kLineByteMicros)
+    ->Arg(0)
+    ->UseManualTime()
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Gx5FullWrite)
+    ->Arg(kLineByteMicros)
+    ->Arg(0)
+    ->UseManualTime()
+    ->Iterations(2)
+    ->Unit(benchmark::kMillisecond);
 
 } // namespace
 
