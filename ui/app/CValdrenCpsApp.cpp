@@ -34,8 +34,9 @@ bool CValdrenCpsApp::InitInstance(const QStringList& arguments) {
     mainFrame_ = std::make_unique<CMainFrame>(variant_ == BuildVariant::Factory);
     connect(mainFrame_.get(), &CMainFrame::LanguageRequested, this, &CValdrenCpsApp::SetLanguage);
     // The language is loaded before the window is shown rather than with the first document,
-    // so the menus appear in the chosen language from the start.
-    LoadLanguageLibrary();
+    // so the menus appear in the chosen language from the start; a language that loads is
+    // already the stored one.
+    LoadLanguageLibrary(false);
     mainFrame_->showMaximized();
     return true;
 }
@@ -57,11 +58,15 @@ void CValdrenCpsApp::SetLanguage(const QString& code) {
     LoadLanguageLibrary();
 }
 
-void CValdrenCpsApp::LoadLanguageLibrary() {
+void CValdrenCpsApp::LoadLanguageLibrary(bool storeCode) {
     const std::string code = CurrentLanguageCode();
     // an unknown code keeps its place as the current code, but English is shown and stored
     const bool loaded = translators_.Load(code);
-    CpsIni::WriteString("Option", "language", loaded ? code : "ENG");
+    if (!loaded) {
+        CpsIni::WriteString("Option", "language", "ENG");
+    } else if (storeCode) {
+        CpsIni::WriteString("Option", "language", code);
+    }
     if (mainFrame_) {
         mainFrame_->RefreshLanguage();
     }

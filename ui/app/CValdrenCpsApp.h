@@ -31,9 +31,10 @@ public:
     CMainFrame* MainFrame() const { return mainFrame_.get(); }
     /// Switches to a language code ("CHN", "ENG"); nothing happens when it is current.
     void SetLanguage(const QString& code);
-    /// Loads the translations of the current language code (English when there are none,
-    /// which is then stored), stores the code and retranslates every window.
-    void LoadLanguageLibrary();
+    /// Loads the translations of the current language code and retranslates every window.
+    /// When the code has no translations, English is shown and "ENG" is stored; otherwise
+    /// the code is stored when storeCode is set.
+    void LoadLanguageLibrary(bool storeCode = true);
 
 private:
     BuildVariant variant_;

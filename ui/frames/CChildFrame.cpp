@@ -18,6 +18,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <algorithm>
 
 namespace vd {
 
@@ -117,10 +118,11 @@ void CChildFrame::SendFrameMessage(int message, quint32 param) {
     }
     if (message == ui::WM_LANGUAGE_CHANGED) {
         Retranslate();
-        if (view_) {
+        // the view and the shortlist pane hear of it as subscribers, or else from here
+        if (view_ && !IsSubscribed(message, view_)) {
             static_cast<IDocumentView*>(view_)->Retranslate();
         }
-        if (shortlistPane_) {
+        if (shortlistPane_ && !IsSubscribed(message, shortlistPane_)) {
             static_cast<IShortlistPane*>(shortlistPane_)->Retranslate();
         }
     }
@@ -136,6 +138,13 @@ void CChildFrame::SendFrameMessage(int message, quint32 param) {
             sink->OnFrameMessage(message, param);
         }
     }
+}
+
+bool CChildFrame::IsSubscribed(int message, const QObject* window) const {
+    const auto found = subscribers_.find(message);
+    return found != subscribers_.end() &&
+           std::any_of(found->second.begin(), found->second.end(),
+                       [window](const QPointer<QObject>& each) { return each == window; });
 }
 
 void CChildFrame::NavigateTree(int command) {

@@ -78,6 +78,7 @@ private:
     /// Closes the window without asking (a document made for a read that failed).
     void CloseDiscarding();
     void Retranslate();
+    bool IsSubscribed(int message, const QObject* window) const;
     QDockWidget* AddPane(QWidget* pane, Qt::DockWidgetArea area, bool closable,
                          const QString& objectName);
     template <typename Operation> auto Busy(Operation operation);

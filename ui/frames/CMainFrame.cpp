@@ -66,7 +66,15 @@ CMainFrame::CMainFrame(bool factory, QWidget* parent)
     UpdateCommandStates();
 }
 
-CMainFrame::~CMainFrame() = default;
+CMainFrame::~CMainFrame() {
+    // The document windows go after this class's part of the object: their last signals
+    // must not reach it.
+    disconnect(mdi_, nullptr, this, nullptr);
+    for (QMdiSubWindow* window : mdi_->subWindowList()) {
+        disconnect(window, nullptr, this, nullptr);
+        disconnect(window->widget(), nullptr, this, nullptr);
+    }
+}
 
 QString CMainFrame::FrameTitle() const {
     return factory_ ? QStringLiteral("ValdrenCPS_factory") : QStringLiteral("ValdrenCPS");
