@@ -1,5 +1,6 @@
 #include "radios/gx5/Gx5ImageEncoder.h"
 
+#include "app/Log.h"
 #include "radios/gx5/Gx5DocumentView.h"
 #include "radios/gx5/Gx5ImageLayout.h"
 #include "radios/gx5/Gx5Progress.h"
@@ -17,8 +18,12 @@ Bytes Slice(ByteVector& image, size_t offset, size_t size) {
     return Bytes(image).subspan(offset, size);
 }
 
-std::vector<RecordView> Capped(std::vector<RecordView> records, size_t limit) {
+/// The in-use records of a list that the image can carry. A document edited outside the
+/// program may hold more than the radio has room for; the surplus cannot be written.
+std::vector<RecordView> InUse(const DocumentView& document, const char* recordName, size_t limit) {
+    std::vector<RecordView> records = document.InUseRecords(recordName);
     if (records.size() > limit) {
+        VD_LOG_WARN("记录超出容量:{} {}/{}", recordName, records.size(), limit);
         records.resize(limit);
     }
     return records;
@@ -72,13 +77,13 @@ ImageEncoder::ImageEncoder(const XmlStore& store, ProgressSignal& progress, int&
 ByteVector ImageEncoder::Encode(int contentVariant) {
     ByteVector image(kImageBufferSize, 0);
     const DocumentView document(store_);
-    const auto zones = Capped(document.InUseRecords("ZoneName"), limits_.zones);
-    const auto channels = Capped(document.InUseRecords("ChannelName"), limits_.channels);
-    const auto scanLists = Capped(document.InUseRecords("ScanName"), limits_.scanLists);
-    const auto emergencies = Capped(document.InUseRecords("EmergencyName"), limits_.emergencies);
-    const auto fmStations = Capped(document.InUseRecords("fmName"), limits_.fmStations);
-    const auto noaaChannels = Capped(document.InUseRecords("noaaName"), limits_.noaaChannels);
-    const auto dtmfSystems = Capped(document.InUseRecords("dtmfSystem"), limits_.dtmfSystems);
+    const auto zones = InUse(document, "ZoneName", limits_.zones);
+    const auto channels = InUse(document, "ChannelName", limits_.channels);
+    const auto scanLists = InUse(document, "ScanName", limits_.scanLists);
+    const auto emergencies = InUse(document, "EmergencyName", limits_.emergencies);
+    const auto fmStations = InUse(document, "fmName", limits_.fmStations);
+    const auto noaaChannels = InUse(document, "noaaName", limits_.noaaChannels);
+    const auto dtmfSystems = InUse(document, "dtmfSystem", limits_.dtmfSystems);
 
     ChannelErrorTip tip(progress_, tipCounter_);
     ReferenceEncoder references(channels, zones, scanLists, emergencies, tip);

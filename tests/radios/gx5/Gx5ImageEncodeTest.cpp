@@ -273,6 +273,21 @@ TEST_F(Gx5EncodeTest, PowerUpChannelIsItsPlaceInThePowerUpZone) {
     EXPECT_EQ(progress.Count("Import channel error"), 0) << "a power-up channel raises no tip";
 }
 
+TEST_F(Gx5EncodeTest, ListBeyondCapacityKeepsToItsSection) {
+    SizeList(*control, "ChannelName", 1030); // more than the radio holds
+    const vd::ByteVector image = Generate();
+    EXPECT_EQ(U16At(image, kChannels), 1027u);
+    EXPECT_EQ(U16At(image, kScans), 1u) << "the scan list section is untouched";
+    EXPECT_EQ(U16At(image, kScans + 2), 0u);
+    EXPECT_EQ(environment.Warnings(), 1);
+
+    auto gx5g = MakeControl("GX5G");
+    SizeList(*gx5g, "ChannelName", 300);
+    vd::ByteVector small;
+    gx5g->GenerateImage(small, 1);
+    EXPECT_EQ(U16At(small, kChannels), 259u);
+}
+
 TEST_F(Gx5EncodeTest, CancelStopsWithBreak) {
     ProgressLog progress(*control, 3);
     vd::ByteVector image = {1, 2, 3};
