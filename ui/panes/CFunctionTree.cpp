@@ -5,6 +5,7 @@
 
 #include <QHeaderView>
 #include <QStyle>
+#include <algorithm>
 
 namespace vd {
 
@@ -12,22 +13,15 @@ namespace {
 
 constexpr int kDatumRole = Qt::UserRole;
 
-QIcon TreeIcon(const QStyle* style, int image) {
-    switch (image) {
-    case 0:
-        return style->standardIcon(QStyle::SP_ComputerIcon);
-    case 1:
-        return style->standardIcon(QStyle::SP_FileDialogDetailedView);
-    case 2:
-        return style->standardIcon(QStyle::SP_DirIcon);
-    default:
-        return style->standardIcon(QStyle::SP_FileIcon);
-    }
-}
-
 } // namespace
 
 CFunctionTree::CFunctionTree(QWidget* parent) : QTreeWidget(parent) {
+    // the template's image numbers: the radio, a settings page, a list, a list record
+    for (QStyle::StandardPixmap pixmap :
+         {QStyle::SP_ComputerIcon, QStyle::SP_FileDialogDetailedView, QStyle::SP_DirIcon,
+          QStyle::SP_FileIcon}) {
+        icons_.push_back(style()->standardIcon(pixmap));
+    }
     setHeaderHidden(true);
     setColumnCount(1);
     setSelectionMode(QAbstractItemView::SingleSelection);
@@ -58,7 +52,7 @@ QTreeWidgetItem* CFunctionTree::NewItem(const std::string& text, int image, cons
                                         const char* kind) {
     auto* item = new QTreeWidgetItem;
     item->setText(0, QString::fromStdString(text));
-    item->setIcon(0, TreeIcon(style(), image));
+    item->setIcon(0, icons_[static_cast<size_t>(std::clamp(image, 0, 3))]);
     item->setData(0, kDatumRole, QString::fromStdString(id + "|" + kind));
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
     return item;
@@ -82,7 +76,14 @@ void CFunctionTree::Fill(HamCpsControl* control) {
     root.showSelf = true;
     root.expanded = true;
     std::set<std::string> path;
-    AddChapter(*control, nullptr, root, path);
+    std::vector<QTreeWidgetItem*> expand;
+    // built apart and added at once: a thousand records cost one insertion
+    if (QTreeWidgetItem* top = BuildChapter(*control, root, path, expand)) {
+        addTopLevelItem(top);
+    }
+    for (QTreeWidgetItem* item : expand) {
+        item->setExpanded(true);
+    }
 
     QTreeWidgetItem* leaf = topLevelItem(0);
     while (leaf && leaf->childCount() > 0) {
@@ -93,25 +94,24 @@ void CFunctionTree::Fill(HamCpsControl* control) {
     }
 }
 
-void CFunctionTree::AddChapter(HamCpsControl& control, QTreeWidgetItem* parent,
-                               const HamCpsChapter& chapter, std::set<std::string>& path) {
+QTreeWidgetItem* CFunctionTree::BuildChapter(HamCpsControl& control, const HamCpsChapter& chapter,
+                                             std::set<std::string>& path,
+                                             std::vector<QTreeWidgetItem*>& expand) {
     // a hidden chapter takes its whole subtree with it; a chapter met again below itself
     // would never end
     if (!chapter.showSelf || !path.insert(chapter.id).second) {
-        return;
+        return nullptr;
     }
     QTreeWidgetItem* item = NewItem(chapter.text, chapter.image, chapter.id, "chapter");
-    if (parent) {
-        parent->addChild(item);
-    } else {
-        addTopLevelItem(item);
-    }
     chapters_.emplace(chapter.id, item);
 
-    std::vector<HamCpsChapter> children;
-    control.GetChapters(chapter.id, children);
-    for (const HamCpsChapter& child : children) {
-        AddChapter(control, item, child, path);
+    QList<QTreeWidgetItem*> children;
+    std::vector<HamCpsChapter> chapters;
+    control.GetChapters(chapter.id, chapters);
+    for (const HamCpsChapter& child : chapters) {
+        if (QTreeWidgetItem* childItem = BuildChapter(control, child, path, expand)) {
+            children.push_back(childItem);
+        }
     }
     if (chapter.showElement) {
         listsShowingRecords_.insert(chapter.id);
@@ -123,14 +123,16 @@ void CFunctionTree::AddChapter(HamCpsControl& control, QTreeWidgetItem* parent,
             }
             QTreeWidgetItem* record =
                 NewItem(element->inputValue, element->image, element->id, "element");
-            item->addChild(record);
+            children.push_back(record);
             records_.emplace(element->id, record);
         }
     }
-    if (item->childCount() > 0 && chapter.expanded) {
-        item->setExpanded(true);
+    item->addChildren(children);
+    if (!children.isEmpty() && chapter.expanded) {
+        expand.push_back(item);
     }
     path.erase(chapter.id);
+    return item;
 }
 
 QTreeWidgetItem* CFunctionTree::RecordItem(const std::string& id) const {

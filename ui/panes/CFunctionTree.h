@@ -38,14 +38,18 @@ signals:
     void nodeSelected(const QString& id, const QString& kind);
 
 private:
-    void AddChapter(HamCpsControl& control, QTreeWidgetItem* parent, const HamCpsChapter& chapter,
-                    std::set<std::string>& path);
+    /// Builds a chapter's item with everything below it, not yet in the tree; the items to
+    /// expand are collected, since only items in the tree can be expanded.
+    QTreeWidgetItem* BuildChapter(HamCpsControl& control, const HamCpsChapter& chapter,
+                                  std::set<std::string>& path,
+                                  std::vector<QTreeWidgetItem*>& expand);
     QTreeWidgetItem* NewItem(const std::string& text, int image, const std::string& id,
                              const char* kind);
 
     std::unordered_map<std::string, QTreeWidgetItem*> chapters_;
     std::unordered_map<std::string, QTreeWidgetItem*> records_;
     std::set<std::string> listsShowingRecords_;
+    std::vector<QIcon> icons_; ///< by image number, made once
 };
 
 } // namespace vd
