@@ -2,6 +2,7 @@
 
 #include "model/CommonCpsControl.h"
 #include "model/TextNumber.h"
+#include "radios/gx5/Gx5ImageLayout.h"
 #include "radios/gx5/Gx5RecordEncoders.h"
 #include "radios/gx5/Gx5ReferenceEncoder.h"
 

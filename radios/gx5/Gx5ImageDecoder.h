@@ -2,7 +2,6 @@
 #include "radios/gx5/Gx5Bytes.h"
 #include "radios/gx5/Gx5DocumentView.h"
 #include "radios/gx5/Gx5FieldTables.h"
-#include "radios/gx5/Gx5ImageLayout.h"
 #include "radios/gx5/Gx5ListLimits.h"
 #include "radios/gx5/Gx5Progress.h"
 
