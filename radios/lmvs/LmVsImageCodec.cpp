@@ -159,7 +159,12 @@ void LmVsImageCodec::EncodeSettings(const ByteVector& base, ByteVector& record) 
         std::uint8_t& byte = record[field.byte];
         const std::optional<std::string> value = FirstValue(field.name);
         if (value) {
-            PutBits(byte, field.shift, field.width, ParseDecimal(*value));
+            long long number = ParseDecimal(*value);
+            // a byte that read back as a negative number goes back as that same byte
+            if (field.highReduction != 0 && number < 0) {
+                number += field.highReduction;
+            }
+            PutBits(byte, field.shift, field.width, number);
         } else if (!base.empty()) {
             const std::uint8_t radio = base[layout_.settingsOffset + field.byte];
             PutBits(byte, field.shift, field.width, GetBits(radio, field.shift, field.width));

@@ -185,6 +185,10 @@ TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
         image[c.offset] = c.byte;
         ASSERT_TRUE(control->ImportImage(image));
         EXPECT_EQ(Setting(*control, c.name), c.expected) << c.model << " " << c.name;
+        if (c.expected.front() == '-') { // written back as the radio had it
+            ASSERT_TRUE(control->GenerateImage(image, 1));
+            EXPECT_EQ(image[c.offset], c.byte);
+        }
     }
 }
 
