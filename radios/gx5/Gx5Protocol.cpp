@@ -24,6 +24,7 @@ constexpr uint32_t kReadTimeout = 100;
 constexpr uint32_t kQueueSize = 2048;
 // Abort and clear both directions: the queues start empty, without leftovers of another program.
 constexpr uint32_t kClearAll = 15;
+constexpr uint32_t kClearInput = 8;
 
 std::string now_stamp() {
     return dump_time_stamp(std::time(nullptr));
@@ -282,6 +283,12 @@ void Gx5Protocol::pause(unsigned ms) {
         sleep_(ms);
     } else {
         std::this_thread::sleep_for(std::chrono::milliseconds(ms));
+    }
+    // The late rest of a failed attempt's answer would otherwise be taken as the start of the
+    // next answer and spoil every retry. A port that is gone shows on the next exchange.
+    try {
+        port_.ClearErrorFlags(kClearInput);
+    } catch (const CSerialException&) {
     }
 }
 

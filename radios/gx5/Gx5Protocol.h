@@ -58,6 +58,7 @@ private:
     void report_progress(const std::string& text, int position, int total);
     bool exchange(const ByteVector& request, unsigned pollInterval, unsigned timeout,
                   std::size_t minimumLength, const ByteVector& ending, ByteVector& answer);
+    /// The pause after a failed attempt; it also drops what arrived late for that attempt.
     void pause(unsigned ms);
 
     ISerialPort& port_;

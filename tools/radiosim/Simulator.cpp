@@ -53,11 +53,15 @@ public:
         if (byteDelayUs_ == 0) {
             return writeAll(bytes, Clock::now() + kSendTimeout);
         }
+        // Paced against fixed deadlines, so that a late wake-up on a loaded machine is made
+        // up by the next bytes instead of adding up.
+        const auto start = Clock::now();
         for (std::size_t i = 0; i < bytes.size(); ++i) {
             if (!writeAll(bytes.subspan(i, 1), Clock::now() + kSendTimeout)) {
                 return false;
             }
-            std::this_thread::sleep_for(std::chrono::microseconds(byteDelayUs_));
+            std::this_thread::sleep_until(start + std::chrono::microseconds(byteDelayUs_) *
+                                                      static_cast<long long>(i + 1));
         }
         return true;
     }
