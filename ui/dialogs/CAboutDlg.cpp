@@ -4,6 +4,7 @@
 
 #include <QEvent>
 #include <QGridLayout>
+#include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
@@ -20,12 +21,17 @@ CAboutDlg::CAboutDlg(QWidget* parent)
       ok_(new QPushButton(this)) {
     auto* icon = new QLabel(this);
     icon->setPixmap(AppIcon().pixmap(48, 48));
+    auto* name = new QHBoxLayout;
+    name->setSpacing(6);
+    name->addWidget(name_);
+    name->addWidget(version_);
+    name->addStretch(1);
     auto* layout = new QGridLayout(this);
+    layout->setHorizontalSpacing(16);
     layout->addWidget(icon, 0, 0, 2, 1, Qt::AlignTop);
-    layout->addWidget(name_, 0, 1);
-    layout->addWidget(version_, 0, 2);
-    layout->addWidget(product_, 1, 1, 1, 2);
-    layout->addWidget(ok_, 2, 2, Qt::AlignRight);
+    layout->addLayout(name, 0, 1);
+    layout->addWidget(product_, 1, 1);
+    layout->addWidget(ok_, 2, 1, Qt::AlignRight);
     layout->setColumnStretch(1, 1);
     ok_->setDefault(true);
     connect(ok_, &QPushButton::clicked, this, &CAboutDlg::accept);

@@ -45,6 +45,7 @@ COptionDlg::COptionDlg(QWidget* parent)
     grid_->addWidget(portLabel_, 0, 0);
     grid_->addWidget(portBox_, 0, 1);
     grid_->setColumnStretch(1, 1);
+    setMinimumWidth(340);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid_);
     layout->addStretch(1);
