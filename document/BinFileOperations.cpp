@@ -22,7 +22,7 @@ void CValdrenCpsDoc::import_bin_struct(const ByteVector& image) {
 }
 
 void CValdrenCpsDoc::generate_bin_struct(ByteVector& image, int binStructContent) {
-    ProgressConnection progress(control_->progress, ui_);
+    ProgressConnection progress(control_->progress, control_->notice, ui_);
     if (!control_->GenerateImage(image, binStructContent)) {
         throw ValdrenCpsException("Generate bin failed!");
     }
@@ -40,7 +40,7 @@ bool CValdrenCpsDoc::ReadBinfile() {
     try {
         const ByteVector image = ReadImageFile(path);
         {
-            ProgressConnection progress(control_->progress, ui_);
+            ProgressConnection progress(control_->progress, control_->notice, ui_);
             import_bin_struct(image);
         }
         ui_.ShowMessage("OK", MessageStyle::Information);

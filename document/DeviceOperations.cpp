@@ -30,7 +30,7 @@ public:
             style_ = MessageStyle::Information;
             {
                 // the progress display is gone before the result is shown
-                ProgressConnection progress(control_.progress, doc_.ui_);
+                ProgressConnection progress(control_.progress, control_.notice, doc_.ui_);
                 if (!EnterProgrammingMode()) {
                     doc_.lastResult_ = OperationResult::Cancelled;
                     port_.Close();

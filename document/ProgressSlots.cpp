@@ -17,9 +17,13 @@ bool ProgressWantsPump(int position, int total) {
     return total <= 100 || position % 4 == 0 || position == total || position + 1 == total;
 }
 
-ProgressConnection::ProgressConnection(ProgressSignal& signal, IUserInterface& ui)
-    : signal_(signal), display_(ui.CreateProgressDisplay()) {
+ProgressConnection::ProgressConnection(ProgressSignal& signal, NoticeSignal& notice,
+                                       IUserInterface& ui)
+    : signal_(signal), notice_(notice), display_(ui.CreateProgressDisplay()) {
     signal_.disconnect_all_slots();
+    notice_.disconnect_all_slots();
+    notice_.connect(
+        [&ui](const std::string& text) { ui.ShowMessage(text, MessageStyle::Default); });
     signal_.connect([&ui](const std::string& text, int position, int total) {
         ui.AppendOutputLine(ProgressText(text, position, total, false));
         return false;
@@ -33,6 +37,7 @@ ProgressConnection::ProgressConnection(ProgressSignal& signal, IUserInterface& u
 
 ProgressConnection::~ProgressConnection() {
     signal_.disconnect_all_slots();
+    notice_.disconnect_all_slots();
 }
 
 } // namespace vd

@@ -14,17 +14,19 @@ std::string ProgressText(const std::string& text, int position, int total, bool 
 /// every 4th step and the last two.
 bool ProgressWantsPump(int position, int total);
 
-/// Connects the output list and a progress display to a control's progress signal for one
-/// operation, and disconnects every slot when it ends, however it ends.
+/// Connects the output list and a progress display to a control's progress signal, and the
+/// message routine to its notices, for one operation, and disconnects every slot when it ends,
+/// however it ends.
 class ProgressConnection {
 public:
-    ProgressConnection(ProgressSignal& signal, IUserInterface& ui);
+    ProgressConnection(ProgressSignal& signal, NoticeSignal& notice, IUserInterface& ui);
     ~ProgressConnection();
     ProgressConnection(const ProgressConnection&) = delete;
     ProgressConnection& operator=(const ProgressConnection&) = delete;
 
 private:
     ProgressSignal& signal_;
+    NoticeSignal& notice_;
     std::shared_ptr<IProgressDisplay> display_;
 };
 

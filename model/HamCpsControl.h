@@ -118,6 +118,8 @@ public:
 
     /// Progress of the control's long operations; the document connects its displays here.
     ProgressSignal progress;
+    /// Messages of the control's long operations for the person; the document shows them.
+    NoticeSignal notice;
 };
 
 } // namespace vd

@@ -25,4 +25,7 @@ struct IsContinue {
 using ProgressSignal =
     boost::signals2::signal<bool(const std::string& text, int position, int total), IsContinue>;
 
+/// A message a long operation wants the person to see now (an unresolved reference).
+using NoticeSignal = boost::signals2::signal<void(const std::string& text)>;
+
 } // namespace vd

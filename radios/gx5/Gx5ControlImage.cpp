@@ -17,8 +17,8 @@ constexpr int kDefaultChannelErrorTips = 2;
 } // namespace
 
 bool Gx5v001Control::GenerateImage(ByteVector& image, int binStructContent) {
-    gx5::ImageEncoder encoder(Store(), progress, channel_error_tip_count_, get_model_identity(),
-                              gx5::ListLimits::Of(*this));
+    gx5::ImageEncoder encoder(Store(), progress, notice, channel_error_tip_count_,
+                              get_model_identity(), gx5::ListLimits::Of(*this));
     image = encoder.Encode(binStructContent);
     return true;
 }

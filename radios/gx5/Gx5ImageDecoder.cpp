@@ -24,7 +24,8 @@ ConstBytes Slice(ConstBytes image, size_t offset, size_t size) {
 
 ImageDecoder::ImageDecoder(CommonCpsControl& control, const XmlStore& store, int& tipCounter,
                            const ListLimits& limits)
-    : control_(control), document_(store), tip_(control.progress, tipCounter), limits_(limits) {}
+    : control_(control), document_(store), tip_(control.progress, control.notice, tipCounter),
+      limits_(limits) {}
 
 bool ImageDecoder::Decode(ConstBytes image) {
     if (image.size() < kMinimumImageSize) {
@@ -46,21 +47,21 @@ bool ImageDecoder::Decode(ConstBytes image) {
         return false;
     }
     if (!DecodeList(image, place(kScanLists), limits_.scanLists, "ScanName", ScanListFields(),
-                    nullptr, scanLists)) {
+                    std::nullopt, scanLists)) {
         return false;
     }
     DecodeScanLists(scanLists, channels.ids);
-    if (!DecodeList(image, place(kZones), limits_.zones, "ZoneName", {}, nullptr, zones)) {
+    if (!DecodeList(image, place(kZones), limits_.zones, "ZoneName", {}, std::nullopt, zones)) {
         return false;
     }
     DecodeZones(zones, channels.ids);
     if (!DecodeList(image, place(kEmergencies), limits_.emergencies, "EmergencyName",
-                    EmergencyFields(), nullptr, emergencies)) {
+                    EmergencyFields(), std::nullopt, emergencies)) {
         return false;
     }
     DecodeEmergencies(emergencies, channels.ids);
-    if (!DecodeList(image, place(kFmStations), limits_.fmStations, "fmName", FmFields(), nullptr,
-                    fmStations)) {
+    if (!DecodeList(image, place(kFmStations), limits_.fmStations, "fmName", FmFields(),
+                    std::nullopt, fmStations)) {
         return false;
     }
     const ConstBytes dtmfSettings = Slice(image, kDtmfSettingsOffset, kDtmfSettingsSize);
@@ -68,12 +69,12 @@ bool ImageDecoder::Decode(ConstBytes image) {
         WriteSetting(field.name, DecodeField(dtmfSettings, field));
     }
     const ListPlace dtmf{kDtmfOffset, kDtmfCapacity, kDtmfRecordsOffset, kDtmfSystemRecordSize};
-    if (!DecodeList(image, dtmf, limits_.dtmfSystems, "dtmfSystem", DtmfSystemFields(), nullptr,
-                    dtmfSystems)) {
+    if (!DecodeList(image, dtmf, limits_.dtmfSystems, "dtmfSystem", DtmfSystemFields(),
+                    std::nullopt, dtmfSystems)) {
         return false;
     }
     if (!DecodeList(image, place(kNoaaChannels), limits_.noaaChannels, "noaaName", NoaaFields(),
-                    nullptr, noaaChannels)) {
+                    std::nullopt, noaaChannels)) {
         return false;
     }
 
@@ -85,7 +86,7 @@ bool ImageDecoder::Decode(ConstBytes image) {
 
 bool ImageDecoder::DecodeList(ConstBytes image, const ListPlace& place, size_t limit,
                               const std::string& recordName, FieldTable fields,
-                              const char* progressText, DecodedList& out) {
+                              std::optional<StringId> progressText, DecodedList& out) {
     const size_t count = std::min<size_t>(GetU16(image, place.countOffset), limit);
     std::vector<std::string> ids;
     if (!control_.ResizeRecordList(recordName, count, ids)) {
@@ -95,8 +96,8 @@ bool ImageDecoder::DecodeList(ConstBytes image, const ListPlace& place, size_t l
     out.records.resize(std::min(out.records.size(), count));
     const int total = static_cast<int>(out.records.size());
     for (size_t j = 0; j < out.records.size(); ++j) {
-        if (progressText != nullptr) {
-            Report(control_.progress, progressText, static_cast<int>(j) + 1, total);
+        if (progressText) {
+            Report(control_.progress, *progressText, static_cast<int>(j) + 1, total);
         }
         // the index table says which slot holds the j-th record; a slot beyond the section
         // is not believed and the record is taken from its dense place

@@ -5,6 +5,7 @@
 #include "radios/gx5/Gx5ListLimits.h"
 #include "radios/gx5/Gx5Progress.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -48,8 +49,8 @@ private:
     };
 
     bool DecodeList(ConstBytes image, const ListPlace& place, size_t limit,
-                    const std::string& recordName, FieldTable fields, const char* progressText,
-                    DecodedList& out);
+                    const std::string& recordName, FieldTable fields,
+                    std::optional<StringId> progressText, DecodedList& out);
     void DecodeDeviceInfo(ConstBytes section);
     void DecodeVersion(ConstBytes section);
     void DecodeScanLists(const DecodedList& scanLists, const std::vector<std::string>& channels);

@@ -33,7 +33,7 @@ using RecordEncoder = std::function<void(Bytes, const RecordView&)>;
 
 /// A list section: the count, the index table and the records densely from slot 0.
 void EncodeList(ByteVector& image, const ListSection& list, const std::vector<RecordView>& records,
-                ProgressSignal& progress, const char* text, const RecordEncoder& encode) {
+                ProgressSignal& progress, StringId text, const RecordEncoder& encode) {
     Bytes section = Slice(image, list.offset, list.Size());
     const int total = static_cast<int>(records.size());
     PutU16(section, 0, records.size());
@@ -69,10 +69,10 @@ void EncodeExtension(ByteVector& image, size_t zones, size_t channels) {
 
 } // namespace
 
-ImageEncoder::ImageEncoder(const XmlStore& store, ProgressSignal& progress, int& tipCounter,
-                           std::string_view identity, const ListLimits& limits)
-    : store_(store), progress_(progress), tipCounter_(tipCounter), identity_(identity),
-      limits_(limits) {}
+ImageEncoder::ImageEncoder(const XmlStore& store, ProgressSignal& progress, NoticeSignal& notice,
+                           int& tipCounter, std::string_view identity, const ListLimits& limits)
+    : store_(store), progress_(progress), notice_(notice), tipCounter_(tipCounter),
+      identity_(identity), limits_(limits) {}
 
 ByteVector ImageEncoder::Encode(int contentVariant) {
     ByteVector image(kImageBufferSize, 0);
@@ -85,7 +85,7 @@ ByteVector ImageEncoder::Encode(int contentVariant) {
     const auto noaaChannels = InUse(document, "noaaName", limits_.noaaChannels);
     const auto dtmfSystems = InUse(document, "dtmfSystem", limits_.dtmfSystems);
 
-    ChannelErrorTip tip(progress_, tipCounter_);
+    ChannelErrorTip tip(progress_, notice_, tipCounter_);
     ReferenceEncoder references(channels, zones, scanLists, emergencies, tip);
 
     EncodeHeader(image);

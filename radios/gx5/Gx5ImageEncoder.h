@@ -18,8 +18,8 @@ class ImageEncoder {
 public:
     /// @param tipCounter the control's channel error tip counter (what the last import left)
     /// @param identity   the 32-byte model identity written as the model string
-    ImageEncoder(const XmlStore& store, ProgressSignal& progress, int& tipCounter,
-                 std::string_view identity, const ListLimits& limits);
+    ImageEncoder(const XmlStore& store, ProgressSignal& progress, NoticeSignal& notice,
+                 int& tipCounter, std::string_view identity, const ListLimits& limits);
 
     /// The whole image, cut to the size of the content variant (0 to 3, others as 1).
     ByteVector Encode(int contentVariant);
@@ -27,6 +27,7 @@ public:
 private:
     const XmlStore& store_;
     ProgressSignal& progress_;
+    NoticeSignal& notice_;
     int& tipCounter_;
     std::string_view identity_;
     ListLimits limits_;

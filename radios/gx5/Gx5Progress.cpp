@@ -5,20 +5,21 @@
 
 namespace vd::gx5 {
 
-void Report(ProgressSignal& progress, const std::string& text, int position, int total) {
-    if (!progress(text, position, total)) {
+void Report(ProgressSignal& progress, StringId text, int position, int total) {
+    if (!progress(LoadString(text), position, total)) {
         throw ValdrenCpsException("break!");
     }
 }
 
-ChannelErrorTip::ChannelErrorTip(ProgressSignal& progress, int& remaining)
-    : progress_(progress), remaining_(remaining) {}
+ChannelErrorTip::ChannelErrorTip(ProgressSignal& progress, NoticeSignal& notice, int& remaining)
+    : progress_(progress), notice_(notice), remaining_(remaining) {}
 
 void ChannelErrorTip::Raise(const std::string& detail) {
     Report(progress_, kChannelErrorText, 0, 1);
     if (remaining_ > 0) {
         VD_LOG_WARN("引用无效:{}", detail);
         --remaining_;
+        notice_(LoadString(kChannelErrorText));
     }
 }
 

@@ -43,7 +43,7 @@ protected:
                    CapacityTable capacities, const std::string& templateFile);
 
     /// How many more "Import channel error" message boxes this import or encoding may raise.
-    int channel_error_tip_count_ = 0;
+    int channel_error_tip_count_ = 2;
 };
 
 } // namespace vd
