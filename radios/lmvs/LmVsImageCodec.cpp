@@ -1,5 +1,7 @@
 #include "radios/lmvs/LmVsImageCodec.h"
 
+#include "app/StringTable.h"
+
 #include "model/Exceptions.h"
 #include "model/HamCpsElement.h"
 #include "model/TextNumber.h"
@@ -15,8 +17,6 @@ namespace vd {
 namespace {
 
 constexpr const char* kChannelRecord = "ChannelName";
-constexpr const char* kFillChannelInfo = "Fill channel info";
-constexpr const char* kImportChannel = "Import Channel";
 constexpr std::uint16_t kToneOff = 0xFFFF;
 constexpr std::size_t kTableSize = kLmVsChannelSlots * kLmVsChannelRecordSize;
 
@@ -127,7 +127,7 @@ bool LmVsImageCodec::GenerateImage(ByteVector& image) {
         if (slot == kLmVsChannelSlots) {
             throw ValdrenCpsException("Maximum number of ChannelName exceeded!");
         }
-        Emit(kFillChannelInfo, static_cast<int>(slot + 1), total);
+        Emit(LoadString(IDS_FILL_CHANNEL_INFO), static_cast<int>(slot + 1), total);
         control_.RemapReferences(record->id, kChannelRecord, references);
         EncodeChannel(record->id, table.data() + slot * kLmVsChannelRecordSize, slot, bitmap);
         ++slot;
@@ -223,7 +223,8 @@ bool LmVsImageCodec::ImportImage(const ByteVector& image) {
         layout_.scanBitmapOffset ? ReadU16(image.data() + *layout_.scanBitmapOffset) : 0;
     std::size_t next = 0;
     for (std::size_t slot = 0; slot < kLmVsChannelSlots; ++slot) {
-        Emit(kImportChannel, static_cast<int>(slot + 1), static_cast<int>(kLmVsChannelSlots));
+        Emit(LoadString(IDS_IMPORT_CHANNEL), static_cast<int>(slot + 1),
+             static_cast<int>(kLmVsChannelSlots));
         if (next < filled.size() && filled[next] == slot) {
             DecodeChannel(image, slot, bitmap, ids[next]);
             ++next;

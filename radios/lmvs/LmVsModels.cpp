@@ -305,6 +305,36 @@ Vs58v001Control::Vs58v001Control(const std::string& modelName) : LmVsControl(mod
 
 Vs73v001Control::Vs73v001Control(const std::string& modelName) : LmVsControl(modelName, Vs73()) {}
 
+bool Vs73v001Control::ImportImage(const ByteVector& image) {
+    if (!LmVsControl::ImportImage(image)) {
+        return false;
+    }
+    ElementList channels;
+    GetElementsByName("ChannelName", channels);
+    for (const ElementPtr& channel : channels) {
+        if (channel->controlType == 0) {
+            continue;
+        }
+        ElementList fields;
+        GetChildElements(channel->id, fields);
+        for (const ElementPtr& field : fields) {
+            if (field->name != "rxfreq") {
+                continue;
+            }
+            const long long hz = ParseDecimal(field->inputValue);
+            if (hz >= kVs73Vhf.lower && hz <= kVs73Vhf.upper) {
+                SetValueByName("freq_range", "0");
+                return true;
+            }
+            if (hz >= kVs73Uhf.lower && hz <= kVs73Uhf.upper) {
+                SetValueByName("freq_range", "1");
+                return true;
+            }
+        }
+    }
+    return true; // no channel tells the band: the setting stays as it was
+}
+
 // "freq_range" 0 (or absent) is the 136-174 MHz radio, any other value the 400-480 MHz one.
 bool Vs73v001Control::ValidateValue(const std::string& name, std::string& kind,
                                     std::vector<long long>& lower, std::vector<long long>& upper,

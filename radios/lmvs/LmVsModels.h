@@ -40,6 +40,9 @@ class Vs73v001Control : public LmVsControl {
 public:
     explicit Vs73v001Control(const std::string& modelName);
 
+    /// Decodes the image, then sets "freq_range" from the band the radio's channels are in:
+    /// the radio does not store it, and a wrong band would move every edited frequency.
+    bool ImportImage(const ByteVector& image) override;
     bool ValidateValue(const std::string& name, std::string& kind, std::vector<long long>& lower,
                        std::vector<long long>& upper, std::string& allowedChars) override;
     bool OnValueChanged(const HamCpsElement& changed, const std::string& newValue,

@@ -125,6 +125,26 @@ TEST(LmVsCodecExamples, Lm704ChannelIsStoredAsTheRadioKeepsIt) {
     EXPECT_EQ(Hex(Slot(image, 0)), "00 00 00 40 00 00 00 40 FF FF FF FF 09 00 00 00");
 }
 
+TEST(LmVsCodecExamples, Vs73TakesItsBandFromTheChannelsItReads) {
+    TestIni ini;
+    for (const auto& [hz, band] :
+         std::vector<std::pair<std::string, std::string>>{{"150000000", "0"}, {"446006250", "1"}}) {
+        auto source = MakeLmVsControl("VS73");
+        for (const std::string& channel : ChannelsInUse(*source)) {
+            SetField(*source, channel, "rxfreq", hz);
+        }
+        ByteVector image;
+        ASSERT_TRUE(source->GenerateImage(image, 1));
+        auto target = MakeLmVsControl("VS73");
+        target->SetValueByName("freq_range", band == "0" ? "1" : "0");
+        ASSERT_TRUE(target->ImportImage(image));
+        vd::ElementList range;
+        target->GetElementsByName("freq_range", range);
+        ASSERT_EQ(range.size(), 1u);
+        EXPECT_EQ(range.front()->inputValue, band) << hz;
+    }
+}
+
 TEST(LmVsCodecExamples, ToneOffIsKeptAsFFFF) {
     TestIni ini;
     auto control = MakeLmVsControl("LM704");
