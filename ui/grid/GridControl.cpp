@@ -3,6 +3,7 @@
 #include "ui/grid/CellDelegateRouter.h"
 
 #include <QHeaderView>
+#include <QScopedValueRollback>
 #include <set>
 
 namespace vd {
@@ -167,9 +168,12 @@ void GridControl::SetEndEditHandler(EndEditHandler handler) {
 }
 
 bool GridControl::CommitEdit(int row, int column, QString text, int chosen) {
-    if (!IsValid(row, column) || !editingEnabled_) {
+    // A message box shown by the handler takes the focus from the editor, whose delegate
+    // then ends the same edit a second time; that second ending is ignored.
+    if (!IsValid(row, column) || !editingEnabled_ || committing_) {
         return false;
     }
+    const QScopedValueRollback<bool> committing(committing_, true);
     const GridCell& cell = model_->Cell(row, column);
     if (!cell.editable || !cell.enabled || column < GetFixedColumnCount()) {
         return false;

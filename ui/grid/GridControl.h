@@ -74,6 +74,8 @@ public:
     /// Allows or forbids every edit of this grid.
     void SetEditingEnabled(bool enabled);
     bool IsEditingEnabled() const { return editingEnabled_; }
+    /// Whether a cell's editor is open.
+    bool IsEditingCell() const { return state() == QAbstractItemView::EditingState; }
     void SetEndEditHandler(EndEditHandler handler);
     /// Ends an edit of a cell with text: runs the end-of-edit handler, stores the accepted
     /// text and reports cellEdited. chosen is the combo-box entry picked, if any. Returns
@@ -98,6 +100,7 @@ private:
     CellDelegateRouter* router_;
     EndEditHandler endEdit_;
     bool editingEnabled_ = true;
+    bool committing_ = false; ///< an edit is being ended (its handler may show a message box)
 };
 
 } // namespace vd

@@ -128,13 +128,19 @@ bool CValdrenCpsView::HandleCommand(int command) {
         OnNodeDelete();
         return true;
     case ui::ID_EDIT_CUT:
-        grid_->Cut();
-        return true;
     case ui::ID_EDIT_COPY:
-        grid_->Copy();
-        return true;
     case ui::ID_EDIT_PASTE:
-        grid_->Paste();
+        // while a cell's text is being typed, the text box cuts, copies and pastes itself
+        if (grid_->IsEditingCell()) {
+            return false;
+        }
+        if (command == ui::ID_EDIT_CUT) {
+            grid_->Cut();
+        } else if (command == ui::ID_EDIT_COPY) {
+            grid_->Copy();
+        } else {
+            grid_->Paste();
+        }
         return true;
     default:
         if (IsNavigation(command)) {

@@ -74,6 +74,24 @@ private slots:
         QVERIFY(!grid_->CommitEdit(0, 0, "fixed"));
     }
 
+    void aSecondEndingDuringTheFirstIsIgnored() {
+        // a message box of the handler takes the focus from the editor, which ends the same
+        // edit again
+        int calls = 0;
+        bool nested = true;
+        grid_->SetEndEditHandler([&](int row, int column, QString&, int) {
+            if (++calls == 1) {
+                nested = grid_->CommitEdit(row, column, "nested");
+            }
+            return true;
+        });
+        QVERIFY(grid_->CommitEdit(0, 1, "outer"));
+        QVERIFY(!nested);
+        QCOMPARE(calls, 1);
+        QCOMPARE(grid_->GetItemText(0, 1), QStringLiteral("outer"));
+        QCOMPARE(edited_.size(), size_t(1));
+    }
+
     void comboCellCommitsThePickedEntry() {
         int chosenSeen = -2;
         grid_->SetEndEditHandler([&](int, int, QString&, int chosen) {
