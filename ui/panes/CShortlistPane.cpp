@@ -218,10 +218,11 @@ void CShortlistPane::MoveToMembers(const std::vector<int>& candidateRows) {
     if (!target_.active) {
         return;
     }
+    const ShortlistState before = state_;
     const SelectResult result = state_.Select(candidateRows);
     if (result.moved > 0) {
         ShowState(result.moved);
-        Write();
+        Write(before);
     }
     if (result.stoppedAtMaximum && messageBox_) {
         messageBox_(this, TextWithArg(IDS_MAXIMUM_EXCEEDED, target_.listName),
@@ -230,9 +231,10 @@ void CShortlistPane::MoveToMembers(const std::vector<int>& candidateRows) {
 }
 
 void CShortlistPane::MoveToCandidates(const std::vector<int>& memberRows) {
+    const ShortlistState before = state_;
     if (target_.active && state_.Unselect(memberRows) > 0) {
         ShowState();
-        Write();
+        Write(before);
     }
 }
 
@@ -259,20 +261,20 @@ void CShortlistPane::AllChannel() {
         }
         return;
     }
+    const ShortlistState before = state_;
     state_.SetOnlyMember({kAllChannelValue, kAllChannelText});
     ShowState(1);
-    Write();
+    Write(before);
 }
 
-void CShortlistPane::Write() {
+bool CShortlistPane::Write(const ShortlistState& before) {
     HamCpsControl* control = Control();
-    if (!control) {
-        return;
-    }
+    bool stored = false;
     try {
         const std::vector<std::string> ids = state_.MemberIds();
-        bool stored = false;
-        if (target_.single) {
+        if (!control) {
+            stored = false;
+        } else if (target_.single) {
             const HamCpsElement& reference = *target_.reference;
             const std::string value = ids.empty() ? std::string() : ids.front();
             stored = reference.IsChild()
@@ -281,12 +283,6 @@ void CShortlistPane::Write() {
         } else {
             stored = control->SetFieldValue(target_.recordId, target_.field, ids);
         }
-        if (!stored) {
-            VD_LOG_WARN("无法写入成员列表:{}",
-                        target_.single ? target_.reference->id : target_.recordId);
-        } else {
-            frame_.SetModified();
-        }
     } catch (const std::exception& error) {
         VD_LOG_ERROR("界面操作失败:{}", error.what());
         if (messageBox_) {
@@ -294,10 +290,20 @@ void CShortlistPane::Write() {
                         QMessageBox::Ok);
         }
     }
+    if (!stored) {
+        // what the pane shows must be what the model holds
+        VD_LOG_WARN("无法写入成员列表:{}",
+                    target_.single ? target_.reference->id : target_.recordId);
+        state_ = before;
+        ShowState();
+        return false;
+    }
+    frame_.SetModified();
     if (target_.cell.IsValid()) {
         frame_.PostFrameMessage(ui::WM_MEMBER_COUNT_CHANGED,
                                 ui::PackCell(target_.cell.row, target_.cell.column));
     }
+    return true;
 }
 
 bool CShortlistPane::HandleCommand(int command) {

@@ -75,7 +75,9 @@ private:
     void MoveToCandidates(const std::vector<int>& memberRows);
     void ShowState(int markedMembers = 0);
     void FillGrid(CGrid2& grid, const std::vector<ShortlistEntry>& entries);
-    void Write();
+    /// Stores the membership and asks the view to refresh its cell; false (and the state
+    /// put back to before) when the model refused it.
+    bool Write(const ShortlistState& before);
     HamCpsControl* Control() const;
 
     IChildFrame& frame_;

@@ -197,6 +197,20 @@ private slots:
         QVERIFY(!Shortlist().IsEditing());
     }
 
+    void aMembershipTheModelRefusesIsPutBack() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
+        frame_->Test()->readOnlyKeys.insert("e01070004_home1PwrupZoneIndex");
+        frame_->Select("c0107", "chapter");
+        CGrid2& grid = frame_->View().Grid();
+        const CellId zone = vdtest::FindValueCell(grid, "home1PwrupZoneIndex");
+        grid.SetFocusCell(zone.row, zone.column);
+        Shortlist().AllChannel();
+        QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01070004"), std::string("e01040002"));
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("Zone1"));
+        QVERIFY(frame_->posted.empty());
+        QVERIFY(!frame_->modified);
+    }
+
     void shortlistStateKeepsListOrder() {
         ShortlistState state;
         state.Reset({{"a", "A"}, {"b", "B"}, {"c", "C"}, {"d", "D"}}, {{"c", "C"}}, 3);

@@ -2,6 +2,7 @@
 // New node and Delete node, and the messages of its frame.
 #include "ViewTestSupport.h"
 
+#include "app/ModelRegistry.h"
 #include "app/StringTable.h"
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
@@ -11,6 +12,7 @@
 
 #include <QClipboard>
 #include <QHeaderView>
+#include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 using namespace vd;
@@ -341,6 +343,28 @@ private slots:
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010004"),
                  std::string("/data/logo.bmp"));
         QCOMPARE(Shown("BootImage"), QStringLiteral("/data/logo.bmp"));
+    }
+
+    void everyNodeOfEveryModelShowsWithoutAComplaint() {
+        int models = 0;
+        for (const std::string& model : ModelRegistry::ModelNames()) {
+            if (model == vdtest::kGx5TestModel || model == vdtest::kFixtureModel) {
+                continue;
+            }
+            ++models;
+            Open(model.c_str());
+            int shown = 0;
+            for (QTreeWidgetItemIterator it(&frame_->Functions().Tree()); *it; ++it) {
+                frame_->Functions().Tree().setCurrentItem(*it);
+                QCOMPARE(frame_->GetDocument().SelectedId(), CFunctionTree::SplitDatum(*it).first);
+                ++shown;
+            }
+            QVERIFY2(frame_->messages.texts.isEmpty(),
+                     qPrintable(QString::fromStdString(model) + ": " +
+                                frame_->messages.texts.join(QLatin1String(" | "))));
+            QVERIFY2(shown > 5, model.c_str());
+        }
+        QCOMPARE(models, 7);
     }
 
     void gx5gFixedTransmitFrequencyDisablesBandwidthAndPower() {
