@@ -11,6 +11,7 @@ struct GridCell;
 class CellDelegate : public QStyledItemDelegate {
     Q_OBJECT
 public:
+    /// A delegate that ends its edits through grid.
     explicit CellDelegate(GridControl& grid, QObject* parent = nullptr);
 
     /// Lets the router pass mouse and key events of a cell to this delegate.

@@ -10,6 +10,7 @@ namespace vd {
 class CellDelegateRouter : public QStyledItemDelegate {
     Q_OBJECT
 public:
+    /// Makes the four kinds' delegates, which end their edits through grid.
     explicit CellDelegateRouter(GridControl& grid, QObject* parent = nullptr);
 
     void paint(QPainter* painter, const QStyleOptionViewItem& option,

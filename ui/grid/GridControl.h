@@ -14,6 +14,7 @@ class CellDelegateRouter;
 struct CellId {
     int row = -1;
     int column = -1;
+    /// Whether the id names a cell at all.
     bool IsValid() const { return row >= 0 && column >= 0; }
     bool operator==(const CellId&) const = default;
 };
@@ -32,39 +33,56 @@ public:
     explicit GridControl(int id, QWidget* parent = nullptr);
     ~GridControl() override;
 
+    /// The control identifier given at construction.
     int Id() const { return id_; }
 
+    /// Adds or removes rows at the bottom, keeping the cells that stay.
     void SetRowCount(int rows);
+    /// Number of rows below the header.
     int GetRowCount() const;
+    /// Adds or removes columns at the right, keeping the cells that stay.
     void SetColumnCount(int columns);
+    /// Number of columns, fixed ones included.
     int GetColumnCount() const;
     /// Columns at the left painted like the header, never selected or edited.
     void SetFixedColumnCount(int count);
+    /// Number of fixed columns at the left.
     int GetFixedColumnCount() const;
+    /// Width of a column in pixels.
     void SetColumnWidth(int column, int width);
+    /// Text of a column in the fixed header row.
     void SetHeaderText(int column, const QString& text);
+    /// Text of a column in the fixed header row.
     QString GetHeaderText(int column) const;
     /// Removes every row and span; columns, widths and header texts stay.
     void DeleteAllItems();
 
+    /// Whether (row, column) is a cell of the grid.
     bool IsValid(int row, int column) const;
     /// The cell at (row, column); the position must be valid.
     const GridCell& GetCell(int row, int column) const;
     /// Replaces a cell and redraws it (nothing for a position outside the grid).
     void SetCell(int row, int column, GridCell cell);
+    /// A cell's text; empty outside the grid.
     QString GetItemText(int row, int column) const;
+    /// Sets a cell's text and redraws it.
     void SetItemText(int row, int column, const QString& text);
     /// The element a cell edits, or null for a label or a position outside the grid.
     ElementPtr GetItemElement(int row, int column) const;
+    /// Replaces the entries of a combo-box cell.
     void SetItemChoices(int row, int column, std::vector<GridChoice> choices);
+    /// A cell's background; an invalid colour gives the grid's own.
     void SetItemBkColour(int row, int column, const QColor& colour);
+    /// A cell's tool tip.
     void SetItemToolTip(int row, int column, const QString& text);
     /// Lets one cell cover more rows and columns (a heading across its row).
     void SetCellSpan(int row, int column, int rows, int columns);
     /// Repaints one cell.
     void RedrawCell(int row, int column);
 
+    /// The cell with the focus, or (-1, -1).
     CellId GetFocusCell() const;
+    /// Moves the focus to a cell (nothing for a position outside the grid).
     void SetFocusCell(int row, int column);
     /// The rows with a selected cell, in ascending order.
     std::vector<int> GetSelectedRows() const;
@@ -73,9 +91,11 @@ public:
 
     /// Allows or forbids every edit of this grid.
     void SetEditingEnabled(bool enabled);
+    /// Whether edits are allowed at all.
     bool IsEditingEnabled() const { return editingEnabled_; }
     /// Whether a cell's editor is open.
     bool IsEditingCell() const { return state() == QAbstractItemView::EditingState; }
+    /// The check that ends every edit.
     void SetEndEditHandler(EndEditHandler handler);
     /// Ends an edit of a cell with text: runs the end-of-edit handler, stores the accepted
     /// text and reports cellEdited. chosen is the combo-box entry picked, if any. Returns

@@ -15,6 +15,7 @@ public:
     /// Roles beyond Qt's own that the delegates read.
     enum Role { KindRole = Qt::UserRole + 1, EnabledRole, ButtonTextRole };
 
+    /// An empty grid.
     explicit GridModel(QObject* parent = nullptr);
 
     /// Drops every cell and sets the new size (all cells empty text labels).
@@ -23,9 +24,13 @@ public:
     void SetColumnCount(int columns);
     /// Adds or removes rows at the bottom, keeping the cells that stay.
     void SetRowCount(int rows);
+    /// Number of columns at the left that are painted like the header.
     void SetFixedColumnCount(int count);
+    /// Number of fixed columns.
     int FixedColumnCount() const { return fixedColumns_; }
+    /// Text of a column in the header row.
     void SetHeaderText(int column, const QString& text);
+    /// Text of a column in the header row.
     QString HeaderText(int column) const;
 
     /// Whether (row, column) names a cell of the grid.

@@ -12,6 +12,7 @@ class CFunctionTree;
 class CFunctionPane : public QWidget, public IFunctionPane, public IFrameMessageSink {
     Q_OBJECT
 public:
+    /// The pane of frame's document; the tree stays empty until FillTree.
     explicit CFunctionPane(IChildFrame& frame, QWidget* parent = nullptr);
     ~CFunctionPane() override;
 

@@ -14,6 +14,7 @@ namespace vd {
 class CFunctionTree : public QTreeWidget {
     Q_OBJECT
 public:
+    /// An empty tree.
     explicit CFunctionTree(QWidget* parent = nullptr);
 
     /// Rebuilds the whole tree (empty without a control) and selects its first leaf.

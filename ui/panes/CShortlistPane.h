@@ -21,6 +21,7 @@ public:
     static constexpr int kCandidateGridId = 1006;
     static constexpr int kMemberGridId = 1007;
 
+    /// The pane of frame's document, editing nothing yet.
     explicit CShortlistPane(IChildFrame& frame, QWidget* parent = nullptr);
     ~CShortlistPane() override;
 
@@ -36,10 +37,15 @@ public:
     /// Whether a member list or a reference is being edited.
     bool IsEditing() const { return target_.active; }
 
+    /// Moves the selected candidates (else the one with the focus) to the members.
     void SelectOne();
+    /// Moves the selected members (else the one with the focus) back to the candidates.
     void UnselectOne();
+    /// Moves every candidate to the members, up to the maximum.
     void SelectAll();
+    /// Moves every member back to the candidates.
     void UnselectAll();
+    /// Makes "AllChannel" the only member of a power-up zone reference.
     void AllChannel();
     /// The shortlist commands (ID_SELECT_ONE ... ID_ALL_CHANNEL); true when handled.
     bool HandleCommand(int command);
@@ -49,7 +55,9 @@ public:
 
     /// Replaces the message box routine (tests record the messages instead).
     void SetMessageBox(MessageBoxFn messageBox);
+    /// The left grid (1006).
     CGrid2& CandidateGrid() { return *candidates_; }
+    /// The right grid (1007).
     CGrid2& MemberGrid() { return *members_; }
 
 protected:

@@ -30,8 +30,11 @@ public:
 
     /// The records that are not members, in list order.
     std::vector<ShortlistEntry> Candidates() const;
+    /// The members in their order.
     const std::vector<ShortlistEntry>& Members() const { return members_; }
+    /// The members' ids in their order.
     std::vector<std::string> MemberIds() const;
+    /// The most members allowed.
     int Maximum() const { return maximum_; }
 
     /// Appends the candidates at those rows of Candidates(), in row order, until the members

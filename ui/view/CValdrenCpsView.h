@@ -26,6 +26,7 @@ public:
     /// How a bitmap file is chosen for a file cell; empty text when cancelled.
     using BitmapChooser = std::function<QString(QWidget* owner)>;
 
+    /// The view of frame's document; subscribes to the member count and language messages.
     explicit CValdrenCpsView(IChildFrame& frame, QWidget* parent = nullptr);
     ~CValdrenCpsView() override;
 

@@ -57,6 +57,7 @@ public:
 struct MessageLog {
     QStringList texts;
     QMessageBox::StandardButton answer = QMessageBox::Yes;
+    /// The routine to hand to the view and the panes.
     vd::MessageBoxFn Recorder();
 };
 
@@ -84,6 +85,7 @@ public:
 /// messages are delivered from the event loop.
 class TestFrame : public vd::IChildFrame {
 public:
+    /// A new document of the model with its panes and view; the tree is filled.
     explicit TestFrame(const std::string& modelName);
     ~TestFrame() override;
 
@@ -99,6 +101,7 @@ public:
     bool RunReadDevice() override;
     void SetModified() override { modified = true; }
 
+    /// The window's parts and its document's control.
     vd::CValdrenCpsView& View() { return *view_; }
     vd::CFunctionPane& Functions() { return *functionPane_; }
     vd::CShortlistPane& Shortlist() { return *shortlist_; }
