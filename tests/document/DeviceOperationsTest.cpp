@@ -46,7 +46,16 @@ protected:
         return path;
     }
 
-    std::unique_ptr<RadioSimThread> StartRadio(vd::sim::SimConfig config) {
+    /// A simulated radio of the model holding `image` (blank when empty).
+    std::unique_ptr<RadioSimThread> StartRadio(const std::string& model,
+                                               const std::string& image = "",
+                                               const std::string& password = "",
+                                               bool silent = false) {
+        vd::sim::SimConfig config;
+        config.model = model;
+        config.imageFile = image;
+        config.password = password;
+        config.faults.silent = silent;
         return std::make_unique<RadioSimThread>(std::move(config));
     }
 
@@ -61,7 +70,7 @@ protected:
 };
 
 TEST_F(DeviceOperationsTest, ReadDeviceBringsTheRadiosValues) {
-    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "Summit")});
+    auto radio = StartRadio("GX5", RadioImage("GX5", "Summit"));
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
     EXPECT_EQ(doc.Title().rfind("GX5_", 0), 0u);
@@ -91,7 +100,7 @@ TEST_F(DeviceOperationsTest, AnAbsentPortIsReportedAsAMissingDevice) {
 }
 
 TEST_F(DeviceOperationsTest, ASilentRadioFailsTheHandshake) {
-    auto radio = StartRadio({.model = "GX5", .faults = {.silent = true}});
+    auto radio = StartRadio("GX5", "", "", true);
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
     EXPECT_FALSE(doc.ReadDevice());
@@ -102,8 +111,7 @@ TEST_F(DeviceOperationsTest, ASilentRadioFailsTheHandshake) {
 }
 
 TEST_F(DeviceOperationsTest, PasswordIsAskedForAndAWrongOneIsReported) {
-    auto radio =
-        StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "Locked"), .password = "1234"});
+    auto radio = StartRadio("GX5", RadioImage("GX5", "Locked"), "1234");
     {
         ScriptedUi right;
         right.password = "1234";
@@ -135,7 +143,7 @@ TEST_F(DeviceOperationsTest, PasswordIsAskedForAndAWrongOneIsReported) {
 }
 
 TEST_F(DeviceOperationsTest, CancelDuringAReadRebootsTheRadio) {
-    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    auto radio = StartRadio("GX5", RadioImage("GX5", ""));
     ui_.cancelAtProgress = 5;
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
@@ -148,7 +156,7 @@ TEST_F(DeviceOperationsTest, CancelDuringAReadRebootsTheRadio) {
 }
 
 TEST_F(DeviceOperationsTest, WriteDeviceSendsTheConfiguredContentSize) {
-    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    auto radio = StartRadio("GX5", RadioImage("GX5", ""));
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
     doc.Control()->SetValueByName("radioName", "Written");
@@ -168,7 +176,7 @@ TEST_F(DeviceOperationsTest, WriteDeviceSendsTheConfiguredContentSize) {
 
 TEST_F(DeviceOperationsTest, WriteDeviceCanShowTransferFigures) {
     WriteIni("[Option]\nshow_read_write_info=1\n[Device]\nbin_struct_content=3\n");
-    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    auto radio = StartRadio("GX5", RadioImage("GX5", ""));
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
     ui_.device = {"GX5", radio->devicePath()};
@@ -180,7 +188,7 @@ TEST_F(DeviceOperationsTest, WriteDeviceCanShowTransferFigures) {
 }
 
 TEST_F(DeviceOperationsTest, WriteDeviceStopsWhenNotConfirmedOrAnotherModelIsChosen) {
-    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    auto radio = StartRadio("GX5", RadioImage("GX5", ""));
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
     ui_.device = {"GX5G", radio->devicePath()};
@@ -195,7 +203,7 @@ TEST_F(DeviceOperationsTest, WriteDeviceStopsWhenNotConfirmedOrAnotherModelIsCho
 }
 
 TEST_F(DeviceOperationsTest, CancelDuringAWriteRebootsTheRadio) {
-    auto radio = StartRadio({.model = "GX5", .imageFile = RadioImage("GX5", "")});
+    auto radio = StartRadio("GX5", RadioImage("GX5", ""));
     ui_.cancelAtProgress = 3;
     ui_.cancelPrefix = "Host write all data"; // after the image was built
     vd::CValdrenCpsDoc doc(ui_);
@@ -208,7 +216,7 @@ TEST_F(DeviceOperationsTest, CancelDuringAWriteRebootsTheRadio) {
 }
 
 TEST_F(DeviceOperationsTest, Lm704WriteReadsTheRadiosImageFirst) {
-    auto radio = StartRadio({.model = "LM704"});
+    auto radio = StartRadio("LM704");
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("LM704", radio->devicePath()));
     ui_.device = {"LM704", radio->devicePath()};
