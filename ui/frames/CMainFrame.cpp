@@ -15,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QInputDialog>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QSettings>
@@ -54,7 +55,9 @@ CMainFrame::CMainFrame(bool factory, QWidget* parent)
     toolBar_->setObjectName(QStringLiteral("StandardToolBar"));
     CreateMenus();
     CreateToolBar();
-    statusBar();
+    // the idle text stands whenever no status tip is shown
+    ready_ = new QLabel(this);
+    statusBar()->addWidget(ready_, 1);
     connect(mdi_, &QMdiArea::subWindowActivated, this, [this] {
         UpdateCommandStates();
         UpdateTitle();

@@ -3,6 +3,7 @@
 #include <map>
 
 class QActionGroup;
+class QLabel;
 class QMdiArea;
 class QMdiSubWindow;
 class QMenu;
@@ -76,6 +77,7 @@ private:
     bool factory_;
     QMdiArea* mdi_;
     QToolBar* toolBar_ = nullptr;
+    QLabel* ready_ = nullptr;
     std::map<int, QAction*> actions_;
     std::map<QString, QMenu*> menus_;
     QList<QAction*> recentActions_;

@@ -10,6 +10,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QDockWidget>
+#include <QLabel>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -287,7 +288,7 @@ void CMainFrame::Retranslate() {
     }
     windowsDialogAction_->setText(QString::fromStdString(LoadString(IDS_WINDOWS_MENU)));
     toolBar_->setWindowTitle(QString::fromStdString(LoadString(IDS_TOOLBAR_STANDARD)));
-    statusBar()->showMessage(tr("Ready"));
+    ready_->setText(tr("Ready"));
     UpdateCommandStates();
     UpdateTitle();
 }

@@ -1,6 +1,8 @@
 // Read Device and Write Device from the menus against a simulated GX5 radio, with every
 // dialog answered as a person would: the chooser, the password, Cancel in the progress
 // dialog, the question and the result messages.
+#include "document/ImageFile.h"
+#include "document/ProjectFile.h"
 #include "tests/support/RadioSim.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
@@ -36,6 +38,13 @@ QString Failures(const ModalAnswers& answers) {
     return answers.failures().join(QLatin1Char('\n'));
 }
 
+/// The value of the first element of that name.
+std::string Value(HamCpsControl& control, const std::string& name) {
+    ElementList elements;
+    control.GetElementsByName(name, elements);
+    return elements.empty() ? std::string() : elements.front()->inputValue;
+}
+
 } // namespace
 
 class DeviceTest : public QObject {
@@ -50,7 +59,7 @@ private slots:
     }
 
     void readDeviceFillsTheNewWindow() {
-        RadioSimProcess radio({"--model", "GX5"});
+        RadioSimProcess radio({"--model", "GX5", "--image", RadioImage("Summit")});
         CMainFrame& main = Start();
         ModalAnswers answers;
         QString title;
@@ -69,13 +78,16 @@ private slots:
         QCOMPARE(result.text, QStringLiteral("Host read all dataData read completed"));
         QCOMPARE(result.icon, int(QMessageBox::Information));
         QCOMPARE(main.Frames().size(), 1);
+        QCOMPARE(Value(*main.CurrentFrame()->GetDocument().Control(), "radioName"),
+                 std::string("Summit"));
         // the output pane kept every step; the read ended with its last block
         const QStringList lines = main.CurrentFrame()->OutputPane()->Lines();
         QVERIFY(!lines.filter(QRegularExpression("^Host read all data (\\d+)/\\1$")).isEmpty());
     }
 
     void readDeviceAsksForThePassword() {
-        RadioSimProcess radio({"--model", "GX5", "--password", "1234"});
+        RadioSimProcess radio(
+            {"--model", "GX5", "--image", RadioImage("Locked"), "--password", "1234"});
         CMainFrame& main = Start();
         ModalAnswers answers;
         QString title;
@@ -101,7 +113,8 @@ private slots:
 
     void cancelDuringTheReadClosesTheWindow() {
         // the radio answers slowly, so the read is still running when Cancel is pressed
-        RadioSimProcess radio({"--model", "GX5", "--byte-delay-us", "20"});
+        RadioSimProcess radio(
+            {"--model", "GX5", "--image", RadioImage("Slow"), "--byte-delay-us", "20"});
         CMainFrame& main = Start();
         ModalAnswers answers;
         answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
@@ -142,6 +155,7 @@ private slots:
         RadioSimProcess radio({"--model", "GX5"});
         CMainFrame& main = Start();
         NewGx5Document(main);
+        main.CurrentFrame()->GetDocument().Control()->SetValueByName("radioName", "Written");
         ModalAnswers answers;
         QString title;
         bool modelShown = true;
@@ -167,7 +181,11 @@ private slots:
         QCOMPARE(answers.messages().at(1).text,
                  QStringLiteral("Host write all dataData write completed"));
         QVERIFY(radio.waitForWrittenImage());
-        QVERIFY(!radio.writtenImage().empty());
+        // what the radio holds now is this document
+        const std::string written = radio.writtenImage();
+        std::unique_ptr<HamCpsControl> decoded = ProjectFile::New("GX5");
+        QVERIFY(decoded->ImportImage(ByteVector(written.begin(), written.end())));
+        QCOMPARE(Value(*decoded, "radioName"), std::string("Written"));
         QCOMPARE(main.Frames().size(), 1); // a write never closes the document
     }
 
@@ -196,6 +214,22 @@ private:
             qFatal("the application did not start");
         }
         return *app_->MainFrame();
+    }
+
+    /// A GX5 image of a radio with that name, as a file for the simulated radio.
+    std::string RadioImage(const std::string& radioName) {
+        std::unique_ptr<HamCpsControl> control = ProjectFile::New("GX5");
+        ByteVector image;
+        if (!control) {
+            qFatal("no GX5 control");
+        }
+        control->SetValueByName("radioName", radioName);
+        if (!control->GenerateImage(image, 1)) {
+            qFatal("no GX5 image");
+        }
+        const std::string path = env_->folder().file(radioName + ".bin").string();
+        WriteImageFile(path, image);
+        return path;
     }
 
     static void Choose(CChooseRegCpsDlg* dialog, const char* model, const std::string& port) {

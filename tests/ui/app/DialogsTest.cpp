@@ -2,6 +2,7 @@
 // port and filter texts behind them.
 #include "app/LanguageCode.h"
 #include "app/ModelRegistry.h"
+#include "document/CValdrenCpsDoc.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/dialogs/CAboutDlg.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
@@ -10,6 +11,7 @@
 #include "ui/dialogs/CProcTip2Dlg.h"
 #include "ui/dialogs/CpsMessageBox.h"
 #include "ui/dialogs/PortText.h"
+#include "ui/frames/QtUserInterface.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -155,6 +157,31 @@ private slots:
         dialog.PortBox()->setEditText(QStringLiteral("COM3"));
         dialog.reject();
         QCOMPARE(env_->ini(), std::string("[Device]\nport=9\n"));
+    }
+
+    void optionShowsCom1WhileTheDocumentUsesCom11() {
+        // with nothing stored, the dialogs propose COM1 but a radio operation uses COM11
+        COptionDlg dialog;
+        QCOMPARE(dialog.PortBox()->currentText(), QStringLiteral("COM1"));
+        QtUserInterface ui(nullptr, nullptr);
+        CValdrenCpsDoc doc(ui);
+        QVERIFY(doc.NewDocument("GX5", ""));
+        QCOMPARE(doc.PortSetting(), std::string("11"));
+    }
+
+    void optionTellsWhenThePortCannotBeStored() {
+        // cps.ini below a plain file cannot be written
+        env_->folder().write("file", "");
+        qputenv("VALDREN_CPS_INI",
+                QByteArray::fromStdString(env_->folder().file("file").string() + "/cps.ini"));
+        ModalAnswers answers;
+        answers.expectMessage(QMessageBox::Ok);
+        COptionDlg dialog;
+        dialog.PortBox()->setEditText(QStringLiteral("COM2"));
+        dialog.accept();
+        QVERIFY(answers.waitDone());
+        QVERIFY(answers.messages().front().text.startsWith("The setting could not be saved"));
+        QCOMPARE(dialog.PortSetting(), QStringLiteral("2")); // the choice still applies
     }
 
     void inputDialogMasksTheTextUntilShown() {

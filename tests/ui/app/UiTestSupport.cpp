@@ -37,10 +37,25 @@ std::string UiTestEnvironment::ini() const {
     return readFile(folder_.file("cps.ini"));
 }
 
+namespace {
+
+/// The text of a message box, else the window's title, for failure reports.
+QString DescribeWindow(QWidget* window) {
+    if (auto* box = qobject_cast<QMessageBox*>(window)) {
+        return box->text();
+    }
+    return window->windowTitle();
+}
+
+} // namespace
+
 ModalAnswers::ModalAnswers() {
+    // polled for as long as the object lives, so that an unexpected window is closed too
     poll_.setInterval(10);
     connect(&poll_, &QTimer::timeout, this, &ModalAnswers::check);
     qApp->installEventFilter(this);
+    deadline_.setRemainingTime(kWindowWaitMs);
+    poll_.start();
 }
 
 ModalAnswers::~ModalAnswers() {
@@ -52,7 +67,6 @@ void ModalAnswers::expect(const QString& what, Match match, Action action) {
         deadline_.setRemainingTime(kWindowWaitMs);
     }
     steps_.push_back({what, std::move(match), std::move(action)});
-    poll_.start();
 }
 
 void ModalAnswers::expectMessage(int button) {
@@ -79,7 +93,7 @@ void ModalAnswers::expectMessage(int button) {
 
 bool ModalAnswers::eventFilter(QObject* watched, QEvent* event) {
     if (event->type() == QEvent::Show && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow() && !steps_.empty()) {
+        static_cast<QWidget*>(watched)->isWindow()) {
         // answer once the window has finished showing and runs its own event loop
         QTimer::singleShot(0, this, &ModalAnswers::check);
     }
@@ -87,11 +101,23 @@ bool ModalAnswers::eventFilter(QObject* watched, QEvent* event) {
 }
 
 void ModalAnswers::check() {
+    QWidget* modal = QApplication::activeModalWidget();
     if (steps_.empty()) {
-        poll_.stop();
+        // a window nobody expected would wait for an answer forever
+        if (!modal || modal == answered_ || !modal->isVisible()) {
+            return;
+        }
+        if (modal != unexpected_) {
+            unexpected_ = modal;
+            unexpectedDeadline_.setRemainingTime(kWindowWaitMs);
+        } else if (unexpectedDeadline_.hasExpired()) {
+            failures_ << QStringLiteral("unexpected %1: %2")
+                             .arg(QString::fromLatin1(modal->metaObject()->className()),
+                                  DescribeWindow(modal));
+            closeModalWindows();
+        }
         return;
     }
-    QWidget* modal = QApplication::activeModalWidget();
     // the window answered last may still stand while it closes
     if (modal && modal != answered_ && modal->isVisible() && steps_.front().match(modal)) {
         Step step = std::move(steps_.front());
@@ -104,10 +130,10 @@ void ModalAnswers::check() {
     if (deadline_.hasExpired()) {
         failures_ << QStringLiteral("no %1 came; %2 stood instead")
                          .arg(steps_.front().what,
-                              modal ? QString::fromLatin1(modal->metaObject()->className())
+                              modal ? QString::fromLatin1(modal->metaObject()->className()) +
+                                          QLatin1Char(' ') + DescribeWindow(modal)
                                     : QStringLiteral("nothing"));
         steps_.clear();
-        poll_.stop();
         closeModalWindows();
     }
 }

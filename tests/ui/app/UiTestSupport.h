@@ -50,8 +50,9 @@ struct SeenMessage {
 
 /// Answers the modal dialogs an operation opens, in the order they are expected. A dialog
 /// is looked for whenever a window is shown and every 10 ms; one that does not come within
-/// the bound is recorded as a failure and the modal window that stands instead is closed,
-/// so that a wrong program fails the test instead of hanging it.
+/// the bound is recorded as a failure and the modal window that stands instead is closed, and
+/// so is a modal window that stands unexpected for that long, so that a wrong program fails
+/// the test instead of hanging it.
 class ModalAnswers : public QObject {
     Q_OBJECT
 public:
@@ -98,6 +99,8 @@ private:
     QTimer poll_;
     QDeadlineTimer deadline_;
     QPointer<QWidget> answered_;
+    QPointer<QWidget> unexpected_;
+    QDeadlineTimer unexpectedDeadline_;
 };
 
 /// Closes every modal window that is left (after a failed test), bounded.
