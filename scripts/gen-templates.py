@@ -714,7 +714,7 @@ WEATHER_CHANNELS = ["162.550", "162.400", "162.475", "162.425", "162.450", "162.
 
 def gx5_chapters(title: str) -> List[Chapter]:
     return [
-        Chapter("c01", "Radio", "", title, title, IMG_RADIO, expanded=True),
+        Chapter("c01", "Radio", "", "Radio", "对讲机", IMG_RADIO, expanded=True),
         Chapter("c0101", "DeviceInfo", "c01", "Device information", "设备信息"),
         Chapter("c0102", "Version", "c01", "Version", "版本信息"),
         Chapter("c0103", "GeneralSetting", "c01", "General settings", "常规设置"),
@@ -1016,7 +1016,7 @@ def lmvs(model: str) -> Model:
         file_name=file_name, root=root, title=model,
         comment=f"{model} template: 16-channel UHF hand-held",
         chapters=[
-            Chapter("c01", "Radio", "", model, model, IMG_RADIO, expanded=True),
+            Chapter("c01", "Radio", "", "Radio", "对讲机", IMG_RADIO, expanded=True),
             Chapter("c0101", "DeviceInfo", "c01", "Device information", "设备信息"),
             Chapter("c0103", "GeneralSetting", "c01", "General settings", "常规设置"),
             Chapter("c0109", "Channel", "c01", "Channels", "信道", IMG_LIST, show_elements=True),
