@@ -68,9 +68,19 @@ bool CommonCpsControl::SetFieldValue(const std::string& recordId, const std::str
     if (fields.empty()) {
         return false;
     }
-    // more values than fields: the record grows by copies of its last field of that name
-    while (fields.size() < values.size()) {
-        fields.push_back(record.insert_copy_after(fields.back(), fields.back()));
+    // more values than fields: the record grows by copies of its last field of that name, each
+    // with an id of its own so that every field stays addressable by record and field id
+    if (fields.size() < values.size()) {
+        std::vector<std::string> fieldIds;
+        for (pugi::xml_node field : record.children("element")) {
+            fieldIds.emplace_back(field.attribute("id").value());
+        }
+        RecordNumberer numberer = RecordNumberer::FromMax(fieldIds);
+        while (fields.size() < values.size()) {
+            pugi::xml_node copy = record.insert_copy_after(fields.back(), fields.back());
+            SetAttribute(copy, "id", numberer.Next());
+            fields.push_back(copy);
+        }
     }
     for (size_t i = 0; i < fields.size(); ++i) {
         SetAttribute(fields[i], "inputValue", i < values.size() ? values[i] : std::string());

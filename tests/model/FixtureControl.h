@@ -78,9 +78,9 @@ inline const char* kFixtureXml = R"(<?xml version="1.0" encoding="UTF-8"?>
     </element>
     <element id="e01040002" name="ZoneName" parentID="c0104" controlType="7" inputValue="Home">
       <element id="e01049001" name="Channel" controlType="1" inputValue="e01090002"/>
-      <element id="e01049001" name="Channel" controlType="1" inputValue="e01090003"/>
-      <element id="e01049001" name="Channel" controlType="1" inputValue="e01090004"/>
-      <element id="e01049002" name="Zone" controlType="3" inputValue="e01040009"/>
+      <element id="e01049002" name="Channel" controlType="1" inputValue="e01090003"/>
+      <element id="e01049003" name="Channel" controlType="1" inputValue="e01090004"/>
+      <element id="e01049009" name="Zone" controlType="3" inputValue="e01040009"/>
     </element>
   </elements>
   <global_value>

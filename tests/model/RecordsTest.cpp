@@ -5,6 +5,7 @@
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
+#include <set>
 
 namespace vdtest {
 namespace {
@@ -99,6 +100,14 @@ TEST_F(RecordsTest, DeleteRecordRemovesOnlyInUseRecords) {
 TEST_F(RecordsTest, SetFieldValueGrowsAndShrinksFieldsOfOneName) {
     ASSERT_TRUE(control_->SetFieldValue("e01040002", "Channel", {"a", "b", "c", "d", "e"}));
     EXPECT_EQ(Values("e01040002", "Channel"), (std::vector<std::string>{"a", "b", "c", "d", "e"}));
+    vd::ElementList grown;
+    control_->GetChildElements("e01040002", grown);
+    std::set<std::string> fieldIds;
+    for (const auto& field : grown) {
+        EXPECT_TRUE(fieldIds.insert(field->id).second) << "added fields get ids of their own";
+    }
+    ASSERT_TRUE(control_->SetInputValue("e01040002", grown[4]->id, "changed", false));
+    EXPECT_EQ(Values("e01040002", "Channel")[4], "changed");
     ASSERT_TRUE(control_->SetFieldValue("e01040002", "Channel", {"x"}));
     EXPECT_EQ(Values("e01040002", "Channel"), std::vector<std::string>{"x"});
     ASSERT_TRUE(control_->SetFieldValue("e01040002", "Channel", {}));
