@@ -30,7 +30,7 @@ COutputWnd::COutputWnd(QWidget* parent)
 
 void COutputWnd::AddLine(const QString& line) {
     list_->addItem(line);
-    list_->setCurrentRow(list_->count() - 1);
+    list_->setCurrentRow(list_->count() - 1, QItemSelectionModel::ClearAndSelect);
 }
 
 QStringList COutputWnd::Lines() const {
