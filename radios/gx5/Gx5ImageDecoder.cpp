@@ -213,6 +213,8 @@ void ImageDecoder::ResolvePowerUp(ConstBytes settings, const std::vector<std::st
         std::string zone;
         if (zoneIndex == kAllChannelsZone) {
             zone = kAllChannelsText;
+        } else if (zones.empty() && zoneIndex == 0) {
+            zone.clear(); // no zone at all: written as 0, as an empty power-up zone is
         } else {
             zone = Resolve(zones, zoneIndex, home.zoneName);
         }

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <random>
 
 namespace vdtest::gx5 {
@@ -39,6 +40,17 @@ TEST_F(Gx5DecodeTest, ShortImageIsRefusedAndChangesNothing) {
     image.resize(52404);
     EXPECT_TRUE(target->ImportImage(image)) << "the extension block is not needed";
     EXPECT_EQ(InUseIds(*target, "ChannelName").size(), 5u);
+}
+
+TEST_F(Gx5DecodeTest, BlankRadioImportsWithoutErrorTips) {
+    vd::ByteVector image(55070, 0);
+    const std::string magic = "RCDB";
+    std::copy(magic.begin(), magic.end(), image.begin());
+    int notices = 0;
+    target->notice.connect([&notices](const std::string&) { ++notices; });
+    ASSERT_TRUE(target->ImportImage(image));
+    EXPECT_EQ(notices, 0) << "no zone at all is no dangling power-up zone";
+    EXPECT_TRUE(InUseIds(*target, "ZoneName").empty());
 }
 
 TEST_F(Gx5DecodeTest, ValuesAreStoredAsTheyAreEvenWhereEditingIsLocked) {
