@@ -1,7 +1,7 @@
 #include "link/Exchange.h"
 #include "link/CpsSerialPort.h"
 #include "link/SerialException.h"
-#include "tests/link/ScriptedPort.h"
+#include "tests/support/FakePort.h"
 #include "tests/support/PtyPair.h"
 
 #include <cerrno>
@@ -154,7 +154,7 @@ TEST(AnswerIsComplete, AppliesMinimumLengthAndEndingByteForByte) {
 }
 
 TEST(ReadAvailable, KeepsBytesGatheredBeforeAReadTimesOut) {
-    vdtest::ScriptedPort port;
+    vdtest::FakePort port;
     port.steps = {{{1, 2}, 0, 1}, {{}, 0, 0}}; // the queue said 1 more, then the read timed out
     Bytes bytes{0xAA};
     EXPECT_EQ(vd::read_available(port, bytes), 2);
@@ -162,7 +162,7 @@ TEST(ReadAvailable, KeepsBytesGatheredBeforeAReadTimesOut) {
 }
 
 TEST(ReadAvailable, ReadsOnWhileTheQueueReportsBytes) {
-    vdtest::ScriptedPort port;
+    vdtest::FakePort port;
     port.steps = {{{1}, 0, 2}, {{2, 3}, 0, 0}, {{4}, 0, 0}};
     Bytes bytes;
     EXPECT_EQ(vd::read_available(port, bytes), 3);
@@ -170,7 +170,7 @@ TEST(ReadAvailable, ReadsOnWhileTheQueueReportsBytes) {
 }
 
 TEST(ReadAvailable, FailedReadReturnsMinusOneAndGoneDeviceThrows) {
-    vdtest::ScriptedPort port;
+    vdtest::FakePort port;
     port.steps = {{{1}, 0, 1}, {{}, EINVAL, 0}};
     Bytes bytes;
     EXPECT_EQ(vd::read_available(port, bytes), -1);
@@ -188,7 +188,7 @@ TEST(ReadAvailable, FailedReadReturnsMinusOneAndGoneDeviceThrows) {
 }
 
 TEST(SendRequestWaitAnswer, KeepsPollingAfterAFailedRead) {
-    vdtest::ScriptedPort port;
+    vdtest::FakePort port;
     port.steps = {{{}, EINVAL, 0}, {{0x06}, 0, 0}};
     Bytes answer;
     EXPECT_TRUE(
@@ -197,7 +197,7 @@ TEST(SendRequestWaitAnswer, KeepsPollingAfterAFailedRead) {
 }
 
 TEST(WriteRequest, ShortOrRefusedWriteFailsAndGoneDeviceThrows) {
-    vdtest::ScriptedPort port;
+    vdtest::FakePort port;
     EXPECT_TRUE(vd::write_request(port, {1, 2, 3}));
     port.writeLimit = 2;
     EXPECT_FALSE(vd::write_request(port, {1, 2, 3}));

@@ -1,5 +1,5 @@
 #pragma once
-#include "tests/radiosim/HostLine.h"
+#include "tests/support/HostLine.h"
 
 #include <string>
 

@@ -34,18 +34,11 @@ TEST(SimConfig, OptionsThatDoNotFitTheModelAreRefused) {
 }
 
 TEST(SimImage, BlankImagesHaveTheModelsSizeAndAGx5Header) {
-    const std::pair<const char*, std::size_t> sizes[] = {
-        {"GX5", 55070}, {"GX5G", 55070}, {"LM704", 1008}, {"VS31", 1008},
-        {"VS46", 1024}, {"VS58", 1008},  {"VS73", 1024}};
-    for (const auto& [name, size] : sizes) {
-        EXPECT_EQ(vd::sim::blankImage(*vd::sim::findSimModel(name)).size(), size) << name;
-    }
     const auto gx5 = vd::sim::blankImage(*vd::sim::findSimModel("GX5G"));
-    const vd::sim::Bytes header{'R', 'C', 'D', 'B', 0xBB, 0xFF, 0x00, 0x00, 0, 0, 0, 0, 0, 0};
-    EXPECT_EQ(vd::sim::Bytes(gx5.begin(), gx5.begin() + 14), header);
+    ASSERT_EQ(gx5.size(), 55070U);
+    EXPECT_EQ(std::string(gx5.begin(), gx5.begin() + 6), "RCDB\xBB\xFF");
     EXPECT_EQ(std::string(gx5.begin() + 14, gx5.begin() + 46), "GX5G -0000000000000000000-PCB-01");
-    const auto lm = vd::sim::blankImage(*vd::sim::findSimModel("LM704"));
-    EXPECT_TRUE(std::all_of(lm.begin(), lm.end(), [](uint8_t byte) { return byte == 0; }));
+    EXPECT_EQ(vd::sim::blankImage(*vd::sim::findSimModel("VS46")), vd::sim::Bytes(1024, 0));
 }
 
 TEST(SimImage, ImagesThatDoNotFitTheMemoryAreRefused) {

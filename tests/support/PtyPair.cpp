@@ -1,4 +1,5 @@
 #include "tests/support/PtyPair.h"
+#include "tests/support/HostLine.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -14,14 +15,6 @@
 namespace vdtest {
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
-
-int ms_left(Clock::time_point deadline) {
-    const auto left =
-        std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-    return left > 0 ? static_cast<int>(left) : 0;
-}
 
 void set_flag(int fd, int command, int flag) {
     const int flags = ::fcntl(fd, command == F_SETFD ? F_GETFD : F_GETFL);
@@ -60,44 +53,11 @@ PtyPair::~PtyPair() {
 }
 
 void PtyPair::send(const std::vector<std::uint8_t>& bytes) const {
-    const auto deadline = Clock::now() + std::chrono::seconds(5);
-    std::size_t done = 0;
-    while (done < bytes.size()) {
-        const ssize_t written = ::write(farEnd_, bytes.data() + done, bytes.size() - done);
-        if (written > 0) {
-            done += static_cast<std::size_t>(written);
-            continue;
-        }
-        if (written < 0 && errno != EAGAIN && errno != EINTR) {
-            throw std::runtime_error("the far end cannot send");
-        }
-        pollfd watch{farEnd_, POLLOUT, 0};
-        if (::poll(&watch, 1, ms_left(deadline)) == 0) {
-            throw std::runtime_error("the far end could not send in time");
-        }
-    }
+    sendAll(farEnd_, bytes, std::chrono::seconds(5));
 }
 
 std::vector<std::uint8_t> PtyPair::receive(std::size_t count, int timeoutMs) const {
-    const auto deadline = Clock::now() + std::chrono::milliseconds(timeoutMs);
-    std::vector<std::uint8_t> bytes;
-    while (bytes.size() < count) {
-        std::uint8_t buffer[4096];
-        const std::size_t want = std::min(sizeof buffer, count - bytes.size());
-        const ssize_t got = ::read(farEnd_, buffer, want);
-        if (got > 0) {
-            bytes.insert(bytes.end(), buffer, buffer + got);
-            continue;
-        }
-        if (got < 0 && errno != EAGAIN && errno != EINTR) {
-            break; // the device side is closed
-        }
-        pollfd watch{farEnd_, POLLIN, 0};
-        if (::poll(&watch, 1, ms_left(deadline)) <= 0) {
-            break;
-        }
-    }
-    return bytes;
+    return receiveUpTo(farEnd_, count, std::chrono::milliseconds(timeoutMs));
 }
 
 void PtyPair::hangUp() {
