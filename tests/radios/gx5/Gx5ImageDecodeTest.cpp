@@ -23,7 +23,8 @@ protected:
         return image;
     }
 
-    Gx5Environment environment;
+    TestIni ini;
+    LogCapture log;
     std::unique_ptr<vd::Gx5v001Control> source = MakeControl("GX5");
     std::unique_ptr<vd::Gx5v001Control> target = MakeControl("GX5");
 };
@@ -81,8 +82,8 @@ TEST_F(Gx5DecodeTest, ListsHoldExactlyTheRecordsOfTheImage) {
     EXPECT_EQ(InUseIds(*target, "ZoneName").size(), 3u);
     EXPECT_EQ(InUseIds(*target, "fmName").size(), 0u);
     EXPECT_EQ(InUseIds(*target, "noaaName").size(), 7u);
-    ASSERT_EQ(progress.Count("Import Channel"), 7);
-    EXPECT_EQ(progress.steps.front(), std::make_tuple(std::string("Import Channel"), 1, 7));
+    ASSERT_EQ(progress.count("Import Channel"), 7);
+    EXPECT_EQ(progress.entries().front(), std::make_tuple(std::string("Import Channel"), 1, 7));
 }
 
 TEST_F(Gx5DecodeTest, ZoneMembersEndWithTheEndMark) {
@@ -136,7 +137,7 @@ TEST_F(Gx5DecodeTest, CountsAndIndexesAreBoundedByCapacity) {
         auto control = MakeControl(model);
         vd::ByteVector image(55070, 0xFF);
         ProgressLog progress(*control);
-        const int warningsBefore = environment.Warnings();
+        const int warningsBefore = log.warnings();
         ASSERT_TRUE(control->ImportImage(image)) << model;
         EXPECT_EQ(InUseIds(*control, "ChannelName").size(),
                   static_cast<size_t>(control->GetCapacity("ChannelName")));
@@ -146,8 +147,8 @@ TEST_F(Gx5DecodeTest, CountsAndIndexesAreBoundedByCapacity) {
         const std::string zone = InUseIds(*control, "ZoneName").front();
         EXPECT_EQ(Members(*control, zone).size(), 16u) << "member count bounded by the slots";
         EXPECT_EQ(Members(*control, zone).front(), "") << "member index beyond the channels";
-        EXPECT_GT(progress.Count("Import channel error"), 0);
-        EXPECT_EQ(environment.Warnings() - warningsBefore, 2) << "the default number of tips";
+        EXPECT_GT(progress.count("Import channel error"), 0);
+        EXPECT_EQ(log.warnings() - warningsBefore, 2) << "the default number of tips";
         vd::ByteVector again;
         EXPECT_TRUE(control->GenerateImage(again, 3));
     }

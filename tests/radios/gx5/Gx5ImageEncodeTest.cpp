@@ -42,7 +42,8 @@ protected:
     void ImportOwnImage() { ASSERT_TRUE(control->ImportImage(Generate())); }
     size_t ChannelRecord(size_t position) const { return kChannelRecords + 40 * position; }
 
-    Gx5Environment environment;
+    TestIni ini;
+    LogCapture log;
     std::unique_ptr<vd::Gx5v001Control> control = MakeControl("GX5");
 };
 
@@ -148,15 +149,16 @@ TEST_F(Gx5EncodeTest, DanglingScanListGivesIndexZeroAndTwoMessageTips) {
         EXPECT_EQ(image[ChannelRecord(position) + 32] & 0x7F, 0) << position;
     }
     EXPECT_EQ(image[ChannelRecord(3) + 32] & 0x7F, 127) << "an empty scan list stays none";
-    EXPECT_EQ(progress.Count("Import channel error"), 4);
-    EXPECT_EQ(environment.Warnings(), 2) << "message tips";
+    EXPECT_EQ(progress.count("Import channel error"), 4);
+    EXPECT_EQ(log.warnings(), 2) << "message tips";
     // encoding does not refill the counter
     Generate();
-    EXPECT_EQ(environment.Warnings(), 2);
+    EXPECT_EQ(log.warnings(), 2);
 }
 
 TEST(Gx5EncodeTipCount, CounterComesFromTheSettingsFile) {
-    Gx5Environment environment("[GX5]\nchannel_error_tip_count=3\n");
+    TestIni ini({{"GX5", {{"channel_error_tip_count", "3"}}}});
+    LogCapture log;
     auto control = MakeControl("GX5");
     vd::ByteVector image;
     control->GenerateImage(image, 1);
@@ -166,7 +168,7 @@ TEST(Gx5EncodeTipCount, CounterComesFromTheSettingsFile) {
         SetField(*control, channels[position], "emgListIndex", "e99999999");
     }
     control->GenerateImage(image, 1);
-    EXPECT_EQ(environment.Warnings(), 3);
+    EXPECT_EQ(log.warnings(), 3);
     EXPECT_EQ(image[kChannelRecords + 40 * 3 + 33], 0);
 }
 
@@ -270,7 +272,7 @@ TEST_F(Gx5EncodeTest, PowerUpChannelIsItsPlaceInThePowerUpZone) {
     EXPECT_EQ(U16At(image, 92 + 74) & 0x0FFF, 0u);
     EXPECT_EQ(U16At(image, 92 + 76), 2u);
     EXPECT_EQ(U16At(image, 92 + 80), 0u);
-    EXPECT_EQ(progress.Count("Import channel error"), 0) << "a power-up channel raises no tip";
+    EXPECT_EQ(progress.count("Import channel error"), 0) << "a power-up channel raises no tip";
 }
 
 TEST_F(Gx5EncodeTest, ListBeyondCapacityKeepsToItsSection) {
@@ -279,7 +281,7 @@ TEST_F(Gx5EncodeTest, ListBeyondCapacityKeepsToItsSection) {
     EXPECT_EQ(U16At(image, kChannels), 1027u);
     EXPECT_EQ(U16At(image, kScans), 1u) << "the scan list section is untouched";
     EXPECT_EQ(U16At(image, kScans + 2), 0u);
-    EXPECT_EQ(environment.Warnings(), 1);
+    EXPECT_EQ(log.warnings(), 1);
 
     auto gx5g = MakeControl("GX5G");
     SizeList(*gx5g, "ChannelName", 300);
@@ -298,7 +300,7 @@ TEST_F(Gx5EncodeTest, CancelStopsWithBreak) {
         EXPECT_STREQ(error.what(), "break!");
     }
     EXPECT_EQ(image, (vd::ByteVector{1, 2, 3})) << "a cancelled encoding hands out nothing";
-    EXPECT_EQ(std::get<0>(progress.steps.front()), "Fill zone info");
+    EXPECT_EQ(std::get<0>(progress.entries().front()), "Fill zone info");
 }
 
 } // namespace

@@ -143,12 +143,13 @@ vd::ByteVector Generate(vd::Gx5v001Control& control) {
 
 /// Encodes, decodes into a fresh template and encodes again; both images must match.
 void ExpectRoundTrip(const std::string& model, const Shape& shape) {
-    Gx5Environment environment;
+    TestIni ini;
+    LogCapture log;
     auto source = MakeControl(model);
     Build(*source, shape);
     ProgressLog sourceTips(*source);
     const vd::ByteVector first = Generate(*source);
-    ASSERT_EQ(sourceTips.Count("Import channel error"), 0) << "the configuration is consistent";
+    ASSERT_EQ(sourceTips.count("Import channel error"), 0) << "the configuration is consistent";
 
     auto target = MakeControl(model);
     ASSERT_TRUE(target->ImportImage(first));
@@ -192,7 +193,8 @@ TEST(Gx5RoundTrip, Gx5gAtCapacity) {
 }
 
 TEST(Gx5RoundTrip, Gx5gTemplate) {
-    Gx5Environment environment;
+    TestIni ini;
+    LogCapture log;
     auto source = MakeControl("GX5G");
     const vd::ByteVector first = Generate(*source);
     auto target = MakeControl("GX5G");

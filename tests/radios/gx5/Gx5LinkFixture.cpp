@@ -1,78 +1,14 @@
 #include "tests/radios/gx5/Gx5LinkFixture.h"
 
-#include "app/Log.h"
 #include "radios/gx5/Gx5DumpFile.h"
 #include "radios/gx5/Gx5Frame.h"
 #include "tools/radiosim/SimFactory.h"
 #include "tools/radiosim/Transcript.h"
 
-#include <spdlog/sinks/ostream_sink.h>
-
 #include <chrono>
-#include <cstdlib>
 #include <thread>
 
 namespace vdtest {
-
-namespace {
-
-// Quick enough that retries cost little, long enough that a loaded machine's radio thread
-// always answers in time.
-const IniValues kFastLink{
-    {"Device",
-     {{"handshake_retry_count", "3"},
-      {"handshake_read_time_interval", std::to_string(kHandshakePoll)},
-      {"retry_time_interval", std::to_string(kRebootRetryPause)},
-      {"retry_count", "3"}}},
-    {"GX5",
-     {{"timeout", "5000"},
-      {"retry_time_interval", std::to_string(kRetryPause)},
-      {"read_time_interval", std::to_string(kReadPoll)},
-      {"write_time_interval", std::to_string(kWritePoll)}}},
-};
-
-} // namespace
-
-void Gx5LinkTest::SetUp() {
-    setenv("VALDREN_CPS_INI", folder_.file("cps.ini").c_str(), 1);
-    setIni({});
-    spdlog::drop(vd::kLoggerName);
-    auto logger = std::make_shared<spdlog::logger>(
-        vd::kLoggerName, std::make_shared<spdlog::sinks::ostream_sink_st>(log_));
-    logger->set_pattern("%v");
-    spdlog::register_logger(logger);
-}
-
-void Gx5LinkTest::TearDown() {
-    spdlog::drop(vd::kLoggerName);
-    unsetenv("VALDREN_CPS_INI");
-}
-
-void Gx5LinkTest::setIni(const IniValues& values) {
-    IniValues merged = kFastLink;
-    for (const auto& [section, keys] : values) {
-        for (const auto& [key, value] : keys) {
-            merged[section][key] = value;
-        }
-    }
-    std::string text;
-    for (const auto& [section, keys] : merged) {
-        text += "[" + section + "]\n";
-        for (const auto& [key, value] : keys) {
-            text += key + "=" + value + "\n";
-        }
-    }
-    folder_.write("cps.ini", text);
-}
-
-int Gx5LinkTest::logCount(const std::string& text) const {
-    std::istringstream lines(log_.str());
-    int count = 0;
-    for (std::string line; std::getline(lines, line);) {
-        count += line == text ? 1 : 0;
-    }
-    return count;
-}
 
 std::vector<std::string> Gx5LinkTest::dumpNames() const {
     std::vector<std::string> names;
@@ -102,20 +38,9 @@ vd::sim::SimConfig radioHolding(const std::string& model, const vd::ByteVector& 
 int requestCount(const RadioSimFiles& radio, const vd::ByteVector& payloadHead,
                  std::size_t payloadLength) {
     // The frame head of such a request: magic, version, reserved bytes and the length.
-    vd::ByteVector head{'R',
-                        'D',
-                        'T',
-                        'P',
-                        0x01,
-                        0x00,
-                        0,
-                        0,
-                        0,
-                        0,
-                        0,
-                        0,
-                        static_cast<uint8_t>(payloadLength & 0xFF),
-                        static_cast<uint8_t>(payloadLength >> 8)};
+    vd::ByteVector head{'R', 'D', 'T', 'P', 0x01, 0x00, 0, 0, 0, 0, 0, 0};
+    head.push_back(static_cast<uint8_t>(payloadLength & 0xFF));
+    head.push_back(static_cast<uint8_t>(payloadLength >> 8));
     head.insert(head.end(), payloadHead.begin(), payloadHead.end());
     const std::string needle = "host>radio " + vd::sim::hexText(head);
     const std::string transcript = radio.transcript();

@@ -2,14 +2,14 @@
 #include "link/CpsSerialPort.h"
 #include "model/ModelTypes.h"
 #include "radios/gx5/Gx5gv001Control.h"
+#include "tests/support/LogCapture.h"
 #include "tests/support/RadioSim.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/TestIni.h"
 
 #include <gtest/gtest.h>
 
 #include <map>
 #include <memory>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -47,25 +47,35 @@ private:
 using RecordingGx5 = Recording<vd::Gx5v001Control>;
 using RecordingGx5g = Recording<vd::Gx5gv001Control>;
 
-/// Settings of one test: section -> key -> value, on top of the fast defaults of the fixture.
-using IniValues = std::map<std::string, std::map<std::string, std::string>>;
+/// Quick enough that retries cost little, long enough that a loaded machine's radio thread
+/// always answers in time.
+inline const TestIni::Values kFastLink{
+    {"Device",
+     {{"handshake_retry_count", "3"},
+      {"handshake_read_time_interval", std::to_string(kHandshakePoll)},
+      {"retry_time_interval", std::to_string(kRebootRetryPause)},
+      {"retry_count", "3"}}},
+    {"GX5",
+     {{"timeout", "5000"},
+      {"retry_time_interval", std::to_string(kRetryPause)},
+      {"read_time_interval", std::to_string(kReadPoll)},
+      {"write_time_interval", std::to_string(kWritePoll)}}},
+};
 
-/// A temporary cps.ini (named through VALDREN_CPS_INI, so the dumps go beside it) with short
-/// waits, the application's log captured in memory, and helpers to talk to a simulated radio.
+/// A cps.ini of the test's own with short waits (the dumps go beside it), the application's
+/// log captured.
 class Gx5LinkTest : public ::testing::Test {
 protected:
-    void SetUp() override;
-    void TearDown() override;
-
-    /// Rewrites cps.ini with the fixture's values changed or completed by `values`.
-    void setIni(const IniValues& values);
-    /// Number of lines of the log holding `text`.
-    int logCount(const std::string& text) const;
+    /// Changes or adds settings of cps.ini.
+    void setIni(const TestIni::Values& values) { ini_.set(values); }
+    /// Number of log records that are exactly `text`.
+    int logCount(const std::string& text) const { return log_.count(text); }
     /// The dump files written so far, by name.
     std::vector<std::string> dumpNames() const;
 
-    TempDir folder_;
-    std::ostringstream log_;
+    TestIni ini_{kFastLink};
+    const TempDir& folder_ = ini_.folder();
+    LogCapture log_;
 };
 
 /// An image of `size` bytes with a pattern that differs from block to block. It holds no 0xFF,

@@ -120,7 +120,8 @@ TEST_F(Gx5LinkTest, StatusFfIsRejectedLoggedDumpedAndRetried) {
 
     const auto names = dumpNames();
     ASSERT_EQ(names.size(), 1U);
-    EXPECT_TRUE(names[0].starts_with("shandshake_fail_")) << names[0];
+    EXPECT_TRUE(names[0].starts_with("shandshake_fail_") && names[0].ends_with(".rdtp"))
+        << names[0];
     const std::string dump = readFile(folder_.file("error") / names[0]);
     ASSERT_EQ(dump.size(), vd::kGx5HandshakeAnswerSize);
     EXPECT_EQ(static_cast<uint8_t>(dump[dump.size() - 4]), 0xFF);
@@ -179,7 +180,7 @@ TEST_F(Gx5LinkTest, NoAttemptsMeansNoTraffic) {
     EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
     EXPECT_FALSE(control.host_reboot(port));
     // Settings are read afresh: the next handshake is the first the radio sees.
-    setIni({});
+    setIni({{"Device", {{"handshake_retry_count", "3"}}}});
     EXPECT_TRUE(control.host_handshake(port, 0, nullptr, 0));
     EXPECT_EQ(handshakes(radio), 1);
     EXPECT_EQ(control.count(kRetryPause), 0);

@@ -180,7 +180,8 @@ TEST_F(Gx5LinkTest, UnacknowledgedPartFailsAndItsRequestIsDumpedOnce) {
     ASSERT_TRUE(waitForRequests(session.radio, {0x01, 0x00, 0, 0, 2, 0}, 1030, 3));
     const auto names = dumpNames();
     ASSERT_EQ(names.size(), 1U);
-    EXPECT_TRUE(names[0].starts_with("WriteAllDataByIndex0_fail_")) << names[0];
+    EXPECT_TRUE(names[0].starts_with("WriteAllDataByIndex0_fail_") && names[0].ends_with(".rdtp"))
+        << names[0];
     const std::string dump = readFile(folder_.file("error") / names[0]);
     const ByteVector parts = vd::write_payload(image, 2);
     const ByteVector part0 = vd::frame_payload(std::span(parts).first(1030));

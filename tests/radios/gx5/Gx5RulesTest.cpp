@@ -71,7 +71,8 @@ std::string NewRecord(vd::HamCpsControl& control, const std::string& freeId) {
 
 class Gx5RulesTest : public ::testing::Test {
 protected:
-    Gx5Environment environment;
+    TestIni ini;
+    LogCapture log;
     std::unique_ptr<vd::Gx5v001Control> gx5 = MakeControl("GX5");
     std::unique_ptr<vd::Gx5v001Control> gx5g = MakeControl("GX5G");
 };

@@ -22,7 +22,8 @@ std::string Marker(const vd::ByteVector& image, size_t offset) {
 
 class Gx5TuningTest : public ::testing::Test {
 protected:
-    Gx5Environment environment;
+    TestIni ini;
+    LogCapture log;
     std::unique_ptr<vd::Gx5v001Control> control = MakeControl("GX5");
 };
 
@@ -57,7 +58,7 @@ TEST_F(Gx5TuningTest, SampleFileFillsTheBlock) {
 
 TEST_F(Gx5TuningTest, MissingFileGivesTheDefaults) {
     vd::ByteVector image(65466, 0x5A);
-    ASSERT_TRUE(control->ApplyTuningFile(image, (environment.dir().path() / "none.ini").string()));
+    ASSERT_TRUE(control->ApplyTuningFile(image, (ini.folder().path() / "none.ini").string()));
     EXPECT_EQ(image.size(), 65466u);
     EXPECT_EQ(image[kTuning - 1], 0x5A);
     EXPECT_EQ(Marker(image, 0), "ABCD");

@@ -1,7 +1,6 @@
 # The GX5 family's memory image codec.
 vd_add_test(NAME gx5_image_tests
     SOURCES
-        Gx5TestSupport.cpp
         Gx5BytesTest.cpp
         Gx5ImageEncodeTest.cpp
         Gx5ImageDecodeTest.cpp

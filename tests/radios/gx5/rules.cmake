@@ -1,6 +1,5 @@
 # The GX5 family's value rules.
 vd_add_test(NAME gx5_rules_tests
     SOURCES
-        Gx5TestSupport.cpp
         Gx5RulesTest.cpp
     LIBS valdren_models)
