@@ -19,49 +19,7 @@ namespace {
 using vd::ByteVector;
 
 std::vector<std::string> ChannelsInUse(vd::LmVsControl& control) {
-    vd::ElementList records;
-    control.GetElementsByName("ChannelName", records);
-    std::vector<std::string> ids;
-    for (const auto& record : records) {
-        if (record->controlType != 0) {
-            ids.push_back(record->id);
-        }
-    }
-    return ids;
-}
-
-std::string FieldId(vd::LmVsControl& control, const std::string& record, const std::string& name) {
-    vd::ElementList fields;
-    control.GetChildElements(record, fields);
-    for (const auto& field : fields) {
-        if (field->name == name) {
-            return field->id;
-        }
-    }
-    ADD_FAILURE() << record << " has no field " << name;
-    return {};
-}
-
-void SetField(vd::LmVsControl& control, const std::string& record, const std::string& name,
-              const std::string& value) {
-    ASSERT_TRUE(control.SetInputValue(record, FieldId(control, record, name), value, true));
-}
-
-std::string Field(vd::LmVsControl& control, const std::string& record, const std::string& name) {
-    vd::ElementList fields;
-    control.GetChildElements(record, fields);
-    for (const auto& field : fields) {
-        if (field->name == name) {
-            return field->inputValue;
-        }
-    }
-    return "(none)";
-}
-
-std::string Setting(vd::LmVsControl& control, const std::string& name) {
-    vd::ElementList found;
-    control.GetElementsByName(name, found);
-    return found.empty() ? "(none)" : found.front()->inputValue;
+    return InUseIds(control, "ChannelName");
 }
 
 ByteVector Slot(const ByteVector& image, std::size_t slot) {
@@ -104,7 +62,7 @@ TEST(LmVsBcdTest, PacksTheLeastSignificantPairFirstAndKeepsEightDigits) {
 }
 
 TEST(LmVsCodecExamples, Lm704ChannelIsStoredAsTheRadioKeepsIt) {
-    TestIni ini;
+    LmVsIni ini;
     auto control = MakeLmVsControl("LM704");
     const std::string ch1 = ChannelsInUse(*control).front();
     for (const auto& [name, value] :
@@ -126,7 +84,7 @@ TEST(LmVsCodecExamples, Lm704ChannelIsStoredAsTheRadioKeepsIt) {
 }
 
 TEST(LmVsCodecExamples, Vs73TakesItsBandFromTheChannelsItReads) {
-    TestIni ini;
+    LmVsIni ini;
     for (const auto& [hz, band] :
          std::vector<std::pair<std::string, std::string>>{{"150000000", "0"}, {"446006250", "1"}}) {
         auto source = MakeLmVsControl("VS73");
@@ -146,7 +104,7 @@ TEST(LmVsCodecExamples, Vs73TakesItsBandFromTheChannelsItReads) {
 }
 
 TEST(LmVsCodecExamples, ToneOffIsKeptAsFFFF) {
-    TestIni ini;
+    LmVsIni ini;
     auto control = MakeLmVsControl("LM704");
     ByteVector image;
     ASSERT_TRUE(control->GenerateImage(image, 1));
@@ -156,8 +114,8 @@ TEST(LmVsCodecExamples, ToneOffIsKeptAsFFFF) {
     image[16 + 11] = 0x02;
     ASSERT_TRUE(control->ImportImage(image));
     const std::string ch1 = ChannelsInUse(*control).front();
-    EXPECT_EQ(Field(*control, ch1, "rx_tone"), "0");
-    EXPECT_EQ(Field(*control, ch1, "tx_tone"), "670");
+    EXPECT_EQ(FieldValue(*control, ch1, "rx_tone"), "0");
+    EXPECT_EQ(FieldValue(*control, ch1, "tx_tone"), "670");
 
     ByteVector again;
     ASSERT_TRUE(control->GenerateImage(again, 1));
@@ -165,7 +123,7 @@ TEST(LmVsCodecExamples, ToneOffIsKeptAsFFFF) {
 }
 
 TEST(LmVsCodecExamples, Vs46ScanFlagsFormTheBitmapAndVs73KeepsKeysInLowNibbles) {
-    TestIni ini;
+    LmVsIni ini;
     auto vs46 = MakeLmVsControl("VS46");
     const std::vector<std::string> ids = ChannelsInUse(*vs46);
     for (std::size_t i = 0; i < ids.size(); ++i) {
@@ -185,7 +143,7 @@ TEST(LmVsCodecExamples, Vs46ScanFlagsFormTheBitmapAndVs73KeepsKeysInLowNibbles) 
 
 // What the radio's settings bytes read as where the byte is outside the value's own range.
 TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
-    TestIni ini;
+    LmVsIni ini;
     struct Case {
         std::string model;
         std::size_t offset;
@@ -213,7 +171,7 @@ TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
 }
 
 TEST(LmVsCodecExamples, SettingMissingFromTheDocumentKeepsTheRadiosByte) {
-    TestIni ini;
+    LmVsIni ini;
     TempDir folder;
     auto control = EditedControl("LM704", folder, [](pugi::xml_node elements) {
         elements.remove_child(elements.find_child_by_attribute("element", "name", "tot"));
@@ -226,7 +184,7 @@ TEST(LmVsCodecExamples, SettingMissingFromTheDocumentKeepsTheRadiosByte) {
 }
 
 TEST(LmVsCodecExamples, CancelStopsImportKeepingWhatWasSetAndGenerationTouchingNothing) {
-    TestIni ini;
+    LmVsIni ini;
     auto control = MakeLmVsControl("VS73");
     ByteVector image;
     ASSERT_TRUE(control->GenerateImage(image, 1));
@@ -236,8 +194,8 @@ TEST(LmVsCodecExamples, CancelStopsImportKeepingWhatWasSetAndGenerationTouchingN
     progress.cancelAt(2);
     EXPECT_THROW(control->ImportImage(image), vd::ValdrenCpsException);
     const std::vector<std::string> ids = ChannelsInUse(*control);
-    EXPECT_EQ(Field(*control, ids[0], "rxfreq"), "446006500");
-    EXPECT_EQ(Field(*control, ids[2], "rxfreq"), "446031250");
+    EXPECT_EQ(FieldValue(*control, ids[0], "rxfreq"), "446006500");
+    EXPECT_EQ(FieldValue(*control, ids[2], "rxfreq"), "446031250");
 
     ByteVector untouched;
     progress.cancelAt(progress.entries().size() + 2);
@@ -246,7 +204,7 @@ TEST(LmVsCodecExamples, CancelStopsImportKeepingWhatWasSetAndGenerationTouchingN
 }
 
 TEST(LmVsCodecExamples, MoreChannelsThanSlotsAreRefused) {
-    TestIni ini;
+    LmVsIni ini;
     auto control = MakeLmVsControl("VS58");
     vd::ElementPtr added;
     ASSERT_TRUE(control->NewRecord("e01090001", added));
@@ -264,7 +222,7 @@ protected:
         keepsSlots_ = GetParam() == "VS31" || GetParam() == "VS58";
     }
 
-    TestIni ini_;
+    LmVsIni ini_;
     std::unique_ptr<vd::LmVsControl> control_;
     std::size_t size_ = 0;
     bool keepsSlots_ = false;
@@ -328,8 +286,8 @@ TEST_P(LmVsCodecTest, EmptySlotsHaveNoRecordAndStayAsTheRadioHasThem) {
     ASSERT_TRUE(imported->ImportImage(radio));
     const std::vector<std::string> ids = ChannelsInUse(*imported);
     ASSERT_EQ(ids.size(), 13U);
-    EXPECT_EQ(Field(*imported, ids[0], "rxfreq"), "446006250");
-    EXPECT_EQ(Field(*imported, ids[1], "rxfreq"), "446031250"); // the channel of slot 2
+    EXPECT_EQ(FieldValue(*imported, ids[0], "rxfreq"), "446006250");
+    EXPECT_EQ(FieldValue(*imported, ids[1], "rxfreq"), "446031250"); // the channel of slot 2
 
     ByteVector written = radio;
     ASSERT_TRUE(imported->GenerateImage(written, 1));
@@ -407,7 +365,7 @@ TEST_P(LmVsCodecTest, RadioImageReadAndWrittenBackIsUnchanged) {
     auto reader = MakeLmVsControl(GetParam());
     ASSERT_TRUE(reader->ImportImage(radio));
     for (const auto& [where, value] : set) {
-        EXPECT_EQ(Field(*reader, where.first, where.second), value)
+        EXPECT_EQ(FieldValue(*reader, where.first, where.second), value)
             << where.first << " " << where.second;
     }
     for (const auto& setting : layout.settings) {

@@ -24,10 +24,10 @@ ByteVector Lm704Opening() {
 
 /// A scripted port in front of the simulated radio of `model`, with `alter` free to change
 /// any answer.
-ReplyPort AlteredRadio(const std::string& model, std::size_t imageSize, bool trailingAck,
-                       std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
+FakePort AlteredRadio(const std::string& model, std::size_t imageSize, bool trailingAck,
+                      std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
     auto radio = std::make_shared<SimResponder>(model, Pattern(imageSize, 2), trailingAck);
-    return ReplyPort(
+    return FakePort(
         [radio, alter](const ByteVector& request) { return alter(request, (*radio)(request)); });
 }
 
@@ -43,10 +43,10 @@ std::string ThrownText(const std::function<void()>& action) {
 class RetryCountZeroTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RetryCountZeroTest, NothingIsSentAndTransfersFailAfterTheirFirstProgress) {
-    TestIni ini;
+    LmVsIni ini;
     ini.Set("Device", "retry_count", 0);
     auto control = MakeLmVsControl(GetParam());
-    ReplyPort port([](const ByteVector&) { return ByteVector{0x06}; });
+    FakePort port([](const ByteVector&) { return ByteVector{0x06}; });
     control->OpenPort(port, "COM3");
     ProgressLog progress(*control);
 
@@ -65,10 +65,10 @@ INSTANTIATE_TEST_SUITE_P(Models, RetryCountZeroTest, ::testing::ValuesIn(kLmVsMo
                          [](const auto& info) { return info.param; });
 
 TEST(LmVsHandshakeFaultTest, Lm704IdentificationOfNineBytesFailsBySizeAndStartsOver) {
-    TestIni ini;
+    LmVsIni ini;
     LogCapture log;
     auto control = MakeLmVsControl("LM704");
-    ReplyPort port =
+    FakePort port =
         AlteredRadio("LM704", 1008, false, [](const ByteVector& request, ByteVector answer) {
             return request == ByteVector{0x02} ? Ascii("LM704ID12") : answer;
         });
@@ -84,18 +84,18 @@ TEST(LmVsHandshakeFaultTest, Lm704IdentificationOfNineBytesFailsBySizeAndStartsO
 }
 
 TEST(LmVsHandshakeFaultTest, SevenByteIdentificationTimesOutOnLm704ButFailsBySizeOnVs46) {
-    TestIni ini;
+    LmVsIni ini;
     const auto sevenBytes = [](const ByteVector& request, ByteVector answer) {
         return request == ByteVector{0x02} ? Ascii("ABCDEFG") : answer;
     };
     auto lm704 = MakeLmVsControl("LM704");
-    ReplyPort lm704Port = AlteredRadio("LM704", 1008, false, sevenBytes);
+    FakePort lm704Port = AlteredRadio("LM704", 1008, false, sevenBytes);
     lm704->Link().handshake_step1(lm704Port, kPoll, kShortTimeout);
     EXPECT_EQ(ThrownText([&] { lm704->Link().handshake_step2(lm704Port, kPoll, kShortTimeout); }),
               "handshake_step2");
 
     auto vs46 = MakeLmVsControl("VS46");
-    ReplyPort vs46Port = AlteredRadio("VS46", 1024, false, sevenBytes);
+    FakePort vs46Port = AlteredRadio("VS46", 1024, false, sevenBytes);
     vs46->Link().handshake_step1(vs46Port, kPoll, kShortTimeout);
     EXPECT_EQ(
         ThrownText([&] { vs46->Link().handshake_step2(vs46Port, kPoll, kShortTimeout); }),
@@ -103,9 +103,9 @@ TEST(LmVsHandshakeFaultTest, SevenByteIdentificationTimesOutOnLm704ButFailsBySiz
 }
 
 TEST(LmVsHandshakeFaultTest, Vs46WantsExactlyNToItsConfirmation) {
-    TestIni ini;
+    LmVsIni ini;
     auto vs46 = MakeLmVsControl("VS46");
-    ReplyPort wrongN =
+    FakePort wrongN =
         AlteredRadio("VS46", 1024, false, [](const ByteVector& request, ByteVector answer) {
             return request == ByteVector{0x07} ? Ascii("Y") : answer;
         });
@@ -123,9 +123,9 @@ struct Session {
           port(AlteredRadio(model, imageSize, trailingAck, std::move(alter))) {
         EXPECT_TRUE(control->host_handshake(port, 0, nullptr, 0));
     }
-    TestIni ini;
+    LmVsIni ini;
     std::unique_ptr<vd::LmVsControl> control;
-    ReplyPort port;
+    FakePort port;
 };
 
 ByteVector ReplaceLastByte(ByteVector answer, std::uint8_t last) {
@@ -158,11 +158,11 @@ TEST(LmVsBlockFaultTest, Lm704AnswerOfThirteenBytesEndingWronglyFailsEveryAttemp
 
 // A retry after a failed acknowledgement must not add the block a second time.
 TEST(LmVsBlockFaultTest, BlockIsTakenOnceWhenItsAcknowledgementFailedFirst) {
-    TestIni ini;
+    LmVsIni ini;
     auto radio = std::make_shared<SimResponder>("VS73", Pattern(1024, 2), true);
     int acks = 0;
     bool programming = false;
-    ReplyPort port([&, radio](const ByteVector& request) {
+    FakePort port([&, radio](const ByteVector& request) {
         const ByteVector answer = (*radio)(request);
         programming = programming || request.front() == 0x52;
         const bool ack = programming && request == ByteVector{0x06};
@@ -206,7 +206,7 @@ TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShows
           {"VS73", 1024, "Vs73v001Control::read_data_by_index answer size = 1 content = 21"}}) {
         auto radio = std::make_shared<SimResponder>(model, Pattern(size, 2));
         bool programming = false;
-        ReplyPort port([&, radio](const ByteVector& request) {
+        FakePort port([&, radio](const ByteVector& request) {
             ByteVector answer = (*radio)(request);
             if (request.front() == 0x52) {
                 programming = true;
@@ -214,7 +214,7 @@ TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShows
             return programming ? nak(request, answer) : answer;
         });
         auto control = MakeLmVsControl(model);
-        TestIni ini;
+        LmVsIni ini;
         ASSERT_TRUE(control->host_handshake(port, 0, nullptr, 0));
         ByteVector block;
         EXPECT_EQ(ThrownText([&] {
@@ -245,18 +245,18 @@ TEST(LmVsBlockFaultTest, ClosingByteThatCannotBeSentIsRetriedAndLoggedWithItsVal
     for (const auto& [model, text] :
          {std::pair<std::string, std::string>{"LM704", "挥手异常:host_wave_hand request = 0x45"},
           {"VS31", "挥手异常:host_wave_hand request = 0x62"}}) {
-        TestIni ini;
+        LmVsIni ini;
         ini.SetForAllModels("timeout", 0);
         LogCapture log;
         auto control = MakeLmVsControl(model);
-        ReplyPort port([](const ByteVector&) { return ByteVector{}; });
+        FakePort port([](const ByteVector&) { return ByteVector{}; });
         EXPECT_FALSE(control->Link().host_wave_hand(port));
         EXPECT_EQ(port.requests().size(), 3U);
         EXPECT_THAT(log.lines(), ElementsAre(text, text, text));
     }
-    TestIni ini;
+    LmVsIni ini;
     auto vs46 = MakeLmVsControl("VS46");
-    ReplyPort port([](const ByteVector&) { return ByteVector{0x06}; });
+    FakePort port([](const ByteVector&) { return ByteVector{0x06}; });
     EXPECT_FALSE(vs46->Link().host_wave_hand(port));
     EXPECT_TRUE(port.requests().empty());
 }
@@ -276,7 +276,7 @@ public:
 // The rest of an answer that came too late must not be taken for the start of the answer to
 // the retry.
 TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
-    TestIni ini;
+    LmVsIni ini;
     ini.Set("Device", "retry_count", 2);
     ini.Set("LM704", "retry_time_interval", 37);
     ini.Set("LM704", "timeout", static_cast<int>(kShortTimeout));
@@ -285,7 +285,7 @@ TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
     const ByteVector image = Pattern(1008, 2);
     auto radio = std::make_shared<SimResponder>("LM704", image);
     int reads = 0;
-    ReplyPort port([&, radio](const ByteVector& request) {
+    FakePort port([&, radio](const ByteVector& request) {
         ByteVector answer = (*radio)(request);
         if (request.front() == 0x52 && ++reads == 1) {
             return ByteVector{}; // the first answer is late...
@@ -294,7 +294,7 @@ TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
     });
     control.onSleep = [&](unsigned ms) {
         if (ms == 37) {
-            port.Deliver({0x57, 0x00}); // ...and its first bytes arrive during the pause
+            port.deliver({0x57, 0x00}); // ...and its first bytes arrive during the pause
         }
     };
     ASSERT_TRUE(control.host_handshake(port, 0, nullptr, 0));

@@ -59,7 +59,7 @@ protected:
         return requests;
     }
 
-    TestIni ini_;
+    LmVsIni ini_;
     TempDir folder_;
     std::unique_ptr<RadioSimProcess> radio_;
     vd::CpsSerialPort port_;
@@ -181,7 +181,7 @@ public:
     }
 
 private:
-    TestIni ini_;
+    LmVsIni ini_;
     TempDir folder_;
     std::unique_ptr<RadioSimProcess> radio_;
     vd::CpsSerialPort port_;

@@ -1,57 +1,30 @@
 #include "tests/radios/lmvs/LmVsTestSupport.h"
 
-#include "app/Log.h"
 #include "app/ModelRegistry.h"
 #include "tools/radiosim/Line.h"
 #include "tools/radiosim/LmVsRadio.h"
 #include "tools/radiosim/Transcript.h"
 
-#include <fmt/format.h>
-#include <fmt/ranges.h>
 #include <gtest/gtest.h>
-#include <spdlog/sinks/ostream_sink.h>
 
 #include <algorithm>
-#include <cstdlib>
 #include <sstream>
 #include <thread>
 
 namespace vdtest {
 
-TestIni::TestIni() {
-    values_["Device"]["retry_count"] = 3;
+LmVsIni::LmVsIni() {
+    Set("Device", "retry_count", 3);
     SetForAllModels("read_time_interval", 2);
     SetForAllModels("write_time_interval", 2);
     SetForAllModels("retry_time_interval", 10);
     SetForAllModels("timeout", 1500);
-    ::setenv("VALDREN_CPS_INI", folder_.file("cps.ini").c_str(), 1);
 }
 
-TestIni::~TestIni() {
-    ::unsetenv("VALDREN_CPS_INI");
-}
-
-void TestIni::Set(const std::string& section, const std::string& key, int value) {
-    values_[section][key] = value;
-    Write();
-}
-
-void TestIni::SetForAllModels(const std::string& key, int value) {
+void LmVsIni::SetForAllModels(const std::string& key, int value) {
     for (const std::string& model : kLmVsModels) {
-        values_[model][key] = value;
+        Set(model, key, value);
     }
-    Write();
-}
-
-void TestIni::Write() const {
-    std::string text;
-    for (const auto& [section, keys] : values_) {
-        text += "[" + section + "]\n";
-        for (const auto& [key, value] : keys) {
-            text += key + "=" + std::to_string(value) + "\n";
-        }
-    }
-    folder_.write("cps.ini", text);
 }
 
 std::unique_ptr<vd::LmVsControl> MakeLmVsControl(const std::string& model) {
@@ -65,14 +38,6 @@ std::unique_ptr<vd::LmVsControl> MakeLmVsControl(const std::string& model) {
     std::unique_ptr<vd::LmVsControl> owned(lmvs);
     EXPECT_TRUE(owned->ResetToTemplate()) << model;
     return owned;
-}
-
-std::string Hex(const vd::ByteVector& bytes) {
-    return fmt::format("{:02X}", fmt::join(bytes, " "));
-}
-
-vd::ByteVector Ascii(const std::string& text) {
-    return vd::ByteVector(text.begin(), text.end());
 }
 
 vd::ByteVector Pattern(std::size_t size, unsigned seed) {
@@ -105,44 +70,6 @@ bool WaitForHostRequests(const RadioSimFiles& radio, std::size_t count) {
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
     return true;
-}
-
-ProgressLog::ProgressLog(vd::HamCpsControl& control) : control_(control) {
-    control_.progress.connect([this](const std::string& text, int position, int total) {
-        entries_.emplace_back(text, position, total);
-        return cancelAt_ != 0 && entries_.size() == cancelAt_;
-    });
-}
-
-ProgressLog::~ProgressLog() {
-    control_.progress.disconnect_all_slots();
-}
-
-std::size_t ReplyPort::Write(std::span<const std::uint8_t> data) {
-    vd::ByteVector request(data.begin(), data.end());
-    requests_.push_back(request);
-    const vd::ByteVector answer = respond_(request);
-    waiting_.insert(waiting_.end(), answer.begin(), answer.end());
-    return data.size();
-}
-
-void ReplyPort::GetStatus(vd::ComStat& status) {
-    status.cbInQue = static_cast<std::uint32_t>(waiting_.size());
-    status.cbOutQue = 0;
-}
-
-vd::ReadResult ReplyPort::Read(std::span<std::uint8_t> buffer) {
-    const std::size_t count = std::min(buffer.size(), waiting_.size());
-    std::copy_n(waiting_.begin(), count, buffer.begin());
-    waiting_.erase(waiting_.begin(), waiting_.begin() + static_cast<std::ptrdiff_t>(count));
-    return {count, 0};
-}
-
-void ReplyPort::ClearErrorFlags(std::uint32_t flags) {
-    constexpr std::uint32_t kPurgeInput = 8;
-    if ((flags & kPurgeInput) != 0) {
-        waiting_.clear();
-    }
 }
 
 struct SimResponder::Parts : vd::sim::ByteSink {
@@ -178,26 +105,6 @@ vd::ByteVector SimResponder::operator()(const vd::ByteVector& request) {
     parts_->answer.clear();
     parts_->radio.receive(request);
     return parts_->answer;
-}
-
-LogCapture::LogCapture() : text_(std::make_shared<std::ostringstream>()) {
-    auto sink = std::make_shared<spdlog::sinks::ostream_sink_mt>(*text_);
-    sink->set_pattern("%v");
-    spdlog::drop(vd::kLoggerName);
-    spdlog::register_logger(std::make_shared<spdlog::logger>(vd::kLoggerName, sink));
-}
-
-LogCapture::~LogCapture() {
-    spdlog::drop(vd::kLoggerName);
-}
-
-std::vector<std::string> LogCapture::lines() const {
-    std::vector<std::string> lines;
-    std::istringstream in(text_->str());
-    for (std::string line; std::getline(in, line);) {
-        lines.push_back(line);
-    }
-    return lines;
 }
 
 } // namespace vdtest

@@ -30,11 +30,11 @@ protected:
                            });
     }
 
-    TestIni ini_;
+    LmVsIni ini_;
     std::size_t silentFrom_ = SIZE_MAX;
     std::shared_ptr<SimResponder> radio_ =
         std::make_shared<SimResponder>("LM704", Pattern(1008, 6));
-    ReplyPort port_{[this](const ByteVector& request) {
+    FakePort port_{[this](const ByteVector& request) {
         const bool silent =
             request.front() == 0x52 &&
             static_cast<std::size_t>(request[1] << 8 | request[2]) / 8 >= silentFrom_;
