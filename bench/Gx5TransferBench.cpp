@@ -3,10 +3,12 @@
 // itself needs with the default settings. Argument 0 (an unpaced line) shows what the host adds
 // to the poll waits alone.
 
+#include "bench/TransferBench.h"
 #include "link/CpsSerialPort.h"
 #include "radios/gx5/Gx5Frame.h"
 #include "radios/gx5/Gx5Settings.h"
 #include "radios/gx5/Gx5v001Control.h"
+#include "tests/support/TestIni.h"
 #include "tools/radiosim/SimFactory.h"
 #include "tools/radiosim/Simulator.h"
 
@@ -16,16 +18,14 @@
 #include <algorithm>
 #include <array>
 #include <chrono>
-#include <cmath>
-#include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
-#include <thread>
 #include <vector>
 
 namespace {
 
+using vdbench::Bound;
+using vdbench::MeasureTransfers;
+using vdbench::PacedRadio;
+using vdbench::ReportBound;
 using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t kImageSize = 55070;
@@ -38,29 +38,6 @@ constexpr std::size_t kHandshakeAnswer = vd::kGx5HandshakeAnswerSize;
 constexpr std::size_t kBlockRequest = kFrameOverhead + 8;
 constexpr std::size_t kWriteAck = vd::kGx5WriteAckSize;
 
-/// One request and its answer: the bytes both ways and the poll wait before the answer is read.
-struct ExchangeCost {
-    std::size_t bytes;
-    double pollSeconds;
-};
-
-/// The least time a run of exchanges takes: `wirePlusPolls` adds every byte's wire time to
-/// every poll wait; `overlapped` lets the answer travel during the poll wait, as it does.
-struct Bound {
-    explicit Bound(double byteSeconds) : byteSeconds(byteSeconds) {}
-
-    double byteSeconds;
-    double wirePlusPolls = 0;
-    double overlapped = 0;
-
-    void add(const ExchangeCost& exchange) {
-        const double wire = static_cast<double>(exchange.bytes) * byteSeconds;
-        wirePlusPolls += wire + exchange.pollSeconds;
-        // The host sees a complete answer only at the end of a poll wait.
-        overlapped += std::max(1.0, std::ceil(wire / exchange.pollSeconds)) * exchange.pollSeconds;
-    }
-};
-
 std::vector<std::size_t> blockDataSizes() {
     std::vector<std::size_t> sizes;
     for (std::size_t at = 0; at < kImageSize; at += vd::kGx5BlockSize) {
@@ -71,144 +48,76 @@ std::vector<std::size_t> blockDataSizes() {
 
 Bound readBound(double byteSeconds) {
     Bound bound(byteSeconds);
-    bound.add(
-        {kHandshakeRequest + kHandshakeAnswer, vd::Gx5HandshakeSettings{}.pollInterval / 1000.0});
+    bound.exchange(kHandshakeRequest + kHandshakeAnswer,
+                   vd::Gx5HandshakeSettings{}.pollInterval / 1000.0);
     for (std::size_t data : blockDataSizes()) {
-        bound.add({kBlockRequest + kFrameOverhead + vd::kGx5BlockHeaderSize + data,
-                   vd::Gx5BlockReadSettings{}.pollInterval / 1000.0});
+        bound.exchange(kBlockRequest + kFrameOverhead + vd::kGx5BlockHeaderSize + data,
+                       vd::Gx5BlockReadSettings{}.pollInterval / 1000.0);
     }
     return bound;
 }
 
 Bound writeBound(double byteSeconds) {
     Bound bound(byteSeconds);
-    bound.add(
-        {kHandshakeRequest + kHandshakeAnswer, vd::Gx5HandshakeSettings{}.pollInterval / 1000.0});
+    bound.exchange(kHandshakeRequest + kHandshakeAnswer,
+                   vd::Gx5HandshakeSettings{}.pollInterval / 1000.0);
     for (std::size_t data : blockDataSizes()) {
-        bound.add({kFrameOverhead + vd::kGx5BlockHeaderSize + data + kWriteAck,
-                   vd::Gx5PartWriteSettings{}.pollInterval / 1000.0});
+        bound.exchange(kFrameOverhead + vd::kGx5BlockHeaderSize + data + kWriteAck,
+                       vd::Gx5PartWriteSettings{}.pollInterval / 1000.0);
     }
     return bound;
 }
 
-/// A cps.ini without link keys, so that every default applies, in a folder of its own.
-class DefaultSettings {
-public:
-    DefaultSettings() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vdbench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        folder_ = pattern;
-        std::ofstream(folder_ / "cps.ini") << "[Device]\n";
-        setenv("VALDREN_CPS_INI", (folder_ / "cps.ini").c_str(), 1);
-    }
-    ~DefaultSettings() {
-        unsetenv("VALDREN_CPS_INI");
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    DefaultSettings(const DefaultSettings&) = delete;
-    DefaultSettings& operator=(const DefaultSettings&) = delete;
-
-private:
-    std::filesystem::path folder_;
-};
-
-/// A simulated GX5 answering at the given microseconds per byte on a thread of its own.
-class PacedRadio {
-public:
-    explicit PacedRadio(unsigned byteMicros)
-        : simulator_(vd::sim::radios::slow("GX5", byteMicros)) {
-        thread_ = std::thread([this] {
-            try {
-                simulator_.run();
-            } catch (const std::exception& error) {
-                std::cerr << "radio: " << error.what() << "\n";
-            }
-        });
-    }
-    ~PacedRadio() {
-        simulator_.requestStop();
-        thread_.join();
-    }
-    PacedRadio(const PacedRadio&) = delete;
-    PacedRadio& operator=(const PacedRadio&) = delete;
-
-    const std::string& devicePath() const { return simulator_.devicePath(); }
-
-private:
-    vd::sim::Simulator simulator_;
-    std::thread thread_;
-};
+/// A cps.ini without link keys, so that every default applies.
+const vdtest::TestIni::Values kDefaults{{"Device", {}}};
 
 void report(benchmark::State& state, double measured, const Bound& bound) {
-    state.counters["bound_s"] = bound.wirePlusPolls;
-    state.counters["ratio"] = measured / bound.wirePlusPolls;
+    ReportBound(state, measured, bound.wirePlusPolls);
     state.counters["overlap_bound_s"] = bound.overlapped;
     state.counters["overlap_ratio"] = measured / bound.overlapped;
 }
 
-void BM_Gx5FullRead(benchmark::State& state) {
+/// A full read (mode 0) or write (mode 1) of a GX5 radio paced at the argument's microseconds
+/// per byte.
+void fullTransfer(benchmark::State& state, int mode) {
     const auto byteMicros = static_cast<unsigned>(state.range(0));
-    DefaultSettings settings;
-    PacedRadio radio(byteMicros);
-    vd::Gx5v001Control control("GX5");
-    double total = 0;
-    for (auto _ : state) {
-        vd::CpsSerialPort port;
-        control.OpenPort(port, radio.devicePath());
-        vd::ByteVector image;
-        const auto start = Clock::now();
-        const bool entered = control.host_handshake(port, 0, nullptr, 0);
-        const int blocks = control.ReadAll(port, image, "");
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (!entered || blocks != 54 || image.size() != kImageSize) {
-            state.SkipWithError("the read failed");
-            break;
-        }
-        state.SetIterationTime(seconds);
-        total += seconds;
-        control.host_reboot(port);
-    }
-    report(state, total / static_cast<double>(std::max<int64_t>(state.iterations(), 1)),
-           readBound(byteMicros * 1e-6));
-}
-
-void BM_Gx5FullWrite(benchmark::State& state) {
-    const auto byteMicros = static_cast<unsigned>(state.range(0));
-    DefaultSettings settings;
-    PacedRadio radio(byteMicros);
+    vdtest::TestIni settings(kDefaults);
+    PacedRadio radio(vd::sim::radios::slow("GX5", byteMicros));
     vd::Gx5v001Control control("GX5");
     vd::ByteVector image(kImageSize);
     for (std::size_t i = 0; i < image.size(); ++i) {
         image[i] = static_cast<uint8_t>(i * 13);
     }
-    double total = 0;
-    for (auto _ : state) {
-        vd::CpsSerialPort port;
-        control.OpenPort(port, radio.devicePath());
-        const auto start = Clock::now();
-        const bool entered = control.host_handshake(port, 1, nullptr, 0);
-        const int parts = control.WriteAll(port, image, "");
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (!entered || parts != 54) {
-            state.SkipWithError("the write failed");
-            break;
-        }
-        state.SetIterationTime(seconds);
-        total += seconds;
-        control.host_reboot(port);
-    }
-    report(state, total / static_cast<double>(std::max<int64_t>(state.iterations(), 1)),
-           writeBound(byteMicros * 1e-6));
+    const double measured = MeasureTransfers(
+        state, [&](vd::CpsSerialPort& port) { control.OpenPort(port, radio.devicePath()); },
+        [&](vd::CpsSerialPort& port) {
+            if (!control.host_handshake(port, mode, nullptr, 0)) {
+                return false;
+            }
+            if (mode == 1) {
+                return control.WriteAll(port, image, "") == 54;
+            }
+            vd::ByteVector read;
+            return control.ReadAll(port, read, "") == 54 && read.size() == kImageSize;
+        },
+        [&](vd::CpsSerialPort& port) { control.host_reboot(port); });
+    report(state, measured,
+           mode == 1 ? writeBound(byteMicros * 1e-6) : readBound(byteMicros * 1e-6));
+}
+
+void BM_Gx5FullRead(benchmark::State& state) {
+    fullTransfer(state, 0);
+}
+
+void BM_Gx5FullWrite(benchmark::State& state) {
+    fullTransfer(state, 1);
 }
 
 // How fast the simulated line really delivers a block answer: when the machine is busy the
 // radio's per-byte pauses stretch, and no host can be faster than its radio.
 void BM_SimulatedLinePace(benchmark::State& state) {
-    DefaultSettings settings;
-    PacedRadio radio(kLineByteMicros);
+    vdtest::TestIni settings(kDefaults);
+    PacedRadio radio(vd::sim::radios::slow("GX5", kLineByteMicros));
     vd::Gx5v001Control control("GX5");
     const vd::ByteVector request = vd::frame_payload(vd::block_read_payload(0));
     constexpr std::size_t kAnswer = kFrameOverhead + vd::kGx5BlockHeaderSize + vd::kGx5BlockSize;

@@ -4,27 +4,19 @@
 // encoding over it, block writes and the closing byte.
 
 #include "app/ModelRegistry.h"
+#include "bench/TransferBench.h"
 #include "link/CpsSerialPort.h"
 #include "radios/lmvs/LmVsControl.h"
+#include "tests/support/TestIni.h"
 #include "tools/radiosim/SimFactory.h"
 #include "tools/radiosim/SimModels.h"
-#include "tools/radiosim/Simulator.h"
 
 #include <benchmark/benchmark.h>
 
-#include <algorithm>
-#include <chrono>
-#include <cmath>
 #include <cstdlib>
-#include <filesystem>
-#include <fstream>
-#include <iostream>
 #include <memory>
-#include <thread>
 
 namespace {
-
-using Clock = std::chrono::steady_clock;
 
 // 10 bits per byte at 9600 baud.
 constexpr double kByteSeconds = 10.0 / 9600.0;
@@ -35,22 +27,7 @@ constexpr double kHandshakePoll = 0.300;
 constexpr double kClosingPoll = 0.200;
 constexpr double kTimeout = 1.000;
 
-/// The least time of a run of exchanges: the host sees an answer only at the end of a poll
-/// wait, so each exchange takes whole polls, as many as its bytes need on the wire.
-class Bound {
-public:
-    void exchange(std::size_t bytes, double poll) {
-        const double wire = static_cast<double>(bytes) * kByteSeconds;
-        seconds_ += std::max(1.0, std::ceil(wire / poll)) * poll;
-    }
-    void wait(double seconds) { seconds_ += seconds; }
-    double seconds() const { return seconds_; }
-
-private:
-    double seconds_ = 0;
-};
-
-void addHandshake(Bound& bound, const vd::LmVsLinkData& link) {
+void addHandshake(vdbench::Bound& bound, const vd::LmVsLinkData& link) {
     bound.exchange(link.opening.texts.front().size() + 1, kHandshakePoll);
     bound.exchange(1 + 8, kHandshakePoll);
     for (std::size_t i = 1; i < link.handshake.size(); ++i) {
@@ -58,7 +35,7 @@ void addHandshake(Bound& bound, const vd::LmVsLinkData& link) {
     }
 }
 
-void addRead(Bound& bound, const vd::LmVsLinkData& link) {
+void addRead(vdbench::Bound& bound, const vd::LmVsLinkData& link) {
     const double poll = link.readInterval / 1000.0;
     const std::size_t answer = 4 + link.readBlockSize + (link.trailingAck ? 1 : 0);
     for (unsigned block = 0; block < link.imageSize / link.readBlockSize; ++block) {
@@ -69,7 +46,7 @@ void addRead(Bound& bound, const vd::LmVsLinkData& link) {
     }
 }
 
-void addWrite(Bound& bound, const vd::LmVsLinkData& link) {
+void addWrite(vdbench::Bound& bound, const vd::LmVsLinkData& link) {
     for (const vd::WriteRange& range : link.writeRanges) {
         for (unsigned address = range.start; address < range.end; address += range.step) {
             bound.exchange(4 + range.step + 1, link.writeInterval / 1000.0);
@@ -80,62 +57,13 @@ void addWrite(Bound& bound, const vd::LmVsLinkData& link) {
     }
 }
 
-/// A cps.ini without link keys, so that every default applies, in a folder of its own.
-class DefaultSettings {
-public:
-    DefaultSettings() {
-        std::string pattern = (std::filesystem::temp_directory_path() / "vdbench-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr) {
-            throw std::runtime_error("cannot create a temporary folder");
-        }
-        folder_ = pattern;
-        std::ofstream(folder_ / "cps.ini") << "[Device]\n";
-        setenv("VALDREN_CPS_INI", (folder_ / "cps.ini").c_str(), 1);
-    }
-    ~DefaultSettings() {
-        unsetenv("VALDREN_CPS_INI");
-        std::error_code ignored;
-        std::filesystem::remove_all(folder_, ignored);
-    }
-    DefaultSettings(const DefaultSettings&) = delete;
-    DefaultSettings& operator=(const DefaultSettings&) = delete;
-
-private:
-    std::filesystem::path folder_;
-};
-
-/// A simulated radio of the model answering at 1042 us per byte on a thread of its own, its
-/// block answers ending in 0x06 where the model's radios do that.
-class PacedRadio {
-public:
-    explicit PacedRadio(const std::string& model) : simulator_(config(model)) {
-        thread_ = std::thread([this] {
-            try {
-                simulator_.run();
-            } catch (const std::exception& error) {
-                std::cerr << "radio: " << error.what() << "\n";
-            }
-        });
-    }
-    ~PacedRadio() {
-        simulator_.requestStop();
-        thread_.join();
-    }
-    PacedRadio(const PacedRadio&) = delete;
-    PacedRadio& operator=(const PacedRadio&) = delete;
-
-    const std::string& devicePath() const { return simulator_.devicePath(); }
-
-private:
-    static vd::sim::SimConfig config(const std::string& model) {
-        vd::sim::SimConfig config = vd::sim::radios::slow(model, kByteDelayUs);
-        config.trailingAck = vd::sim::findSimModel(model)->trailingAckAllowed;
-        return config;
-    }
-
-    vd::sim::Simulator simulator_;
-    std::thread thread_;
-};
+/// A simulated radio of the model at 1042 us per byte, its block answers ending in 0x06 where
+/// the model's radios do that.
+vd::sim::SimConfig pacedRadio(const std::string& model) {
+    vd::sim::SimConfig config = vd::sim::radios::slow(model, kByteDelayUs);
+    config.trailingAck = vd::sim::findSimModel(model)->trailingAckAllowed;
+    return config;
+}
 
 std::unique_ptr<vd::LmVsControl> makeControl(const std::string& model) {
     std::unique_ptr<vd::HamCpsControl> control = vd::ModelRegistry::CreateControl(model);
@@ -146,82 +74,43 @@ std::unique_ptr<vd::LmVsControl> makeControl(const std::string& model) {
     return lmvs;
 }
 
-void report(benchmark::State& state, double total, double bound) {
-    const double measured = total / static_cast<double>(std::max<int64_t>(state.iterations(), 1));
-    state.counters["measured_s"] = measured;
-    state.counters["bound_s"] = bound;
-    state.counters["ratio"] = measured / bound;
-}
-
-void BM_FullRead(benchmark::State& state, const std::string& model) {
-    DefaultSettings settings;
-    PacedRadio radio(model);
+/// A full read, or a write as the document runs it, of one model; the cps.ini holds no link
+/// keys, so that every default applies.
+void BM_Transfer(benchmark::State& state, const std::string& model, bool write) {
+    vdtest::TestIni settings(vdtest::TestIni::Values{{"Device", {}}});
+    vdbench::PacedRadio radio(pacedRadio(model));
     auto control = makeControl(model);
     const vd::LmVsLinkData& link = control->Model().link;
-    double total = 0;
-    for (auto _ : state) {
-        vd::CpsSerialPort port;
-        control->OpenPort(port, radio.devicePath());
-        vd::ByteVector image;
-        const auto start = Clock::now();
-        const bool entered = control->host_handshake(port, 0, nullptr, 0);
-        const int blocks = control->ReadAll(port, image, "");
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (!entered || blocks < 0 || image.size() != link.imageSize) {
-            state.SkipWithError("the read failed");
-            break;
-        }
-        state.SetIterationTime(seconds);
-        total += seconds;
-    }
-    Bound bound;
+    const double measured = vdbench::MeasureTransfers(
+        state, [&](vd::CpsSerialPort& port) { control->OpenPort(port, radio.devicePath()); },
+        [&](vd::CpsSerialPort& port) {
+            vd::ByteVector image;
+            if (write) {
+                return control->host_handshake(port, 1, nullptr, 0) &&
+                       control->ReadBaseImage(port, image, "") &&
+                       control->GenerateImage(image, 1) && control->WriteAll(port, image, "") > 0;
+            }
+            return control->host_handshake(port, 0, nullptr, 0) &&
+                   control->ReadAll(port, image, "") >= 0 && image.size() == link.imageSize;
+        });
+    vdbench::Bound bound(kByteSeconds);
     addHandshake(bound, link);
     addRead(bound, link);
-    report(state, total, bound.seconds());
-}
-
-void BM_FullWrite(benchmark::State& state, const std::string& model) {
-    DefaultSettings settings;
-    PacedRadio radio(model);
-    auto control = makeControl(model);
-    const vd::LmVsLinkData& link = control->Model().link;
-    double total = 0;
-    for (auto _ : state) {
-        vd::CpsSerialPort port;
-        control->OpenPort(port, radio.devicePath());
-        vd::ByteVector image;
-        const auto start = Clock::now();
-        const bool written = control->host_handshake(port, 1, nullptr, 0) &&
-                             control->ReadBaseImage(port, image, "") &&
-                             control->GenerateImage(image, 1) &&
-                             control->WriteAll(port, image, "") > 0;
-        const double seconds = std::chrono::duration<double>(Clock::now() - start).count();
-        if (!written) {
-            state.SkipWithError("the write failed");
-            break;
-        }
-        state.SetIterationTime(seconds);
-        total += seconds;
+    if (write) {
+        addWrite(bound, link);
     }
-    Bound bound;
-    addHandshake(bound, link);
-    addRead(bound, link);
-    addWrite(bound, link);
-    report(state, total, bound.seconds());
+    vdbench::ReportBound(state, measured, bound.overlapped);
 }
 
 void registerAll() {
     for (const char* model : {"LM704", "VS31", "VS46", "VS58", "VS73"}) {
-        benchmark::RegisterBenchmark((std::string("BM_FullRead/") + model).c_str(), BM_FullRead,
-                                     std::string(model))
-            ->UseManualTime()
-            ->Iterations(1)
-            ->Unit(benchmark::kMillisecond);
-        benchmark::RegisterBenchmark((std::string("BM_FullWrite/") + model).c_str(), BM_FullWrite,
-                                     std::string(model))
-            ->UseManualTime()
-            ->Iterations(1)
-            ->Unit(benchmark::kMillisecond);
+        for (bool write : {false, true}) {
+            const std::string name = std::string(write ? "BM_FullWrite/" : "BM_FullRead/") + model;
+            benchmark::RegisterBenchmark(name.c_str(), BM_Transfer, std::string(model), write)
+                ->UseManualTime()
+                ->Iterations(1)
+                ->Unit(benchmark::kMillisecond);
+        }
     }
 }
 
