@@ -20,6 +20,15 @@ std::vector<std::string> Gx5LinkTest::dumpNames() const {
     return names;
 }
 
+Session::Session(vd::sim::SimConfig config, std::optional<int> mode) : radio(std::move(config)) {
+    control.OpenPort(port, radio.devicePath());
+    control.progress.connect([this](const std::string& text, int position, int total) {
+        reports.push_back({text, position, total});
+        return cancelAt && position == *cancelAt;
+    });
+    handshakeOk = mode && control.host_handshake(port, *mode, nullptr, 0);
+}
+
 vd::ByteVector patternImage(std::size_t size) {
     vd::ByteVector image(size);
     for (std::size_t i = 0; i < size; ++i) {

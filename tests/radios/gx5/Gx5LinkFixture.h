@@ -10,6 +10,7 @@
 
 #include <map>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -76,6 +77,26 @@ protected:
     TestIni ini_{kFastLink};
     const TempDir& folder_ = ini_.folder();
     LogCapture log_;
+};
+
+/// A radio, a control with its port open on it, the progress it reported, and (unless `mode` is
+/// empty) a handshake for reading (0) or writing (1) done.
+struct Session {
+    explicit Session(vd::sim::SimConfig config, std::optional<int> mode = 0);
+
+    /// One progress report.
+    struct Report {
+        std::string text;
+        int position;
+        int total;
+    };
+
+    RadioSimThread radio;
+    RecordingGx5 control;
+    vd::CpsSerialPort port;
+    std::vector<Report> reports;
+    std::optional<int> cancelAt;
+    bool handshakeOk = false;
 };
 
 /// An image of `size` bytes with a pattern that differs from block to block. It holds no 0xFF,

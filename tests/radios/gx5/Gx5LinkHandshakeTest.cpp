@@ -29,25 +29,19 @@ int handshakes(const RadioSimFiles& radio) {
 
 TEST_F(Gx5LinkTest, OpenPortSetsTheLineUp) {
     setIni({{"GX5", {{"timeout", "2345"}}}});
-    RadioSimThread radio(radios::healthy("GX5"));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
+    Session s(radios::healthy("GX5"), std::nullopt);
 
     vd::CommTimeouts timeouts;
-    port.GetTimeouts(timeouts);
-    EXPECT_EQ(timeouts.ReadTotalTimeoutMultiplier, 0U);
-    EXPECT_EQ(timeouts.ReadTotalTimeoutConstant, 100U);
-    EXPECT_EQ(timeouts.WriteTotalTimeoutMultiplier, 0U);
-    EXPECT_EQ(timeouts.WriteTotalTimeoutConstant, 2345U);
-    EXPECT_EQ(port.QueueSizes(), std::make_pair(2048U, 2048U));
+    s.port.GetTimeouts(timeouts);
+    EXPECT_EQ(std::tie(timeouts.ReadTotalTimeoutMultiplier, timeouts.ReadTotalTimeoutConstant,
+                       timeouts.WriteTotalTimeoutMultiplier, timeouts.WriteTotalTimeoutConstant),
+              std::tuple(0U, 100U, 0U, 2345U));
+    EXPECT_EQ(s.port.QueueSizes(), std::make_pair(2048U, 2048U));
     vd::SerialState state;
-    ASSERT_TRUE(port.GetState(state));
-    EXPECT_EQ(state.baudRate, 115200U);
-    EXPECT_EQ(state.dataBits, 8);
-    EXPECT_EQ(state.parity, vd::Parity::None);
-    EXPECT_EQ(state.stopBits, vd::StopBits::One);
-    EXPECT_EQ(state.flowControl, vd::FlowControl::None);
+    ASSERT_TRUE(s.port.GetState(state));
+    EXPECT_EQ(
+        std::tie(state.baudRate, state.dataBits, state.parity, state.stopBits, state.flowControl),
+        std::tuple(115200U, 8, vd::Parity::None, vd::StopBits::One, vd::FlowControl::None));
 }
 
 TEST_F(Gx5LinkTest, OpenPortOfNoDeviceIsFileNotFound) {
@@ -65,14 +59,11 @@ TEST_F(Gx5LinkTest, OpenPortOfNoDeviceIsFileNotFound) {
 
 TEST_F(Gx5LinkTest, HandshakeOfBothModelsAndThroughNoise) {
     {
-        RadioSimThread radio(radios::noisy("GX5"));
-        RecordingGx5 control;
-        vd::CpsSerialPort port;
-        control.OpenPort(port, radio.devicePath());
-        EXPECT_TRUE(control.host_handshake(port, 0, nullptr, 0));
-        EXPECT_EQ(control.count(kRetryPause), 0);
-        EXPECT_TRUE(control.host_reboot(port));
-        EXPECT_TRUE(radio.waitForTranscript("rebooting: programming mode left"));
+        Session s(radios::noisy("GX5"));
+        EXPECT_TRUE(s.handshakeOk);
+        EXPECT_EQ(s.control.count(kRetryPause), 0);
+        EXPECT_TRUE(s.control.host_reboot(s.port));
+        EXPECT_TRUE(s.radio.waitForTranscript("rebooting: programming mode left"));
     }
     {
         RadioSimThread radio(radios::healthy("GX5G"));
@@ -85,37 +76,32 @@ TEST_F(Gx5LinkTest, HandshakeOfBothModelsAndThroughNoise) {
 }
 
 TEST_F(Gx5LinkTest, WrongPasswordStopsAtOnceAndTheRightOneIsAccepted) {
-    RadioSimThread radio(radios::locked("GX5", "secretXY"));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
+    Session s(radios::locked("GX5", "secretXY"), std::nullopt);
 
     try {
-        control.host_handshake(port, 0, nullptr, 0);
+        s.control.host_handshake(s.port, 0, nullptr, 0);
         FAIL() << "no password exception";
     } catch (const vd::ValdrenPasswordException& error) {
         EXPECT_STREQ(error.what(), "password error");
     }
-    EXPECT_EQ(handshakes(radio), 1);
-    EXPECT_EQ(control.count(kRetryPause), 0);
+    EXPECT_EQ(handshakes(s.radio), 1);
+    EXPECT_EQ(s.control.count(kRetryPause), 0);
     EXPECT_EQ(logCount(kRejectedFailure), 0);
 
     // Only the first 8 bytes of a password travel.
-    EXPECT_TRUE(control.host_handshake(port, 0, bytes("secretXY-and-more"), 17));
-    EXPECT_EQ(handshakes(radio), 2);
-    EXPECT_THROW(control.host_handshake(port, 0, bytes("secret"), 6), vd::ValdrenPasswordException);
+    EXPECT_TRUE(s.control.host_handshake(s.port, 0, bytes("secretXY-and-more"), 17));
+    EXPECT_EQ(handshakes(s.radio), 2);
+    EXPECT_THROW(s.control.host_handshake(s.port, 0, bytes("secret"), 6),
+                 vd::ValdrenPasswordException);
 }
 
 TEST_F(Gx5LinkTest, StatusFfIsRejectedLoggedDumpedAndRetried) {
     setIni({{"GX5", {{"handshake_need_save_answer", "1"}}}});
-    RadioSimThread radio(radios::busy("GX5"));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
+    Session s(radios::busy("GX5"), std::nullopt);
 
-    EXPECT_TRUE(control.host_handshake(port, 0, nullptr, 0));
-    EXPECT_EQ(handshakes(radio), 2);
-    EXPECT_EQ(control.count(kRetryPause), 1);
+    EXPECT_TRUE(s.control.host_handshake(s.port, 0, nullptr, 0));
+    EXPECT_EQ(handshakes(s.radio), 2);
+    EXPECT_EQ(s.control.count(kRetryPause), 1);
     EXPECT_EQ(logCount(kRejectedFailure), 1);
 
     const auto names = dumpNames();
@@ -130,82 +116,64 @@ TEST_F(Gx5LinkTest, StatusFfIsRejectedLoggedDumpedAndRetried) {
 TEST_F(Gx5LinkTest, UnwritableDumpIsNoFailedAttempt) {
     setIni({{"GX5", {{"handshake_need_save_answer", "1"}}}});
     folder_.write("error", "a file where the dump folder belongs");
-    RadioSimThread radio(radios::busy("GX5"));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
-    EXPECT_THROW(control.host_handshake(port, 0, nullptr, 0), vd::Gx5DumpException);
-    EXPECT_EQ(handshakes(radio), 1);
-    EXPECT_EQ(control.count(kRetryPause), 0);
+    Session s(radios::busy("GX5"), std::nullopt);
+    EXPECT_THROW(s.control.host_handshake(s.port, 0, nullptr, 0), vd::Gx5DumpException);
+    EXPECT_EQ(handshakes(s.radio), 1);
+    EXPECT_EQ(s.control.count(kRetryPause), 0);
 }
 
 TEST_F(Gx5LinkTest, HandshakeTimeOutGovernsTheHandshakeExchange) {
     // A time-out of 0 sends the request and gives up without looking for an answer.
     setIni({{"GX5", {{"handshake_time_out", "0"}}}});
-    RadioSimThread radio(radios::healthy("GX5"));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
-    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
+    Session s(radios::healthy("GX5"), std::nullopt);
+    EXPECT_FALSE(s.control.host_handshake(s.port, 0, nullptr, 0));
     EXPECT_EQ(logCount(kStep1Failure), 3);
-    EXPECT_EQ(control.count(kRetryPause), 3);
-    EXPECT_EQ(control.count(kHandshakePoll), 0);
+    EXPECT_EQ(s.control.count(kRetryPause), 3);
+    EXPECT_EQ(s.control.count(kHandshakePoll), 0);
 }
 
 TEST_F(Gx5LinkTest, SilentRadioFailsAfterExactlyRetryCountAttempts) {
     setIni({{"Device", {{"handshake_retry_count", "2"}}}});
-    RadioSimThread radio(radios::silent("GX5"));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
+    Session s(radios::silent("GX5"), std::nullopt);
 
     // Nothing after the first poll is an answer too, and no handshake answer.
-    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
+    EXPECT_FALSE(s.control.host_handshake(s.port, 0, nullptr, 0));
     EXPECT_EQ(logCount(kRejectedFailure), 2);
-    EXPECT_EQ(control.count(kRetryPause), 2);
-    ASSERT_TRUE(waitForRequests(radio, handshakeHead(), kHandshakePayloadSize, 2));
-    EXPECT_EQ(handshakes(radio), 2);
+    EXPECT_EQ(s.control.count(kRetryPause), 2);
+    ASSERT_TRUE(waitForRequests(s.radio, handshakeHead(), kHandshakePayloadSize, 2));
+    EXPECT_EQ(handshakes(s.radio), 2);
 
     // The reboot does not look at the answer: whatever came after one poll is enough.
-    EXPECT_TRUE(control.host_reboot(port));
-    EXPECT_EQ(control.count(kRebootRetryPause), 0);
+    EXPECT_TRUE(s.control.host_reboot(s.port));
+    EXPECT_EQ(s.control.count(kRebootRetryPause), 0);
 }
 
 TEST_F(Gx5LinkTest, NoAttemptsMeansNoTraffic) {
-    RadioSimThread radio(radios::healthy("GX5"));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
+    Session s(radios::healthy("GX5"), std::nullopt);
     setIni({{"Device", {{"handshake_retry_count", "0"}}}});
-    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
-    EXPECT_FALSE(control.host_reboot(port));
+    EXPECT_FALSE(s.control.host_handshake(s.port, 0, nullptr, 0));
+    EXPECT_FALSE(s.control.host_reboot(s.port));
     // Settings are read afresh: the next handshake is the first the radio sees.
     setIni({{"Device", {{"handshake_retry_count", "3"}}}});
-    EXPECT_TRUE(control.host_handshake(port, 0, nullptr, 0));
-    EXPECT_EQ(handshakes(radio), 1);
-    EXPECT_EQ(control.count(kRetryPause), 0);
+    EXPECT_TRUE(s.control.host_handshake(s.port, 0, nullptr, 0));
+    EXPECT_EQ(handshakes(s.radio), 1);
+    EXPECT_EQ(s.control.count(kRetryPause), 0);
 }
 
 TEST_F(Gx5LinkTest, OtherModelsIdentityIsNotAnswered) {
     setIni({{"Device", {{"handshake_retry_count", "1"}}}});
-    RadioSimThread radio(radios::healthy("GX5G"));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
-    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
-    EXPECT_TRUE(radio.waitForTranscript("is not this radio's"));
+    Session s(radios::healthy("GX5G"), std::nullopt);
+    EXPECT_FALSE(s.control.host_handshake(s.port, 0, nullptr, 0));
+    EXPECT_TRUE(s.radio.waitForTranscript("is not this radio's"));
 }
 
 TEST_F(Gx5LinkTest, PulledCableEndsHandshakeAndRebootAtOnce) {
-    RadioSimThread radio(radios::hangingUp("GX5", 0));
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    control.OpenPort(port, radio.devicePath());
-    EXPECT_FALSE(control.host_handshake(port, 0, nullptr, 0));
-    EXPECT_EQ(radio.waitForEnd(), vd::sim::RunEnd::HungUp);
-    EXPECT_FALSE(control.host_reboot(port));
-    EXPECT_EQ(control.count(kRetryPause), 0);
-    EXPECT_EQ(control.count(kRebootRetryPause), 0);
+    Session s(radios::hangingUp("GX5", 0), std::nullopt);
+    EXPECT_FALSE(s.control.host_handshake(s.port, 0, nullptr, 0));
+    EXPECT_EQ(s.radio.waitForEnd(), vd::sim::RunEnd::HungUp);
+    EXPECT_FALSE(s.control.host_reboot(s.port));
+    EXPECT_EQ(s.control.count(kRetryPause), 0);
+    EXPECT_EQ(s.control.count(kRebootRetryPause), 0);
     EXPECT_EQ(logCount(kStep1Failure), 0);
 }
 

@@ -18,31 +18,6 @@ using vd::ByteVector;
 constexpr std::size_t kFullImage = 65466;
 constexpr std::size_t kTypicalImage = 55070;
 
-/// A radio, a control with its port open on it and the progress it reported.
-struct Session {
-    explicit Session(vd::sim::SimConfig config, int mode = 0) : radio(std::move(config)) {
-        control.OpenPort(port, radio.devicePath());
-        control.progress.connect([this](const std::string& text, int position, int total) {
-            reports.push_back({text, position, total});
-            return cancelAt && position == *cancelAt;
-        });
-        handshakeOk = control.host_handshake(port, mode, nullptr, 0);
-    }
-
-    struct Report {
-        std::string text;
-        int position;
-        int total;
-    };
-
-    RadioSimThread radio;
-    RecordingGx5 control;
-    vd::CpsSerialPort port;
-    std::vector<Report> reports;
-    std::optional<int> cancelAt;
-    bool handshakeOk = false;
-};
-
 int blockReads(const RadioSimFiles& radio, uint16_t block) {
     return requestCount(radio, vd::block_read_payload(block), 8);
 }
