@@ -86,11 +86,12 @@ bool ChildProcess::pump(std::chrono::milliseconds timeout) {
     return true;
 }
 
-bool ChildProcess::waitForStderr(const std::string& text, std::chrono::milliseconds timeout) {
+bool ChildProcess::waitFor(const std::string& stream, const std::string& text,
+                           std::chrono::milliseconds timeout) {
     const auto deadline = std::chrono::steady_clock::now() + timeout;
-    while (err_.find(text) == std::string::npos) {
+    while (stream.find(text) == std::string::npos) {
         if (std::chrono::steady_clock::now() >= deadline || !pump(std::chrono::milliseconds(50))) {
-            return err_.find(text) != std::string::npos;
+            return stream.find(text) != std::string::npos;
         }
     }
     return true;

@@ -19,7 +19,13 @@ public:
 
     /// Waits until standard error holds `text`; false when the program ended or `timeout`
     /// passed first.
-    bool waitForStderr(const std::string& text, std::chrono::milliseconds timeout);
+    bool waitForStderr(const std::string& text, std::chrono::milliseconds timeout) {
+        return waitFor(err_, text, timeout);
+    }
+    /// Waits until standard output holds `text`, as waitForStderr does.
+    bool waitForStdout(const std::string& text, std::chrono::milliseconds timeout) {
+        return waitFor(out_, text, timeout);
+    }
     /// Sends a signal to the program.
     void signal(int number);
     /// Waits for the end: the exit code, or -signal; nothing when `timeout` passed first.
@@ -29,6 +35,9 @@ public:
     const std::string& err() const { return err_; }
 
 private:
+    /// Waits until `stream` (out_ or err_) holds `text`.
+    bool waitFor(const std::string& stream, const std::string& text,
+                 std::chrono::milliseconds timeout);
     /// Reads what is there for up to `timeout`; false when both pipes are closed.
     bool pump(std::chrono::milliseconds timeout);
 

@@ -1,16 +1,8 @@
 #include "tests/support/RadioSim.h"
 
-#include <cerrno>
 #include <csignal>
 #include <cstdlib>
-#include <fcntl.h>
-#include <poll.h>
-#include <spawn.h>
 #include <stdexcept>
-#include <sys/wait.h>
-#include <unistd.h>
-
-extern char** environ;
 
 namespace vdtest {
 
@@ -31,13 +23,6 @@ template <typename Predicate> bool waitUntil(Predicate ready, std::chrono::milli
     return true;
 }
 
-int decodeStatus(int status) {
-    if (WIFEXITED(status)) {
-        return WEXITSTATUS(status);
-    }
-    return WIFSIGNALED(status) ? -WTERMSIG(status) : -1;
-}
-
 } // namespace
 
 RadioSimFiles::RadioSimFiles()
@@ -55,89 +40,33 @@ bool RadioSimFiles::waitForTranscript(std::string_view text,
 RadioSimProcess::RadioSimProcess(const std::vector<std::string>& args,
                                  std::chrono::milliseconds startWait) {
     const char* program = std::getenv("VALDREN_RADIOSIM");
-    if (program == nullptr || *program == '\0') {
-        program = VALDREN_BUILT_RADIOSIM;
-    }
-    std::vector<std::string> words{program};
-    words.insert(words.end(), args.begin(), args.end());
+    std::vector<std::string> words = args;
     words.insert(words.end(), {"--save-written", writtenPath().string(), "--transcript",
                                transcriptPath().string()});
-    std::vector<char*> argv;
-    for (auto& word : words) {
-        argv.push_back(word.data());
+    child_ = std::make_unique<ChildProcess>(
+        program == nullptr || *program == '\0' ? VALDREN_BUILT_RADIOSIM : program, words);
+    if (!child_->waitForStdout("\n", startWait)) {
+        stop();
+        throw std::runtime_error("radiosim did not report its device path: " + child_->err());
     }
-    argv.push_back(nullptr);
-
-    int pipeFds[2];
-    if (::pipe2(pipeFds, O_CLOEXEC) != 0) {
-        throw std::runtime_error("cannot create a pipe for radiosim");
-    }
-    output_ = pipeFds[0];
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_adddup2(&actions, pipeFds[1], STDOUT_FILENO);
-    const int spawned = ::posix_spawn(&pid_, program, &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    ::close(pipeFds[1]);
-    if (spawned != 0) {
-        pid_ = -1;
-        ::close(output_);
-        throw std::runtime_error(std::string("cannot start ") + program);
-    }
-
-    const auto deadline = Clock::now() + startWait;
-    for (;;) {
-        const auto left =
-            std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-        pollfd in{output_, POLLIN, 0};
-        char c = 0;
-        if (left.count() <= 0 || ::poll(&in, 1, static_cast<int>(left.count())) <= 0 ||
-            ::read(output_, &c, 1) != 1) {
-            stop();
-            ::close(output_);
-            throw std::runtime_error("radiosim did not report its device path");
-        }
-        if (c == '\n') {
-            break;
-        }
-        devicePath_.push_back(c);
-    }
+    devicePath_ = child_->out().substr(0, child_->out().find('\n'));
 }
 
 RadioSimProcess::~RadioSimProcess() {
     stop();
-    ::close(output_);
 }
 
 std::optional<int> RadioSimProcess::waitForExit(std::chrono::milliseconds timeout) {
-    if (!status_ && pid_ > 0) {
-        waitUntil(
-            [this] {
-                int status = 0;
-                if (::waitpid(pid_, &status, WNOHANG) == pid_) {
-                    status_ = decodeStatus(status);
-                }
-                return status_.has_value();
-            },
-            timeout);
-    }
-    return status_;
+    return child_->wait(timeout);
 }
 
 int RadioSimProcess::stop() {
-    if (pid_ <= 0) {
-        return -1;
+    child_->signal(SIGTERM);
+    if (const auto status = child_->wait(kRadioWait)) {
+        return *status;
     }
-    if (!status_) {
-        ::kill(pid_, SIGTERM);
-        if (!waitForExit(kRadioWait)) {
-            ::kill(pid_, SIGKILL);
-            int status = 0;
-            ::waitpid(pid_, &status, 0);
-            status_ = decodeStatus(status);
-        }
-    }
-    return *status_;
+    child_->signal(SIGKILL);
+    return child_->wait(kRadioWait).value_or(-SIGKILL);
 }
 
 RadioSimThread::RadioSimThread(vd::sim::SimConfig config) {

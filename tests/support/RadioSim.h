@@ -1,4 +1,5 @@
 #pragma once
+#include "tests/support/ChildProcess.h"
 #include "tests/support/TempDir.h"
 #include "tools/radiosim/Simulator.h"
 
@@ -9,7 +10,6 @@
 #include <optional>
 #include <string>
 #include <string_view>
-#include <sys/types.h>
 #include <thread>
 #include <vector>
 
@@ -70,9 +70,7 @@ public:
     int stop();
 
 private:
-    pid_t pid_ = -1;
-    int output_ = -1;
-    std::optional<int> status_;
+    std::unique_ptr<ChildProcess> child_;
     std::string devicePath_;
 };
 
