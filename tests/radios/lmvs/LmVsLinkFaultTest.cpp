@@ -3,6 +3,7 @@
 #include "model/Exceptions.h"
 #include "radios/lmvs/LmVsModels.h"
 #include "tests/radios/lmvs/LmVsTestSupport.h"
+#include "tools/radiosim/SimModels.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -24,9 +25,10 @@ ByteVector Lm704Opening() {
 
 /// A scripted port in front of the simulated radio of `model`, with `alter` free to change
 /// any answer.
-FakePort AlteredRadio(const std::string& model, std::size_t imageSize, bool trailingAck,
+FakePort AlteredRadio(const std::string& model, bool trailingAck,
                       std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
-    auto radio = std::make_shared<SimResponder>(model, Pattern(imageSize, 2), trailingAck);
+    auto radio = std::make_shared<SimResponder>(
+        model, Pattern(vd::sim::findSimModel(model)->imageSize, 2), trailingAck);
     return FakePort(
         [radio, alter](const ByteVector& request) { return alter(request, (*radio)(request)); });
 }
@@ -68,10 +70,9 @@ TEST(LmVsHandshakeFaultTest, Lm704IdentificationOfNineBytesFailsBySizeAndStartsO
     LmVsIni ini;
     LogCapture log;
     auto control = MakeLmVsControl("LM704");
-    FakePort port =
-        AlteredRadio("LM704", 1008, false, [](const ByteVector& request, ByteVector answer) {
-            return request == ByteVector{0x02} ? Ascii("LM704ID12") : answer;
-        });
+    FakePort port = AlteredRadio("LM704", false, [](const ByteVector& request, ByteVector answer) {
+        return request == ByteVector{0x02} ? Ascii("LM704ID12") : answer;
+    });
 
     EXPECT_FALSE(control->host_handshake(port, 0, nullptr, 0));
 
@@ -83,47 +84,54 @@ TEST(LmVsHandshakeFaultTest, Lm704IdentificationOfNineBytesFailsBySizeAndStartsO
     EXPECT_THAT(log.lines(), Each(log.lines().front()));
 }
 
-TEST(LmVsHandshakeFaultTest, SevenByteIdentificationTimesOutOnLm704ButFailsBySizeOnVs46) {
-    LmVsIni ini;
-    const auto sevenBytes = [](const ByteVector& request, ByteVector answer) {
-        return request == ByteVector{0x02} ? Ascii("ABCDEFG") : answer;
+// One handshake answer changed: which step fails, and how it says so.
+TEST(LmVsHandshakeFaultTest, WrongAnswerFailsItsStep) {
+    struct Case {
+        std::string model;
+        std::uint8_t request;
+        std::string answer;
+        int failingStep;
+        std::string thrown;
     };
-    auto lm704 = MakeLmVsControl("LM704");
-    FakePort lm704Port = AlteredRadio("LM704", 1008, false, sevenBytes);
-    lm704->Link().handshake_step1(lm704Port, kPoll, kShortTimeout);
-    EXPECT_EQ(ThrownText([&] { lm704->Link().handshake_step2(lm704Port, kPoll, kShortTimeout); }),
-              "handshake_step2");
-
-    auto vs46 = MakeLmVsControl("VS46");
-    FakePort vs46Port = AlteredRadio("VS46", 1024, false, sevenBytes);
-    vs46->Link().handshake_step1(vs46Port, kPoll, kShortTimeout);
-    EXPECT_EQ(
-        ThrownText([&] { vs46->Link().handshake_step2(vs46Port, kPoll, kShortTimeout); }),
-        "handshake_step2 answer size = 7 content = 41 \\x42 \\x43 \\x44 \\x45 \\x46 \\x47 \\x");
+    for (const Case& c :
+         {Case{"LM704", 0x02, "ABCDEFG", 2, "handshake_step2"}, // too short: waits for more
+          Case{"VS46", 0x02, "ABCDEFG", 2,
+               "handshake_step2 answer size = 7 content = 41 \\x42 \\x43 \\x44 \\x45 \\x46 \\x47 "
+               "\\x"},
+          Case{"VS46", 0x07, "Y", 3, "handshake_step3 answer size = 1 content = 59 \\x"}}) {
+        LmVsIni ini;
+        auto control = MakeLmVsControl(c.model);
+        FakePort port =
+            AlteredRadio(c.model, false, [&](const ByteVector& request, ByteVector answer) {
+                return request == ByteVector{c.request} ? Ascii(c.answer) : answer;
+            });
+        auto& link = control->Link();
+        const std::function<void()> steps[] = {
+            [&] { link.handshake_step1(port, kPoll, kShortTimeout); },
+            [&] { link.handshake_step2(port, kPoll, kShortTimeout); },
+            [&] { link.handshake_step3(port, kPoll, kShortTimeout); }};
+        for (int step = 1; step < c.failingStep; ++step) {
+            steps[step - 1]();
+        }
+        EXPECT_EQ(ThrownText(steps[c.failingStep - 1]), c.thrown) << c.model;
+    }
 }
 
-TEST(LmVsHandshakeFaultTest, Vs46WantsExactlyNToItsConfirmation) {
-    LmVsIni ini;
-    auto vs46 = MakeLmVsControl("VS46");
-    FakePort wrongN =
-        AlteredRadio("VS46", 1024, false, [](const ByteVector& request, ByteVector answer) {
-            return request == ByteVector{0x07} ? Ascii("Y") : answer;
-        });
-    vs46->Link().handshake_step1(wrongN, kPoll, kShortTimeout);
-    vs46->Link().handshake_step2(wrongN, kPoll, kShortTimeout);
-    EXPECT_EQ(ThrownText([&] { vs46->Link().handshake_step3(wrongN, kPoll, kShortTimeout); }),
-              "handshake_step3 answer size = 1 content = 59 \\x");
-}
+using Alter = std::function<ByteVector(const ByteVector&, ByteVector)>;
 
-/// A control in programming mode with a scripted radio of its model in front of it.
+/// A control in programming mode with a scripted radio of its model in front of it, whose
+/// answers `alter` may change once the handshake is done.
 struct Session {
-    Session(const std::string& model, std::size_t imageSize, bool trailingAck,
-            std::function<ByteVector(const ByteVector&, ByteVector)> alter)
+    Session(const std::string& model, bool trailingAck, Alter alter)
         : control(MakeLmVsControl(model)),
-          port(AlteredRadio(model, imageSize, trailingAck, std::move(alter))) {
+          port(AlteredRadio(model, trailingAck, [this, alter](const ByteVector& r, ByteVector a) {
+              return programming ? alter(r, std::move(a)) : a;
+          })) {
         EXPECT_TRUE(control->host_handshake(port, 0, nullptr, 0));
+        programming = true;
     }
     LmVsIni ini;
+    bool programming = false;
     std::unique_ptr<vd::LmVsControl> control;
     FakePort port;
 };
@@ -133,18 +141,66 @@ ByteVector ReplaceLastByte(ByteVector answer, std::uint8_t last) {
     return answer;
 }
 
+// One block exchange whose answer is wrong fails with a text naming the model and the fault,
+// and hands out no data.
+TEST(LmVsBlockFaultTest, WrongBlockAnswerFailsTheExchange) {
+    const Alter nak = [](const ByteVector& request, ByteVector answer) {
+        return request == ByteVector{0x06} ? ByteVector{0x15} : answer;
+    };
+    struct Case {
+        std::string model;
+        bool trailingAck;
+        Alter alter;
+        std::string thrown;
+    };
+    for (const Case& c : {
+             Case{"LM704", true,
+                  [](const ByteVector&request, ByteVector answer) {
+                      return request.front() == 0x52 ? ReplaceLastByte(answer, 0x07) : answer;
+                  },
+                  "Lm704v001Control::read_data_by_index answer data error 7"},
+             // a byte after the data where the model sends none would shift every later block
+             Case{"VS31", false,
+                  [](const ByteVector&request, ByteVector answer) {
+                      if (request.front() == 0x52) {
+                          answer.push_back(0x06);
+                      }
+                      return answer;
+                  },
+                  "Vs31v001Control::read_data_by_index answer data error 6"},
+             // the wrong acknowledgement is named as each model shows its byte
+             Case{"VS31", false, nak,
+                  "Vs31v001Control::read_data_by_index answer size = 1 content = 15 \\x"},
+             Case{"VS73", false, nak,
+                  "Vs73v001Control::read_data_by_index answer size = 1 content = 21"},
+         }) {
+        Session session(c.model, c.trailingAck, c.alter);
+        ByteVector block{0xAA};
+        EXPECT_EQ(ThrownText([&] {
+                      session.control->Link().read_data_by_index(
+                          session.port, kPoll, kShortTimeout,
+                          session.control->Model().link.readBlockSize, 0, block);
+                  }),
+                  c.thrown);
+        EXPECT_EQ(block, ByteVector{0xAA});
+    }
+    Session refusing("LM704", false, [](const ByteVector& request, ByteVector answer) {
+        return request.front() == 0x57 ? ByteVector{0x15, 0x06} : answer;
+    });
+    EXPECT_EQ(ThrownText([&] {
+                  refusing.control->Link().write_data_by_index(refusing.port, kPoll, kShortTimeout,
+                                                               0x10, ByteVector(8, 0x11));
+              }),
+              "Lm704v001Control::write_data_by_index data error");
+    EXPECT_EQ(refusing.port.requests().back(),
+              (ByteVector{0x57, 0x00, 0x10, 0x08, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11}));
+}
+
 TEST(LmVsBlockFaultTest, Lm704AnswerOfThirteenBytesEndingWronglyFailsEveryAttempt) {
     LogCapture log;
-    Session session("LM704", 1008, true, [](const ByteVector& request, ByteVector answer) {
+    Session session("LM704", true, [](const ByteVector& request, ByteVector answer) {
         return request.front() == 0x52 ? ReplaceLastByte(answer, 0x07) : answer;
     });
-    ByteVector block;
-    EXPECT_EQ(ThrownText([&] {
-                  session.control->Link().read_data_by_index(session.port, kPoll, kShortTimeout, 8,
-                                                             3, block);
-              }),
-              "Lm704v001Control::read_data_by_index answer data error 7");
-
     ByteVector image;
     EXPECT_EQ(session.control->ReadAll(session.port, image, ""), -1);
     EXPECT_TRUE(image.empty());
@@ -158,87 +214,14 @@ TEST(LmVsBlockFaultTest, Lm704AnswerOfThirteenBytesEndingWronglyFailsEveryAttemp
 
 // A retry after a failed acknowledgement must not add the block a second time.
 TEST(LmVsBlockFaultTest, BlockIsTakenOnceWhenItsAcknowledgementFailedFirst) {
-    LmVsIni ini;
-    auto radio = std::make_shared<SimResponder>("VS73", Pattern(1024, 2), true);
     int acks = 0;
-    bool programming = false;
-    FakePort port([&, radio](const ByteVector& request) {
-        const ByteVector answer = (*radio)(request);
-        programming = programming || request.front() == 0x52;
-        const bool ack = programming && request == ByteVector{0x06};
-        return ack && ++acks == 1 ? ByteVector{0x15} : answer;
+    Session session("VS73", true, [&](const ByteVector& request, ByteVector answer) {
+        return request == ByteVector{0x06} && ++acks == 1 ? ByteVector{0x15} : answer;
     });
-    auto control = MakeLmVsControl("VS73");
-    ASSERT_TRUE(control->host_handshake(port, 0, nullptr, 0));
     ByteVector image;
-    ASSERT_EQ(control->ReadAll(port, image, ""), 16);
+    ASSERT_EQ(session.control->ReadAll(session.port, image, ""), 16);
     EXPECT_EQ(image, Pattern(1024, 2));
     EXPECT_EQ(acks, 17);
-}
-
-// A byte after the data where the model sends none would shift every later block.
-TEST(LmVsBlockFaultTest, Vs31RefusesAnAnswerLongerThanItsBlock) {
-    Session session("VS31", 1008, false, [](const ByteVector& request, ByteVector answer) {
-        if (request.front() == 0x52) {
-            answer.push_back(0x06);
-        }
-        return answer;
-    });
-    ByteVector block{0xAA};
-    EXPECT_EQ(ThrownText([&] {
-                  session.control->Link().read_data_by_index(session.port, kPoll, kShortTimeout, 8,
-                                                             0, block);
-              }),
-              "Vs31v001Control::read_data_by_index answer data error 6");
-    EXPECT_EQ(block, ByteVector{0xAA});
-}
-
-TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShowsIt) {
-    const auto nak = [](const ByteVector& request, ByteVector answer) {
-        return request == ByteVector{0x06} && answer == ByteVector{0x06} ? ByteVector{0x15}
-                                                                         : answer;
-    };
-    // only the block acknowledgements get the wrong answer: the handshake's 0x06 exchanges
-    // are answered before programming mode
-    for (const auto& [model, size, expected] :
-         {std::tuple<std::string, std::size_t, std::string>{
-              "VS31", 1008, "Vs31v001Control::read_data_by_index answer size = 1 content = 15 \\x"},
-          {"VS73", 1024, "Vs73v001Control::read_data_by_index answer size = 1 content = 21"}}) {
-        auto radio = std::make_shared<SimResponder>(model, Pattern(size, 2));
-        bool programming = false;
-        FakePort port([&, radio](const ByteVector& request) {
-            ByteVector answer = (*radio)(request);
-            if (request.front() == 0x52) {
-                programming = true;
-            }
-            return programming ? nak(request, answer) : answer;
-        });
-        auto control = MakeLmVsControl(model);
-        LmVsIni ini;
-        ASSERT_TRUE(control->host_handshake(port, 0, nullptr, 0));
-        ByteVector block;
-        EXPECT_EQ(ThrownText([&] {
-                      control->Link().read_data_by_index(port, kPoll, kShortTimeout,
-                                                         control->Model().link.readBlockSize, 0,
-                                                         block);
-                  }),
-                  expected);
-        EXPECT_TRUE(block.empty());
-    }
-}
-
-TEST(LmVsBlockFaultTest, BlockWriteWantsAnAckFirst) {
-    Session refusing("LM704", 1008, false, [](const ByteVector& request, ByteVector answer) {
-        return request.front() == 0x57 ? ByteVector{0x15, 0x06} : answer;
-    });
-    const ByteVector data(8, 0x11);
-    EXPECT_EQ(ThrownText([&] {
-                  refusing.control->Link().write_data_by_index(refusing.port, kPoll, kShortTimeout,
-                                                               0x10, data);
-              }),
-              "Lm704v001Control::write_data_by_index data error");
-    EXPECT_EQ(refusing.port.requests().back(),
-              (ByteVector{0x57, 0x00, 0x10, 0x08, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11}));
 }
 
 TEST(LmVsBlockFaultTest, ClosingByteThatCannotBeSentIsRetriedAndLoggedWithItsValue) {
