@@ -33,40 +33,10 @@ bool Accepts(vd::HamCpsControl& control, const std::string& name, const std::str
     return false;
 }
 
-bool HasRule(vd::HamCpsControl& control, const std::string& name, std::string* kindOut = nullptr,
-             long long* maxLength = nullptr, std::string* allowedOut = nullptr) {
+bool HasRule(vd::HamCpsControl& control, const std::string& name) {
     std::string kind, allowed;
     std::vector<long long> lower, upper;
-    const bool found = control.ValidateValue(name, kind, lower, upper, allowed);
-    if (found && kindOut) {
-        *kindOut = kind;
-    }
-    if (found && maxLength) {
-        *maxLength = upper.at(0);
-    }
-    if (found && allowedOut) {
-        *allowedOut = allowed;
-    }
-    return found;
-}
-
-vd::ElementPtr Field(vd::HamCpsControl& control, const std::string& recordId,
-                     const std::string& name) {
-    vd::ElementList fields;
-    control.GetChildElements(recordId, fields);
-    for (const vd::ElementPtr& field : fields) {
-        if (field->name == name) {
-            return field;
-        }
-    }
-    ADD_FAILURE() << recordId << " has no " << name;
-    return std::make_shared<vd::HamCpsChildElement>();
-}
-
-std::string NewRecord(vd::HamCpsControl& control, const std::string& freeId) {
-    vd::ElementPtr created;
-    EXPECT_TRUE(control.NewRecord(freeId, created));
-    return created ? created->id : std::string();
+    return control.ValidateValue(name, kind, lower, upper, allowed);
 }
 
 class Gx5RulesTest : public ::testing::Test {
@@ -106,12 +76,9 @@ TEST_F(Gx5RulesTest, TextRules) {
         EXPECT_FALSE(Accepts(*control, "emgId", "nine char"));
         EXPECT_FALSE(Accepts(*control, "radioName", "seventeen letters"));
     }
-    std::string kind, allowed;
-    long long length = 0;
-    ASSERT_TRUE(HasRule(*gx5, "fastCallLst07", &kind, &length, &allowed));
-    EXPECT_EQ(kind, "char");
-    EXPECT_EQ(length, 16);
-    EXPECT_EQ(allowed, "0123456789ABCD*#");
+    EXPECT_TRUE(Accepts(*gx5, "fastCallLst07", "0123456789ABCD*#"));
+    EXPECT_FALSE(Accepts(*gx5, "fastCallLst07", "0123456789ABCD*#1"));
+    EXPECT_FALSE(Accepts(*gx5, "fastCallLst07", "E"));
     EXPECT_FALSE(HasRule(*gx5, "xfastCallLst07")) << "the prefix must stand at the start";
     EXPECT_FALSE(HasRule(*gx5, "micGain"));
     EXPECT_FALSE(HasRule(*gx5g, "BandWidth"));
@@ -140,10 +107,12 @@ TEST_F(Gx5RulesTest, ReadOnlyElements) {
 }
 
 TEST_F(Gx5RulesTest, FixedFrequencySwitchesBandwidthPowerAndLocks) {
-    const std::string channel = NewRecord(*gx5g, "e01090001");
+    vd::ElementPtr created;
+    ASSERT_TRUE(gx5g->NewRecord("e01090001", created));
+    const std::string channel = created->id;
     SetField(*gx5g, channel, "BandWidth", "0");
     SetField(*gx5g, channel, "ChannelPower", "2");
-    const vd::ElementPtr tx = Field(*gx5g, channel, "TxFrequency");
+    const vd::ElementPtr tx = FindField(*gx5g, channel, "TxFrequency");
     bool refresh = false;
     ASSERT_TRUE(tx->SetValue(*gx5g, "467587500", refresh));
     std::vector<vd::ElementKey> dependents;
@@ -156,9 +125,9 @@ TEST_F(Gx5RulesTest, FixedFrequencySwitchesBandwidthPowerAndLocks) {
     EXPECT_NE(std::find(dependents.begin(), dependents.end(),
                         vd::ElementKey(channel, FieldId(*gx5g, channel, "BandWidth"))),
               dependents.end());
-    EXPECT_TRUE(gx5g->IsFieldDisabled(*Field(*gx5g, channel, "BandWidth")));
-    EXPECT_TRUE(Field(*gx5g, channel, "ChannelPower")->IsLocked(*gx5g));
-    EXPECT_FALSE(gx5g->IsFieldDisabled(*Field(*gx5g, channel, "attribute_tail")));
+    EXPECT_TRUE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "BandWidth")));
+    EXPECT_TRUE(FindField(*gx5g, channel, "ChannelPower")->IsLocked(*gx5g));
+    EXPECT_FALSE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "attribute_tail")));
 
     ASSERT_TRUE(tx->SetValue(*gx5g, "462000000", refresh));
     dependents.clear();
@@ -168,13 +137,13 @@ TEST_F(Gx5RulesTest, FixedFrequencySwitchesBandwidthPowerAndLocks) {
     EXPECT_EQ(FieldValue(*gx5g, channel, "BandWidth"), "1") << "bandwidth stays";
     EXPECT_EQ(FieldValue(*gx5g, channel, "ChannelPower"), "0") << "power stays";
     EXPECT_EQ(dependents.size(), 2u);
-    EXPECT_FALSE(gx5g->IsFieldDisabled(*Field(*gx5g, channel, "BandWidth")));
+    EXPECT_FALSE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "BandWidth")));
 }
 
 TEST_F(Gx5RulesTest, EmergencyTypeLocksTheLocalAlarm) {
     const std::string entry = InUseIds(*gx5g, "EmergencyName").front();
     SetField(*gx5g, entry, "localEmgAlarm", "1");
-    const vd::ElementPtr type = Field(*gx5g, entry, "emgType");
+    const vd::ElementPtr type = FindField(*gx5g, entry, "emgType");
     bool refresh = false;
     ASSERT_TRUE(type->SetValue(*gx5g, "3", refresh));
     std::vector<vd::ElementKey> dependents;
@@ -183,7 +152,7 @@ TEST_F(Gx5RulesTest, EmergencyTypeLocksTheLocalAlarm) {
     ASSERT_EQ(dependents.size(), 1u);
     EXPECT_EQ(dependents[0].second, FieldId(*gx5g, entry, "localEmgAlarm"));
     EXPECT_TRUE(gx5g->IsElementReadOnly(entry, "localEmgAlarm"));
-    EXPECT_FALSE(Field(*gx5g, entry, "localEmgAlarm")->SetValue(*gx5g, "1", refresh));
+    EXPECT_FALSE(FindField(*gx5g, entry, "localEmgAlarm")->SetValue(*gx5g, "1", refresh));
 
     ASSERT_TRUE(type->SetValue(*gx5g, "1", refresh));
     dependents.clear();
@@ -193,7 +162,7 @@ TEST_F(Gx5RulesTest, EmergencyTypeLocksTheLocalAlarm) {
     EXPECT_FALSE(gx5g->IsElementReadOnly(entry, "localEmgAlarm"));
 
     dependents.clear();
-    EXPECT_FALSE(gx5g->OnValueChanged(*Field(*gx5g, entry, "hotMic"), "2", dependents));
+    EXPECT_FALSE(gx5g->OnValueChanged(*FindField(*gx5g, entry, "hotMic"), "2", dependents));
     EXPECT_FALSE(gx5->OnValueChanged(*type, "3", dependents)) << "the GX5 derives nothing";
     EXPECT_TRUE(dependents.empty());
 }

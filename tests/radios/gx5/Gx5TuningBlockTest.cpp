@@ -35,23 +35,26 @@ TEST_F(Gx5TuningTest, SampleFileFillsTheBlock) {
     ASSERT_EQ(image.size(), 65466u);
     EXPECT_TRUE(std::equal(before.begin(), before.end(), image.begin()))
         << "the bytes before the block stay";
-    EXPECT_EQ(Marker(image, 0), "ABCD");
-    EXPECT_EQ(image[kTuning + 4], 17);
-    EXPECT_EQ(image[kTuning + 5], 300 % 256);
-    EXPECT_EQ(image[kTuning + 6], 0) << "a missing key gives 0";
-    EXPECT_EQ(image[kTuning + 48], 255);
-    EXPECT_EQ(Marker(image, 49), "EFGH");
-    EXPECT_EQ(image[kTuning + 53], 9);
-    EXPECT_EQ(image[kTuning + 54], 1);
-    EXPECT_EQ(image[kTuning + 125], 255) << "-1 modulo 256";
-    EXPECT_EQ(Marker(image, 126), "IJKL");
-    EXPECT_EQ(image[kTuning + 159], 88);
-    EXPECT_EQ(Marker(image, 160), "MNOP");
-    EXPECT_EQ(image[kTuning + 164], 120);
-    EXPECT_EQ(image[kTuning + 165], 121);
-    EXPECT_EQ(Marker(image, 166), "QRST");
-    EXPECT_EQ(image[kTuning + 170], 0);
-    EXPECT_EQ(image[kTuning + 171], 7);
+    // markers, values (a missing key gives 0, -1 is 255) and the receive noise level
+    for (const auto& [offset, marker] :
+         {std::pair{0, "ABCD"}, {49, "EFGH"}, {126, "IJKL"}, {160, "MNOP"}, {166, "QRST"}}) {
+        EXPECT_EQ(Marker(image, offset), marker);
+    }
+    // 300 is kept modulo 256 as 44
+    for (const auto& [offset, value] : {std::pair{4, 17},
+                                        {5, 44},
+                                        {6, 0},
+                                        {48, 255},
+                                        {53, 9},
+                                        {54, 1},
+                                        {125, 255},
+                                        {159, 88},
+                                        {164, 120},
+                                        {165, 121},
+                                        {170, 0},
+                                        {171, 7}}) {
+        EXPECT_EQ(image[kTuning + offset], value) << offset;
+    }
     EXPECT_TRUE(
         std::all_of(image.begin() + kTuning + 172, image.end(), [](uint8_t b) { return b == 0; }));
 }
