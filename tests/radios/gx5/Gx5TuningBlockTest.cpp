@@ -41,18 +41,10 @@ TEST_F(Gx5TuningTest, SampleFileFillsTheBlock) {
         EXPECT_EQ(Marker(image, offset), marker);
     }
     // 300 is kept modulo 256 as 44
-    for (const auto& [offset, value] : {std::pair{4, 17},
-                                        {5, 44},
-                                        {6, 0},
-                                        {48, 255},
-                                        {53, 9},
-                                        {54, 1},
-                                        {125, 255},
-                                        {159, 88},
-                                        {164, 120},
-                                        {165, 121},
-                                        {170, 0},
-                                        {171, 7}}) {
+    const std::pair<size_t, int> values[] = {{4, 17},    {5, 44},    {6, 0},     {48, 255},
+                                             {53, 9},    {54, 1},    {125, 255}, {159, 88},
+                                             {164, 120}, {165, 121}, {170, 0},   {171, 7}};
+    for (const auto& [offset, value] : values) {
         EXPECT_EQ(image[kTuning + offset], value) << offset;
     }
     EXPECT_TRUE(
