@@ -65,17 +65,11 @@ TEST(LmVsCodecExamples, Lm704ChannelIsStoredAsTheRadioKeepsIt) {
     LmVsIni ini;
     auto control = MakeLmVsControl("LM704");
     const std::string ch1 = ChannelsInUse(*control).front();
-    for (const auto& [name, value] :
-         std::vector<std::pair<std::string, std::string>>{{"rxfreq", "400000000"},
-                                                          {"txfreq", "400000000"},
-                                                          {"rx_tone", "0"},
-                                                          {"tx_tone", "0"},
-                                                          {"busy_lock", "1"},
-                                                          {"highpower", "1"},
-                                                          {"scan_add", "0"},
-                                                          {"scramble_type", "0"},
-                                                          {"compander", "0"},
-                                                          {"speccode", "0"}}) {
+    const std::pair<const char*, const char*> fields[] = {
+        {"rxfreq", "400000000"}, {"txfreq", "400000000"}, {"rx_tone", "0"},  {"tx_tone", "0"},
+        {"busy_lock", "1"},      {"highpower", "1"},      {"scan_add", "0"}, {"scramble_type", "0"},
+        {"compander", "0"},      {"speccode", "0"}};
+    for (const auto& [name, value] : fields) {
         SetField(*control, ch1, name, value);
     }
     ByteVector image;
@@ -309,13 +303,10 @@ TEST_P(LmVsCodecTest, ImageOfAnotherSizeIsRefusedAndChangesNothing) {
     ByteVector image;
     ASSERT_TRUE(control_->GenerateImage(image, 1));
     std::fill(image.begin() + 16, image.begin() + 272, 0x00); // no channels
-    for (const ByteVector& wrong : {ByteVector(image.begin(), image.end() - 1),
-                                    [&] {
-                                        ByteVector longer = image;
-                                        longer.push_back(0);
-                                        return longer;
-                                    }(),
-                                    ByteVector{}}) {
+    ByteVector longer = image;
+    longer.push_back(0);
+    for (const ByteVector& wrong :
+         {ByteVector(image.begin(), image.end() - 1), longer, ByteVector{}}) {
         EXPECT_FALSE(control_->ImportImage(wrong)) << wrong.size();
     }
     EXPECT_EQ(ChannelsInUse(*control_).size(), 16U);
