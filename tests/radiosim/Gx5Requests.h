@@ -16,18 +16,17 @@ inline constexpr std::size_t kFullBlockAnswerSize = 1047;
 
 /// A u16 as it travels, low byte first.
 Bytes le16(unsigned value);
-/// An RDTP frame around `payload`, built as a host builds it.
-Bytes rdtpFrame(const Bytes& payload);
 /// Whether a received frame ends with 0xFF and carries the CRC of its bytes.
 bool rdtpCrcOk(const Bytes& frame);
 /// The payload of a received frame.
 Bytes rdtpPayloadOf(const Bytes& frame);
 
-/// Handshake request: identity, mode (0 read, 1 write) and up to 8 password bytes.
+/// Handshake request (framed as a host frames it): identity, mode (0 read, 1 write) and up to 8
+/// password bytes.
 Bytes gx5Handshake(const std::string& identity, uint8_t mode, const std::string& password = "");
 /// Block read request for block `index`.
 Bytes gx5BlockRead(unsigned index);
-/// Write part `part` of `count` carrying `data`.
+/// Write part `part` of `count` carrying `data`, well formed or not.
 Bytes gx5WritePart(unsigned part, unsigned count, const Bytes& data);
 /// Reboot request.
 Bytes gx5Reboot();
