@@ -104,10 +104,10 @@ private slots:
 
         const GridCell plain = MakeElementCell(*control_, Setting("e01010006"), false);
         QCOMPARE(plain.text, QStringLiteral("145000000")); // no rule: shown as stored
-        control_->rules["Frequency"] = Rule("value", {136000000}, {174000000});
+        control_->rules["Frequency"] = {"value", {136000000}, {174000000}};
         const GridCell frequency = MakeElementCell(*control_, Setting("e01010006"), false);
         QCOMPARE(frequency.text, QStringLiteral("145.000000"));
-        control_->rules["Frequency"] = Rule("value", {0}, {255});
+        control_->rules["Frequency"] = {"value", {0}, {255}};
         QCOMPARE(MakeElementCell(*control_, Setting("e01010006"), false).text,
                  QStringLiteral("145000000")); // a small "value" rule is no frequency
     }
@@ -168,7 +168,7 @@ private slots:
                  std::string("0x0FFF"));
         QCOMPARE(ParseCellText(*control_, *zone, zoneCell, "None", 0).value(), std::string());
 
-        control_->rules["Frequency"] = Rule("value", {400000000}, {480000000});
+        control_->rules["Frequency"] = {"value", {400000000}, {480000000}};
         const ElementPtr frequency = Setting("e01010006");
         const GridCell text = MakeElementCell(*control_, frequency, false);
         QCOMPARE(ParseCellText(*control_, *frequency, text, "446.1", -1).value(),
@@ -176,7 +176,7 @@ private slots:
     }
 
     void endOfEditAppliesTheRules() {
-        control_->rules["Frequency"] = Rule("value", {400000000}, {480000000});
+        control_->rules["Frequency"] = {"value", {400000000}, {480000000}};
         const ElementPtr frequency = Setting("e01010006");
         const GridCell cell = MakeElementCell(*control_, frequency, false);
         const EditCheck clamped = CheckEditedText(*control_, *frequency, cell, "500", -1);
@@ -184,12 +184,12 @@ private slots:
         QCOMPARE(clamped.text, QStringLiteral("480.000000"));
         QVERIFY(!CheckEditedText(*control_, *frequency, cell, "fast", -1).accept);
 
-        control_->rules["Frequency"] = Rule("value", {0}, {255});
+        control_->rules["Frequency"] = {"value", {0}, {255}};
         const GridCell small = MakeElementCell(*control_, frequency, false);
         QCOMPARE(CheckEditedText(*control_, *frequency, small, "999", -1).text,
                  QStringLiteral("255"));
 
-        control_->rules["Password"] = Rule("char", {0}, {8}, "0123456789");
+        control_->rules["Password"] = {"char", {0}, {8}, "0123456789"};
         const ElementPtr password = Setting("e01010003");
         const GridCell masked = MakeElementCell(*control_, password, false);
         const EditCheck kept = CheckEditedText(*control_, *password, masked, kMaskText, -1);

@@ -17,15 +17,6 @@
 
 using namespace vd;
 
-namespace {
-
-ValueRule Rule(const std::string& kind, std::vector<long long> lower, std::vector<long long> upper,
-               std::string chars = {}) {
-    return {kind, std::move(lower), std::move(upper), std::move(chars)};
-}
-
-} // namespace
-
 class ViewTest : public QObject {
     Q_OBJECT
 
@@ -91,7 +82,7 @@ private slots:
 
     void frequencyOutsideTheRangeIsStoredAtTheNearestBound() {
         Open(vdtest::kFixtureModel);
-        frame_->Test()->rules["Frequency"] = Rule("value", {400000000}, {480000000});
+        frame_->Test()->rules["Frequency"] = {"value", {400000000}, {480000000}};
         frame_->Select("c0101", "chapter");
         QCOMPARE(Shown("Frequency"), QStringLiteral("145.000000"));
         QVERIFY(Type("Frequency", QStringLiteral("500")));
@@ -118,8 +109,7 @@ private slots:
 
     void charRuleFixesTheTextWithOneMessage() {
         Open(vdtest::kFixtureModel);
-        frame_->Test()->rules["Label"] =
-            Rule("char", {0}, {5}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+        frame_->Test()->rules["Label"] = {"char", {0}, {5}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"};
         frame_->Select("c0101", "chapter");
         QVERIFY(Type("Label", QStringLiteral("ab-1")));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010007"), std::string("AB1"));

@@ -1,41 +1,17 @@
 #pragma once
-#include "model/CommonCpsControl.h"
-#include "model/Exceptions.h"
+#include "tests/support/FixtureControl.h"
 
-#include <set>
+#include <memory>
 #include <string>
 
 namespace vdtest {
 
-/// A common control over a hand-written document, with a read-only set the test chooses.
-/// The radio operations are out of its reach and say so.
-class FixtureControl : public vd::CommonCpsControl {
-public:
-    explicit FixtureControl(const std::string& templatePath, const std::string& rootName = "TST",
-                            vd::CapacityTable capacities = {{"ChannelName", 4}, {"ZoneName", 2}})
-        : CommonCpsControl("TEST", rootName, std::move(capacities), templatePath) {}
-
-    std::set<std::string> readOnlyKeys;
-
-    bool GenerateImage(vd::ByteVector&, int) override { return Refuse(); }
-    bool NeedsNoBaseImage() override { return true; }
-    bool ImportImage(const vd::ByteVector&) override { return Refuse(); }
-    bool ReadBaseImage(vd::ISerialPort&, vd::ByteVector&, std::string) override { return Refuse(); }
-    void OpenPort(vd::ISerialPort&, const std::string&) override { Refuse(); }
-    bool host_handshake(vd::ISerialPort&, int, const uint8_t*, int) override { return Refuse(); }
-    int ReadAll(vd::ISerialPort&, vd::ByteVector&, std::string) override { return Refuse(); }
-    int WriteAll(vd::ISerialPort&, const vd::ByteVector&, std::string) override { return Refuse(); }
-    bool IsElementReadOnly(const std::string& id, const std::string& name) override {
-        return readOnlyKeys.count(id + "_" + name) != 0;
-    }
-    bool ValidateValue(const std::string&, std::string&, std::vector<long long>&,
-                       std::vector<long long>&, std::string&) override {
-        return false;
-    }
-
-private:
-    static bool Refuse() { throw vd::ValdrenCpsException("not available in the fixture"); }
-};
+/// The control of the model tests over a fixture document.
+inline std::unique_ptr<FixtureControl> MakeFixtureControl(const std::string& path,
+                                                          const std::string& rootName = "TST") {
+    return std::make_unique<FixtureControl>(
+        "TEST", rootName, path, std::map<std::string, int>{{"ChannelName", 4}, {"ZoneName", 2}});
+}
 
 /// A small document with settings, a channel list, a zone list with members, a global choice
 /// list, comments in awkward places and a window layout.
