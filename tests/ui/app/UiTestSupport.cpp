@@ -92,6 +92,7 @@ QStringList UiTestEnvironment::unexpected() const {
 
 vd::CMainFrame& StartApp(std::unique_ptr<vd::CValdrenCpsApp>& app, vd::BuildVariant variant,
                          const QStringList& arguments) {
+    app.reset();
     app = std::make_unique<vd::CValdrenCpsApp>(variant);
     if (!app->InitInstance(arguments)) {
         qFatal("the application did not start");
