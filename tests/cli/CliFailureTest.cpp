@@ -115,8 +115,10 @@ TEST_F(CliFailure, WriteFiguresAndTheContentVariantComeFromTheSettings) {
                          "--yes", "-q"}),
               0)
         << vdcps.err;
+    // the figures come before the result, on lines of their own
     EXPECT_NE(vdcps.err.find("package_count:62\r\n binsize:63418\r\n UseTime:"), std::string::npos)
         << vdcps.err;
+    EXPECT_NE(vdcps.err.find("\r\nData write completed"), std::string::npos) << vdcps.err;
     ASSERT_TRUE(radio.waitForWrittenImage());
     EXPECT_EQ(radio.writtenImage().size(), 63418u);
 

@@ -25,7 +25,7 @@ namespace vdtest {
 inline constexpr int kWindowWaitMs = 30000;
 /// How long a message box no test answers may stand before it is answered with its escape
 /// button and reported.
-inline constexpr int kUnexpectedMessageMs = 5000;
+inline constexpr int kUnexpectedMessageMs = 10000;
 
 class UnexpectedMessages;
 
