@@ -103,17 +103,14 @@ private slots:
         CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
         QString title;
-        bool portShown = true;
         answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
             title = dialog->windowTitle();
-            portShown = dialog->PortBox()->isVisible();
             dialog->ModelBox()->setCurrentText(QStringLiteral("VS31"));
             dialog->accept();
         });
         main.RunCommand(ID_FILE_NEW);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QCOMPARE(title, QStringLiteral("New option"));
-        QVERIFY(!portShown);
         QCOMPARE(main.Frames().size(), 1);
         const QString documentTitle = main.CurrentFrame()->Title();
         QVERIFY2(QRegularExpression("^VS31_\\d{8}_\\d{6}$").match(documentTitle).hasMatch(),
