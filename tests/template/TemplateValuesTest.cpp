@@ -134,6 +134,18 @@ TEST_P(TemplateValues, CodecFieldsExistOnceAndFitTheImage) {
         }
         for (pugi::xml_node element : Occurrences(file(), field)) {
             const std::string value = Attr(element, "inputValue");
+            // a number is edited with a check box, a choice or under a value rule, unless locked
+            const int editor = element.attribute("controlType").as_int();
+            std::string kind, chars;
+            std::vector<long long> lower, upper;
+            const std::string owner =
+                field.record.empty() ? Attr(element, "id") : Attr(element.parent(), "id");
+            EXPECT_TRUE(field.maxBytes > 0
+                            ? editor == 1 || editor == 4
+                            : editor == 2 || editor == 3 ||
+                                  control().ValidateValue(field.name, kind, lower, upper, chars) ||
+                                  control().IsElementReadOnly(owner, field.name))
+                << Where(element) << " has editor " << editor;
             if (field.maxBytes > 0) {
                 EXPECT_LE(static_cast<int>(value.size()), field.maxBytes) << Where(element);
                 continue;
