@@ -1,5 +1,7 @@
 // What each family's template holds beyond the shared structure: the GX5 family's VFOs and
 // fields that agree with the GX5G's locking rules, the LM704/VS channel tables.
+#include "radios/gx5/Gx5FieldTables.h"
+#include "radios/lmvs/LmVsControl.h"
 #include "tests/template/TemplateFixture.h"
 
 #include <map>
@@ -66,6 +68,27 @@ TEST_P(ModelTemplate, LockedFieldsHoldWhatTheRulesForce) {
         if (control().IsElementReadOnly(Attr(record, "id"), "localEmgAlarm")) {
             EXPECT_NE(Attr(alarm, "inputValue"), "1") << Attr(record, "id");
         }
+    }
+}
+
+TEST_P(ModelTemplate, WhatTheModelLocksExists) {
+    // a lock names an element by its id: a template whose ids drift would leave it unlocked
+    if (auto* lmvs = dynamic_cast<vd::LmVsControl*>(&control())) {
+        for (const std::string& key : lmvs->Model().rules.readOnlyKeys) {
+            const size_t cut = key.find('_');
+            EXPECT_EQ(Attr(file().ElementById(key.substr(0, cut)), "name"), key.substr(cut + 1));
+        }
+        return;
+    }
+    // the GX5 family locks the radio's identity and its VFOs
+    for (const vd::gx5::FieldSpec& field : vd::gx5::DeviceInfoFields()) {
+        for (pugi::xml_node element : file().ElementsNamed(field.name)) {
+            EXPECT_TRUE(control().IsElementReadOnly(Attr(element, "id"), field.name)) << field.name;
+        }
+    }
+    const auto channels = file().RecordsInUse("ChannelName");
+    for (size_t i = 0; i < 3 && i < channels.size(); ++i) {
+        EXPECT_TRUE(control().IsElementReadOnly(Attr(channels[i], "id"), "ChannelName")) << i;
     }
 }
 
