@@ -1,4 +1,5 @@
 #include "ViewTestSupport.h"
+#include "tests/support/TempDir.h"
 
 #include "app/AppPaths.h"
 #include "app/ModelRegistry.h"
@@ -11,8 +12,6 @@
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTimer>
 
 namespace vdtest {
@@ -40,9 +39,9 @@ std::unique_ptr<vd::HamCpsControl> MakeFixtureControl(const std::string& modelNa
 } // namespace
 
 void SetUpTestEnvironment() {
-    static QTemporaryDir folder;
+    static const TempDir folder;
     static const bool registered = [] {
-        qputenv("VALDREN_CPS_INI", QDir(folder.path()).filePath("cps.ini").toUtf8());
+        qputenv("VALDREN_CPS_INI", QByteArray::fromStdString(folder.file("cps.ini").string()));
         vd::ModelRegistry::RegisterModel(kGx5TestModel, MakeGx5TestControl);
         vd::ModelRegistry::RegisterModel(kFixtureModel, MakeFixtureControl);
         return true;
