@@ -53,15 +53,6 @@ TEST_F(CliFailure, PasswordsWrongOrMissing) {
         << vdcps.err;
 }
 
-TEST_F(CliFailure, ARefusedHandshakeIsARadioError) {
-    RadioSimProcess radio({"--model", "GX5", "--silent"});
-    VdcpsRunner vdcps(dir_);
-    EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", radio.devicePath(), "-o",
-                         dir_.file("x.vdcps").string(), "-q"}),
-              5);
-    EXPECT_NE(vdcps.err.find("Host failed!"), std::string::npos) << vdcps.err;
-}
-
 TEST_F(CliFailure, AnIncompleteReadLeavesTheExistingProjectAlone) {
     RadioSimProcess radio({"--model", "GX5", "--image", Image(), "--hangup-after", "6"});
     VdcpsRunner vdcps(dir_);
