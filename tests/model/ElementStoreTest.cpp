@@ -11,7 +11,7 @@ namespace {
 class ElementStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = dir_.write("fixture.ysht", kFixtureXml).string();
+        path_ = FixturePath();
         control_ = MakeFixtureControl(path_);
         ASSERT_TRUE(control_->ResetToTemplate());
     }

@@ -33,7 +33,7 @@ TEST(RecordNumbering, ContinuesTheHighestOrTheLastNumber) {
 class RecordsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        control_ = MakeFixtureControl(dir_.write("f.ysht", kFixtureXml).string());
+        control_ = MakeFixtureControl(FixturePath());
         ASSERT_TRUE(control_->ResetToTemplate());
     }
 
@@ -49,7 +49,6 @@ protected:
         return values;
     }
 
-    TempDir dir_;
     std::unique_ptr<FixtureControl> control_;
 };
 
