@@ -25,12 +25,10 @@ constexpr const char* kFastIni = "[Device]\nretry_count=2\nhandshake_retry_count
 class DeviceOperationsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        WriteIni("");
+        dir_.write("cps.ini", kFastIni);
         vd::AppPaths::SetIniPath(dir_.file("cps.ini").string());
     }
     void TearDown() override { vd::AppPaths::SetIniPath(""); }
-
-    void WriteIni(const std::string& extra) { dir_.write("cps.ini", kFastIni + extra); }
 
     /// A radio image of the model with a recognisable name in it.
     std::string RadioImage(const std::string& model, const std::string& radioName) {
@@ -172,19 +170,6 @@ TEST_F(DeviceOperationsTest, WriteDeviceSendsTheConfiguredContentSize) {
     EXPECT_EQ(radio->writtenImage().size(), 55070u) << "bin_struct_content absent: variant 1";
     EXPECT_EQ(radio->transcript().find("08 00 01 02"), std::string::npos)
         << "a GX5 write reads nothing first";
-}
-
-TEST_F(DeviceOperationsTest, WriteDeviceCanShowTransferFigures) {
-    WriteIni("[Option]\nshow_read_write_info=1\n[Device]\nbin_struct_content=3\n");
-    auto radio = StartRadio("GX5", RadioImage("GX5", ""));
-    vd::CValdrenCpsDoc doc(ui_);
-    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
-    ui_.device = {"GX5", radio->devicePath()};
-    doc.OnEditWriteDevice();
-    ASSERT_EQ(ui_.messages.size(), 1u);
-    const std::string& text = ui_.messages[0].text;
-    EXPECT_EQ(text.rfind("package_count:64\r\n binsize:65466\r\n UseTime:", 0), 0u) << text;
-    EXPECT_NE(text.find("\r\nData write completed"), std::string::npos) << text;
 }
 
 TEST_F(DeviceOperationsTest, WriteDeviceStopsWhenNotConfirmedOrAnotherModelIsChosen) {

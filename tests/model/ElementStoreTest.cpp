@@ -1,6 +1,6 @@
 // Queries and writes of the common control over a hand-written document.
 #include "model/DisplayLanguage.h"
-#include "tests/model/FixtureControl.h"
+#include "tests/model/ModelFixture.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -11,8 +11,8 @@ namespace {
 class ElementStoreTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        path_ = dir_.write("fixture.ysht", kFixtureXml).string();
-        control_ = std::make_unique<FixtureControl>(path_);
+        path_ = FixturePath();
+        control_ = MakeFixtureControl(path_);
         ASSERT_TRUE(control_->ResetToTemplate());
     }
     void TearDown() override { vd::SetDisplayLanguageSuffix("ENG"); }
@@ -140,16 +140,16 @@ TEST_F(ElementStoreTest, NodeKindsAndContextMenus) {
 }
 
 TEST_F(ElementStoreTest, ResetToTemplateRejectsMissingFilesAndForeignRoots) {
-    FixtureControl missing(dir_.file("absent.ysht").string());
+    auto missing = MakeFixtureControl(dir_.file("absent.ysht").string());
     try {
-        missing.ResetToTemplate();
+        missing->ResetToTemplate();
         FAIL() << "expected an exception";
     } catch (const vd::ValdrenCpsException& e) {
         EXPECT_EQ(std::string(e.what()), dir_.file("absent.ysht").string() + " load failed!");
     }
-    FixtureControl foreign(path_, "OTHER");
+    auto foreign = MakeFixtureControl(path_, "OTHER");
     try {
-        foreign.ResetToTemplate();
+        foreign->ResetToTemplate();
         FAIL() << "expected an exception";
     } catch (const vd::ValdrenCpsException& e) {
         EXPECT_EQ(std::string(e.what()), path_ + " load failed! Format is error");

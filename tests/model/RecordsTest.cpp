@@ -1,7 +1,7 @@
 // List records: numbering, creation from the free record, deletion, member fields and the
 // reference update.
 #include "model/RecordNumbering.h"
-#include "tests/model/FixtureControl.h"
+#include "tests/model/ModelFixture.h"
 #include "tests/support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -33,7 +33,7 @@ TEST(RecordNumbering, ContinuesTheHighestOrTheLastNumber) {
 class RecordsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        control_ = std::make_unique<FixtureControl>(dir_.write("f.ysht", kFixtureXml).string());
+        control_ = MakeFixtureControl(FixturePath());
         ASSERT_TRUE(control_->ResetToTemplate());
     }
 
@@ -49,7 +49,6 @@ protected:
         return values;
     }
 
-    TempDir dir_;
     std::unique_ptr<FixtureControl> control_;
 };
 

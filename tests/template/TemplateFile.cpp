@@ -155,10 +155,6 @@ std::optional<std::string> TemplateFile::ResolveChoices(const std::string& choic
     return resolved;
 }
 
-pugi::xml_node TemplateFile::Window(const std::string& chapterId) const {
-    return root().find_child_by_attribute("Window", "parentID", chapterId.c_str());
-}
-
 std::string TemplateDir() {
     const char* dir = std::getenv("VALDREN_CPS_TEMPLATE_DIR");
     return dir == nullptr ? std::string() : std::string(dir);

@@ -56,8 +56,6 @@ public:
     /// A choice value as the program resolves it: a "global_" name is replaced by the
     /// global value, an "elements_X_elements" macro by the names of X's records in use.
     std::optional<std::string> ResolveChoices(const std::string& choiceValue) const;
-    /// The Window layout of a chapter, or an empty node.
-    pugi::xml_node Window(const std::string& chapterId) const;
 
 private:
     pugi::xml_document doc_;

@@ -1,40 +1,46 @@
 #pragma once
+#include "app/ModelRegistry.h"
+#include "model/HamCpsControl.h"
 #include "tests/template/TemplateFile.h"
-#include "tests/template/TemplateRules.h"
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
-#include <ostream>
 #include <string>
 
 namespace vdtest::tpl {
 
-/// Names a model in test output instead of dumping the rule tables.
-inline void PrintTo(const ModelRules& rules, std::ostream* out) {
-    *out << rules.model;
-}
-
-/// Test name suffix: the model name.
-inline std::string ModelName(const ::testing::TestParamInfo<ModelRules>& info) {
-    return info.param.model;
-}
-
-/// A test over one model's template file, loaded once per test program.
-class TemplateTest : public ::testing::TestWithParam<ModelRules> {
+/// A test over one model's template file, read twice: as XML, and by the model's own control,
+/// whose codec tables, value rules, capacities and references the file must satisfy.
+class TemplateTest : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
         ASSERT_FALSE(TemplateDir().empty()) << "VALDREN_CPS_TEMPLATE_DIR is not set";
-        file_ = LoadTemplate(GetParam().file);
-        ASSERT_TRUE(file_->loaded())
-            << TemplateDir() << "/" << GetParam().file << ": " << file_->error();
+        control_ = vd::ModelRegistry::CreateControl(GetParam());
+        ASSERT_NE(control_, nullptr);
+        ASSERT_TRUE(control_->ResetToTemplate()) << control_->GetTemplatePath();
+        const std::string name =
+            std::filesystem::path(control_->GetTemplatePath()).filename().string();
+        file_ = LoadTemplate(name);
+        ASSERT_TRUE(file_->loaded()) << name << ": " << file_->error();
     }
 
     const TemplateFile& file() const { return *file_; }
-    const ModelRules& rules() const { return GetParam(); }
+    vd::HamCpsControl& control() { return *control_; }
+    /// Whether the program shows the chapter as a list of records.
+    bool IsListChapter(const std::string& id) {
+        return control_->GetNodeKind(id, "chapter") == 322;
+    }
 
 private:
+    std::unique_ptr<vd::HamCpsControl> control_;
     std::shared_ptr<const TemplateFile> file_;
 };
+
+/// Every model of the registry, by name.
+#define VD_TEMPLATE_MODELS(Suite)                                                                  \
+    INSTANTIATE_TEST_SUITE_P(Models, Suite, ::testing::ValuesIn(vd::ModelRegistry::ModelNames()),  \
+                             [](const auto& info) { return info.param; })
 
 } // namespace vdtest::tpl

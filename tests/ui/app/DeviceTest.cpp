@@ -1,6 +1,7 @@
-// Read Device and Write Device from the menus against a simulated GX5 radio, with every
-// dialog answered as a person would: the chooser, the password, Cancel in the progress
-// dialog, the question and the result messages.
+// Read Device, Write Device and the factory build's image-file commands from the menus, with
+// every window answered as a person would: the chooser, the password, Cancel in the progress
+// dialog, the file dialogs, the question and the result messages. What the operations do
+// behind the windows is the document tests' concern.
 #include "document/ImageFile.h"
 #include "document/ProjectFile.h"
 #include "tests/support/RadioSim.h"
@@ -15,12 +16,14 @@
 #include "ui/frames/UiConstants.h"
 
 #include <QComboBox>
+#include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <filesystem>
 #include <memory>
 
 using namespace vd;
@@ -34,15 +37,33 @@ namespace {
 /// A radio transfer on a loaded machine takes a while; only a hung one takes this long.
 constexpr int kTransferWaitMs = 120000;
 
-QString Failures(const ModalAnswers& answers) {
-    return answers.failures().join(QLatin1Char('\n'));
-}
-
 /// The value of the first element of that name.
 std::string Value(HamCpsControl& control, const std::string& name) {
     ElementList elements;
     control.GetElementsByName(name, elements);
     return elements.empty() ? std::string() : elements.front()->inputValue;
+}
+
+void Choose(CChooseRegCpsDlg* dialog, const std::string& port, QString* title = nullptr) {
+    if (title) {
+        *title = dialog->windowTitle();
+    }
+    dialog->ModelBox()->setCurrentText(QStringLiteral("GX5"));
+    dialog->PortBox()->setEditText(QString::fromStdString(port));
+    dialog->accept();
+}
+
+/// Answers a file dialog with path, or cancels it when path is empty; notes its mode.
+std::function<void(QFileDialog*)> AnswerFile(const QString& path, QFileDialog::AcceptMode* mode) {
+    return [path, mode](QFileDialog* dialog) {
+        *mode = dialog->acceptMode();
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
+    };
 }
 
 } // namespace
@@ -52,127 +73,111 @@ class DeviceTest : public QObject {
 
 private slots:
     void init() { env_ = std::make_unique<UiTestEnvironment>(); }
-    void cleanup() {
-        vdtest::closeModalWindows();
-        app_.reset();
-        env_.reset();
-    }
+    void cleanup() { VD_UI_CLEANUP(env_, app_); }
 
-    void readDeviceFillsTheNewWindow() {
-        RadioSimProcess radio({"--model", "GX5", "--image", RadioImage("Summit")});
-        CMainFrame& main = Start();
-        ModalAnswers answers;
-        QString title;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            title = dialog->windowTitle();
-            Choose(dialog, "GX5", radio.devicePath());
-        });
-        answers.expectMessage(QMessageBox::Ok);
-        main.RunCommand(ID_READ_DEVICE);
-        // the window stands before the read starts a second later
-        QCOMPARE(main.Frames().size(), 1);
-        QVERIFY(answers.messages().empty());
-        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(Failures(answers)));
-        QCOMPARE(title, QStringLiteral("Read option"));
-        const vdtest::SeenMessage& result = answers.messages().front();
-        QCOMPARE(result.text, QStringLiteral("Host read all dataData read completed"));
-        QCOMPARE(result.icon, int(QMessageBox::Information));
-        QCOMPARE(main.Frames().size(), 1);
-        QCOMPARE(Value(*main.CurrentFrame()->GetDocument().Control(), "radioName"),
-                 std::string("Summit"));
-        // the output pane kept every step; the read ended with its last block
-        const QStringList lines = main.CurrentFrame()->OutputPane()->Lines();
-        QVERIFY(!lines.filter(QRegularExpression("^Host read all data (\\d+)/\\1$")).isEmpty());
-    }
-
-    void readDeviceAsksForThePassword() {
+    void readDeviceAsksThePasswordAndFillsTheNewWindow() {
         RadioSimProcess radio(
             {"--model", "GX5", "--image", RadioImage("Locked"), "--password", "1234"});
-        CMainFrame& main = Start();
+        CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
         QString title;
         QString prompt;
         answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            Choose(dialog, "GX5", radio.devicePath());
+            Choose(dialog, radio.devicePath(), &title);
         });
         answers.expectDialog<CInputStringDlg>("password", [&](CInputStringDlg* dialog) {
-            title = dialog->windowTitle();
-            prompt = dialog->findChild<QLabel*>()->text();
+            prompt = dialog->windowTitle() + '/' + dialog->findChild<QLabel*>()->text();
             dialog->Edit()->setText(QStringLiteral("1234"));
             dialog->accept();
         });
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_READ_DEVICE);
-        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(Failures(answers)));
-        QCOMPARE(title, QStringLiteral("Please input"));
-        QCOMPARE(prompt, QStringLiteral("Please input the read password"));
+        // the window stands before the read starts a second later
+        QCOMPARE(main.Frames().size(), 1);
+        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(title, QStringLiteral("Read option"));
+        QCOMPARE(prompt, QStringLiteral("Please input/Please input the read password"));
         QCOMPARE(answers.messages().front().text,
                  QStringLiteral("Host read all dataData read completed"));
+        QCOMPARE(answers.messages().front().icon, int(QMessageBox::Information));
         QCOMPARE(main.Frames().size(), 1);
+        QCOMPARE(Value(*main.CurrentFrame()->GetDocument().Control(), "radioName"),
+                 std::string("Locked"));
+        // the output pane kept every step; the read ended with its last block
+        const QStringList lines = main.CurrentFrame()->OutputPane()->Lines();
+        QVERIFY(!lines.filter(QRegularExpression("^Host read all data (\\d+)/\\1$")).isEmpty());
     }
 
-    void cancelDuringTheReadClosesTheWindow() {
+    void failedReadIsReportedAndTheWindowClosed_data() {
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<int>("icon");
+        QTest::newRow("Cancel pressed")
+            << true << "Host read all databreak!" << int(QMessageBox::Information);
+        QTest::newRow("absent port") // given without an icon
+            << false << "Can't find the device!" << int(QMessageBox::Warning);
+    }
+    void failedReadIsReportedAndTheWindowClosed() {
+        QFETCH(bool, cancel);
+        QFETCH(QString, text);
+        QFETCH(int, icon);
         // the radio answers slowly, so the read is still running when Cancel is pressed
         RadioSimProcess radio(
             {"--model", "GX5", "--image", RadioImage("Slow"), "--byte-delay-us", "20"});
-        CMainFrame& main = Start();
-        ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            Choose(dialog, "GX5", radio.devicePath());
-        });
-        answers.expect(
-            "progress of the read",
-            [](QWidget* window) {
-                auto* progress = qobject_cast<CProcTip2Dlg*>(window);
-                return progress && progress->Text().startsWith("Host read all data");
-            },
-            [](QWidget* window) { qobject_cast<CProcTip2Dlg*>(window)->CancelButton()->click(); });
-        answers.expectMessage(QMessageBox::Ok);
-        main.RunCommand(ID_READ_DEVICE);
-        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(Failures(answers)));
-        const vdtest::SeenMessage& result = answers.messages().front();
-        QCOMPARE(result.text, QStringLiteral("Host read all databreak!"));
-        QCOMPARE(result.icon, int(QMessageBox::Information));
-        QTRY_VERIFY_WITH_TIMEOUT(main.Frames().isEmpty(), vdtest::kWindowWaitMs);
-    }
-
-    void absentPortIsReportedAndTheWindowClosed() {
-        CMainFrame& main = Start();
-        const std::string absent = env_->folder().file("no-such-port").string();
+        const std::string port =
+            cancel ? radio.devicePath() : env_->folder().file("no-such-port").string();
+        CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
         answers.expectDialog<CChooseRegCpsDlg>(
-            "chooser", [&](CChooseRegCpsDlg* dialog) { Choose(dialog, "GX5", absent); });
+            "chooser", [&](CChooseRegCpsDlg* dialog) { Choose(dialog, port); });
+        if (cancel) {
+            answers.expect(
+                "progress of the read",
+                [](QWidget* window) {
+                    auto* progress = qobject_cast<CProcTip2Dlg*>(window);
+                    return progress && progress->Text().startsWith("Host read all data");
+                },
+                [](QWidget* window) {
+                    qobject_cast<CProcTip2Dlg*>(window)->CancelButton()->click();
+                });
+        }
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_READ_DEVICE);
-        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(Failures(answers)));
-        const vdtest::SeenMessage& result = answers.messages().front();
-        QCOMPARE(result.text, QStringLiteral("Can't find the device!"));
-        QCOMPARE(result.icon, int(QMessageBox::Warning)); // given without an icon
+        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(answers.messages().front().text, text);
+        QCOMPARE(answers.messages().front().icon, icon);
         QTRY_VERIFY_WITH_TIMEOUT(main.Frames().isEmpty(), vdtest::kWindowWaitMs);
     }
 
-    void writeDeviceSendsTheDocument() {
+    void writeDeviceAsksFirstAndSendsTheDocument() {
         RadioSimProcess radio({"--model", "GX5"});
-        CMainFrame& main = Start();
-        NewGx5Document(main);
+        CMainFrame& main = vdtest::StartApp(app_);
+        vdtest::NewDocument(main);
         main.CurrentFrame()->GetDocument().Control()->SetValueByName("radioName", "Written");
-        ModalAnswers answers;
         QString title;
-        bool modelShown = true;
         QString model;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
+        const auto chooser = [&](CChooseRegCpsDlg* dialog) {
             title = dialog->windowTitle();
-            modelShown = dialog->ModelBox()->isVisible();
             model = dialog->ModelBox()->currentText();
             dialog->PortBox()->setEditText(QString::fromStdString(radio.devicePath()));
             dialog->accept();
-        });
+        };
+        // No: the port is never opened, the radio hears nothing
+        ModalAnswers no;
+        no.expectDialog<CChooseRegCpsDlg>("chooser", chooser);
+        no.expectMessage(QMessageBox::No);
+        main.RunCommand(ID_EDIT_WRITE_DEVICE);
+        QVERIFY2(no.waitDone(), qPrintable(no.failures().join('\n')));
+        QCOMPARE(int(no.messages().size()), 1);
+        QVERIFY(radio.transcript().find("host>radio") == std::string::npos);
+
+        ModalAnswers answers;
+        answers.expectDialog<CChooseRegCpsDlg>("chooser", chooser);
         answers.expectMessage(QMessageBox::Yes);
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_EDIT_WRITE_DEVICE);
-        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(Failures(answers)));
+        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
         QCOMPARE(title, QStringLiteral("Write option"));
-        QVERIFY(!modelShown);
         QCOMPARE(model, QStringLiteral("GX5"));
         const vdtest::SeenMessage& question = answers.messages().at(0);
         QCOMPARE(question.text, QStringLiteral("Do you want to write it?"));
@@ -189,40 +194,73 @@ private slots:
         QCOMPARE(main.Frames().size(), 1); // a write never closes the document
     }
 
-    void writeDeviceAnsweredNoSendsNothing() {
-        RadioSimProcess radio({"--model", "GX5"});
-        CMainFrame& main = Start();
-        NewGx5Document(main);
+    void generatedImageReadsBackIntoANewWindow() {
+        CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
+        vdtest::NewDocument(main);
+        const QString image = QString::fromStdString(env_->folder().file("radio.bin").string());
         ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            dialog->PortBox()->setEditText(QString::fromStdString(radio.devicePath()));
-            dialog->accept();
-        });
-        answers.expectMessage(QMessageBox::No);
-        main.RunCommand(ID_EDIT_WRITE_DEVICE);
-        QVERIFY2(answers.waitDone(), qPrintable(Failures(answers)));
-        QCOMPARE(int(answers.messages().size()), 1);
-        // the port was never opened: the radio heard nothing
-        QVERIFY(radio.transcript().find("host>radio") == std::string::npos);
-        QCOMPARE(main.Frames().size(), 1);
+        QFileDialog::AcceptMode saveMode = QFileDialog::AcceptOpen;
+        answers.expectDialog<QFileDialog>("save dialog", AnswerFile(QString(), &saveMode));
+        answers.expectMessage(QMessageBox::Ok);
+        answers.expectDialog<QFileDialog>("save dialog", AnswerFile(image, &saveMode));
+        answers.expectMessage(QMessageBox::Ok);
+        main.RunCommand(ID_GENERATE_BIN_FILE);
+        main.RunCommand(ID_GENERATE_BIN_FILE);
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(saveMode, QFileDialog::AcceptSave);
+        QCOMPARE(answers.messages().at(0).text, QStringLiteral("Generate bin cancel!"));
+        QCOMPARE(answers.messages().at(1).text, QStringLiteral("OK"));
+        QCOMPARE(answers.messages().at(1).icon, int(QMessageBox::Warning)); // no icon given
+        QVERIFY(std::filesystem::file_size(image.toStdString()) > 0);
+
+        QFileDialog::AcceptMode openMode = QFileDialog::AcceptSave;
+        QString chooserTitle;
+        answers.expectDialog<CChooseRegCpsDlg>(
+            "chooser", [&](CChooseRegCpsDlg* dialog) { Choose(dialog, "", &chooserTitle); });
+        answers.expectDialog<QFileDialog>("open dialog", AnswerFile(image, &openMode));
+        answers.expectMessage(QMessageBox::Ok);
+        main.RunCommand(ID_READ_BIN_FILE);
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(chooserTitle, QStringLiteral("Read option"));
+        QCOMPARE(openMode, QFileDialog::AcceptOpen);
+        QCOMPARE(answers.messages().back().text, QStringLiteral("OK"));
+        QCOMPARE(answers.messages().back().icon, int(QMessageBox::Information));
+        QCOMPARE(main.Frames().size(), 2);
+    }
+
+    void unreadImageClosesTheNewWindow_data() {
+        QTest::addColumn<bool>("junk");
+        QTest::newRow("rejected image") << true;
+        QTest::newRow("file dialog cancelled") << false;
+    }
+    void unreadImageClosesTheNewWindow() {
+        QFETCH(bool, junk);
+        const QString file =
+            junk ? QString::fromStdString(env_->folder().write("junk.bin", "too short").string())
+                 : QString();
+        CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
+        ModalAnswers answers;
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptSave;
+        answers.expectDialog<CChooseRegCpsDlg>(
+            "chooser", [](CChooseRegCpsDlg* dialog) { Choose(dialog, ""); });
+        answers.expectDialog<QFileDialog>("open dialog", AnswerFile(file, &mode));
+        if (junk) {
+            answers.expectMessage(QMessageBox::Ok);
+        }
+        main.RunCommand(ID_READ_BIN_FILE);
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        if (junk) {
+            QCOMPARE(answers.messages().back().text, QStringLiteral("import_bin_struct failed!"));
+            QCOMPARE(answers.messages().back().icon, int(QMessageBox::Critical));
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(main.Frames().isEmpty(), vdtest::kWindowWaitMs);
     }
 
 private:
-    CMainFrame& Start() {
-        app_ = std::make_unique<CValdrenCpsApp>(BuildVariant::Ordinary);
-        if (!app_->InitInstance({"ValdrenCps"})) {
-            qFatal("the application did not start");
-        }
-        return *app_->MainFrame();
-    }
-
     /// A GX5 image of a radio with that name, as a file for the simulated radio.
     std::string RadioImage(const std::string& radioName) {
         std::unique_ptr<HamCpsControl> control = ProjectFile::New("GX5");
         ByteVector image;
-        if (!control) {
-            qFatal("no GX5 control");
-        }
         control->SetValueByName("radioName", radioName);
         if (!control->GenerateImage(image, 1)) {
             qFatal("no GX5 image");
@@ -230,23 +268,6 @@ private:
         const std::string path = env_->folder().file(radioName + ".bin").string();
         WriteImageFile(path, image);
         return path;
-    }
-
-    static void Choose(CChooseRegCpsDlg* dialog, const char* model, const std::string& port) {
-        dialog->ModelBox()->setCurrentText(QString::fromLatin1(model));
-        dialog->PortBox()->setEditText(QString::fromStdString(port));
-        dialog->accept();
-    }
-
-    void NewGx5Document(CMainFrame& main) {
-        ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [](CChooseRegCpsDlg* dialog) {
-            dialog->ModelBox()->setCurrentText(QStringLiteral("GX5"));
-            dialog->accept();
-        });
-        main.RunCommand(ID_FILE_NEW);
-        QVERIFY(answers.waitDone());
-        QCOMPARE(main.Frames().size(), 1);
     }
 
     std::unique_ptr<UiTestEnvironment> env_;

@@ -4,7 +4,6 @@
 #include "app/ModelRegistry.h"
 #include "document/CValdrenCpsDoc.h"
 #include "tests/ui/app/UiTestSupport.h"
-#include "ui/dialogs/CAboutDlg.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/dialogs/CInputStringDlg.h"
 #include "ui/dialogs/COptionDlg.h"
@@ -31,8 +30,9 @@ class DialogsTest : public QObject {
 private slots:
     void init() { env_ = std::make_unique<UiTestEnvironment>(); }
     void cleanup() {
-        vdtest::closeModalWindows();
+        const QStringList unexpected = env_->unexpected();
         env_.reset();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
     }
 
     void chooserModes_data() {
@@ -66,8 +66,6 @@ private slots:
             registered << QString::fromStdString(name);
         }
         QCOMPARE(shown, registered);
-        QCOMPARE(shown.value(0), QStringLiteral("GX5"));
-        QCOMPARE(shown.value(1), QStringLiteral("GX5G"));
     }
 
     void chooserPreset_data() {
@@ -129,8 +127,6 @@ private slots:
         env_->writeIni(ini);
         COptionDlg dialog;
         QCOMPARE(dialog.PortBox()->currentText(), shown);
-        QCOMPARE(dialog.windowTitle(), QStringLiteral("Option"));
-        QVERIFY(dialog.PortBox()->isEditable());
     }
 
     void optionOkStoresThePortWithoutComLetters_data() {
@@ -246,17 +242,6 @@ private slots:
         QVERIFY(seen[2].buttons.contains("YES") && seen[2].buttons.contains("NO"));
         QVERIFY(seen[3].buttons.contains(QStringLiteral("是")) &&
                 seen[3].buttons.contains(QStringLiteral("否")));
-    }
-
-    void aboutBoxNamesProgramAndVersion() {
-        CAboutDlg about;
-        QCOMPARE(about.windowTitle(), QStringLiteral("About Valdren CPS"));
-        QStringList texts;
-        for (QLabel* label : about.findChildren<QLabel*>()) {
-            texts << label->text();
-        }
-        QVERIFY(texts.contains("Valdren CPS, Version"));
-        QVERIFY(texts.contains("1.0"));
     }
 
     void portTexts() {

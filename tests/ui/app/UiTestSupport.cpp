@@ -1,10 +1,15 @@
 #include "tests/ui/app/UiTestSupport.h"
 
 #include "app/LanguageCode.h"
+#include "ui/dialogs/CChooseRegCpsDlg.h"
+#include "ui/frames/CMainFrame.h"
+#include "ui/frames/UiConstants.h"
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QComboBox>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QEvent>
 #include <QMessageBox>
 #include <QSettings>
@@ -12,7 +17,46 @@
 
 namespace vdtest {
 
-UiTestEnvironment::UiTestEnvironment() {
+/// Answers a message box that stands unanswered too long with its escape button.
+class UnexpectedMessages : public QObject {
+public:
+    UnexpectedMessages() {
+        poll_.setInterval(50);
+        connect(&poll_, &QTimer::timeout, this, &UnexpectedMessages::check);
+        poll_.start();
+    }
+    QStringList texts;
+
+private:
+    void check() {
+        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+        if (!box || !box->isVisible()) {
+            standing_ = nullptr;
+            return;
+        }
+        if (box != standing_) {
+            standing_ = box;
+            since_.start();
+            return;
+        }
+        if (since_.elapsed() < kUnexpectedMessageMs) {
+            return;
+        }
+        texts << QStringLiteral("unexpected message box: ") + box->text();
+        standing_ = nullptr;
+        if (QAbstractButton* button = box->escapeButton()) {
+            button->click();
+        } else {
+            box->reject();
+        }
+    }
+
+    QTimer poll_;
+    QPointer<QMessageBox> standing_;
+    QElapsedTimer since_;
+};
+
+UiTestEnvironment::UiTestEnvironment() : guard_(std::make_unique<UnexpectedMessages>()) {
     qputenv("VALDREN_CPS_INI", iniPath().toUtf8());
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
@@ -35,6 +79,36 @@ void UiTestEnvironment::writeIni(const std::string& text) const {
 
 std::string UiTestEnvironment::ini() const {
     return readFile(folder_.file("cps.ini"));
+}
+
+QStringList UiTestEnvironment::unexpected() const {
+    QStringList all = guard_->texts;
+    guard_->texts.clear();
+    for (const QString& window : closeModalWindows()) {
+        all << QStringLiteral("left standing: ") + window;
+    }
+    return all;
+}
+
+vd::CMainFrame& StartApp(std::unique_ptr<vd::CValdrenCpsApp>& app, vd::BuildVariant variant,
+                         const QStringList& arguments) {
+    app.reset();
+    app = std::make_unique<vd::CValdrenCpsApp>(variant);
+    if (!app->InitInstance(arguments)) {
+        qFatal("the application did not start");
+    }
+    return *app->MainFrame();
+}
+
+vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model) {
+    ModalAnswers answers;
+    answers.expectDialog<vd::CChooseRegCpsDlg>("chooser", [model](vd::CChooseRegCpsDlg* dialog) {
+        dialog->ModelBox()->setCurrentText(model);
+        dialog->accept();
+    });
+    main.RunCommand(vd::ui::ID_FILE_NEW);
+    answers.waitDone();
+    return main.CurrentFrame();
 }
 
 namespace {
@@ -146,12 +220,14 @@ bool ModalAnswers::waitDone(int timeoutMs) {
     return done() && failures_.isEmpty();
 }
 
-void closeModalWindows() {
+QStringList closeModalWindows() {
+    QStringList closed;
     QDeadlineTimer bound(kWindowWaitMs);
     while (QWidget* modal = QApplication::activeModalWidget()) {
         if (bound.hasExpired()) {
-            return;
+            return closed;
         }
+        closed << DescribeWindow(modal);
         if (auto* dialog = qobject_cast<QDialog*>(modal)) {
             dialog->reject();
         } else {
@@ -159,6 +235,7 @@ void closeModalWindows() {
         }
         QCoreApplication::processEvents();
     }
+    return closed;
 }
 
 } // namespace vdtest

@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/support/TempDir.h"
+#include "ui/app/CValdrenCpsApp.h"
 
 #include <QDeadlineTimer>
 #include <QObject>
@@ -13,13 +14,25 @@
 class QMessageBox;
 class QWidget;
 
+namespace vd {
+class CMainFrame;
+class CChildFrame;
+} // namespace vd
+
 namespace vdtest {
 
 /// Bound of every wait for a window in these tests; only a broken program waits this long.
 inline constexpr int kWindowWaitMs = 30000;
+/// How long a message box no test answers may stand before it is answered with its escape
+/// button and reported.
+inline constexpr int kUnexpectedMessageMs = 10000;
+
+class UnexpectedMessages;
 
 /// A test's own settings: a fresh cps.ini (VALDREN_CPS_INI) and Qt settings folder in a
-/// temporary folder, and English as the current language.
+/// temporary folder, and English as the current language. While it lives, a message box that
+/// stands unanswered for kUnexpectedMessageMs is answered with its escape button and recorded,
+/// so that a program that asks what no test expects fails the test instead of hanging it.
 class UiTestEnvironment {
 public:
     UiTestEnvironment();
@@ -35,10 +48,33 @@ public:
     void writeIni(const std::string& text) const;
     /// The cps.ini as it is now.
     std::string ini() const;
+    /// The texts of the message boxes nobody answered, and of the modal windows left standing
+    /// at the test's end (which are closed).
+    QStringList unexpected() const;
 
 private:
     TempDir folder_;
+    std::unique_ptr<UnexpectedMessages> guard_;
 };
+
+/// Starts the program as a person does (replacing `app`) and returns its main window.
+vd::CMainFrame& StartApp(std::unique_ptr<vd::CValdrenCpsApp>& app,
+                         vd::BuildVariant variant = vd::BuildVariant::Ordinary,
+                         const QStringList& arguments = {"ValdrenCps"});
+
+/// A new document of that model through File New, with the chooser answered.
+vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model = "GX5");
+
+/// Ends a test of the program: closes what stands, ends the program and the settings, and
+/// fails the test when a message box or modal window came that the test did not answer.
+#define VD_UI_CLEANUP(env, app)                                                                    \
+    do {                                                                                           \
+        QStringList unexpected_ = (env)->unexpected();                                             \
+        (app).reset();                                                                             \
+        unexpected_ << (env)->unexpected();                                                        \
+        (env).reset();                                                                             \
+        QVERIFY2(unexpected_.isEmpty(), qPrintable(unexpected_.join(QLatin1Char('\n'))));          \
+    } while (false)
 
 /// What a message box showed when it was answered.
 struct SeenMessage {
@@ -103,7 +139,7 @@ private:
     QDeadlineTimer unexpectedDeadline_;
 };
 
-/// Closes every modal window that is left (after a failed test), bounded.
-void closeModalWindows();
+/// Closes every modal window that is left (after a failed test), bounded; their descriptions.
+QStringList closeModalWindows();
 
 } // namespace vdtest

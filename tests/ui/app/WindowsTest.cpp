@@ -1,9 +1,12 @@
 // The application's start-up, the main window's menus and document windows: new, open with
-// the reopen question, save, closing with changes, the output pane and the frame messages.
+// the reopen question, save, closing with changes, the output pane, the frame messages and
+// the language switch.
+#include "app/LanguageCode.h"
 #include "document/CValdrenCpsDoc.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
+#include "ui/dialogs/COptionDlg.h"
 #include "ui/frames/CChildFrame.h"
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/COutputWnd.h"
@@ -13,16 +16,17 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDockWidget>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
 #include <QTest>
-#include <QToolBar>
 #include <filesystem>
 #include <memory>
 
@@ -44,9 +48,9 @@ public:
 };
 
 /// The commands of a menu, separators as 0, in order.
-QList<int> MenuCommands(QMenu* menu) {
+QList<int> MenuCommands(const QList<QAction*>& actions) {
     QList<int> commands;
-    for (QAction* action : menu->actions()) {
+    for (QAction* action : actions) {
         commands << (action->isSeparator() ? 0 : action->data().toInt());
     }
     return commands;
@@ -68,69 +72,45 @@ class WindowsTest : public QObject {
 
 private slots:
     void init() { env_ = std::make_unique<UiTestEnvironment>(); }
-    void cleanup() {
-        vdtest::closeModalWindows();
-        app_.reset();
-        env_.reset();
-    }
+    void cleanup() { VD_UI_CLEANUP(env_, app_); }
 
     void startupOpensNoDocumentWhateverTheCommandLine() {
         const QString project = SaveProject("GX5", "given.vdcps");
-        CMainFrame& main = Start(BuildVariant::Ordinary, {"ValdrenCps", project, "--new"});
+        CMainFrame& main =
+            vdtest::StartApp(app_, BuildVariant::Ordinary, {"ValdrenCps", project, "--new"});
         QVERIFY(main.isVisible());
-        QVERIFY(main.isMaximized());
         QVERIFY(main.Frames().isEmpty());
-        QCOMPARE(main.DocumentArea()->viewMode(), QMdiArea::TabbedView);
-        QCOMPARE(main.windowTitle(), QStringLiteral("ValdrenCPS"));
         // nothing is written to cps.ini at start-up
         QVERIFY(env_->ini().empty());
     }
 
-    void theTwoBuildsDifferInTitleAndBinFileCommands() {
-        CMainFrame& ordinary = Start(BuildVariant::Ordinary);
-        QCOMPARE(MenuCommands(MenuOf(ordinary, ID_READ_DEVICE)),
-                 (QList<int>{ID_READ_DEVICE, ID_EDIT_WRITE_DEVICE, ID_OPTION}));
-        QVERIFY(!ordinary.Action(ID_READ_BIN_FILE));
-        app_.reset();
-        CMainFrame& factory = Start(BuildVariant::Factory);
+    void theBuildsDifferInBinFileCommandsAndDocumentCommandsWaitForADocument() {
+        CMainFrame& ordinary = vdtest::StartApp(app_);
+        QVERIFY(!ordinary.Action(ID_READ_BIN_FILE) && !ordinary.Action(ID_GENERATE_BIN_FILE));
+        QVERIFY(!ordinary.Action(ID_FILE_SAVE)->isEnabled());
+        QVERIFY(!ordinary.Action(ID_EDIT_WRITE_DEVICE)->isEnabled());
+        QVERIFY(ordinary.Action(ID_READ_DEVICE)->isEnabled());
+        vdtest::NewDocument(ordinary);
+        QVERIFY(ordinary.Action(ID_FILE_SAVE)->isEnabled());
+        QVERIFY(ordinary.Action(ID_EDIT_WRITE_DEVICE)->isEnabled());
+        CMainFrame& factory = vdtest::StartApp(app_, BuildVariant::Factory);
         QCOMPARE(factory.windowTitle(), QStringLiteral("ValdrenCPS_factory"));
-        QCOMPARE(MenuCommands(MenuOf(factory, ID_READ_DEVICE)),
-                 (QList<int>{ID_READ_DEVICE, ID_EDIT_WRITE_DEVICE, ID_OPTION, 0, ID_READ_BIN_FILE,
-                             ID_GENERATE_BIN_FILE}));
-    }
-
-    void toolbarAndDocumentCommands() {
-        CMainFrame& main = Start(BuildVariant::Ordinary);
-        auto* toolbar = main.findChild<QToolBar*>();
-        QVERIFY(toolbar);
-        QCOMPARE(toolbar->windowTitle(), QStringLiteral("Standard"));
-        QCOMPARE(MenuCommandsOf(toolbar->actions()),
-                 (QList<int>{ID_FILE_OPEN, ID_FILE_SAVE, 0, ID_READ_DEVICE, ID_EDIT_WRITE_DEVICE, 0,
-                             ID_APP_ABOUT}));
-        // commands on a document wait for one
-        QVERIFY(!main.Action(ID_FILE_SAVE)->isEnabled());
-        QVERIFY(!main.Action(ID_EDIT_WRITE_DEVICE)->isEnabled());
-        QVERIFY(main.Action(ID_READ_DEVICE)->isEnabled());
-        NewDocument(main, 0);
-        QVERIFY(main.Action(ID_FILE_SAVE)->isEnabled());
-        QVERIFY(main.Action(ID_EDIT_WRITE_DEVICE)->isEnabled());
+        QCOMPARE(MenuCommands(MenuOf(factory, ID_READ_DEVICE)->actions()).mid(3),
+                 (QList<int>{0, ID_READ_BIN_FILE, ID_GENERATE_BIN_FILE}));
     }
 
     void fileNewAsksForTheModelOnly() {
-        CMainFrame& main = Start(BuildVariant::Ordinary);
+        CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
         QString title;
-        bool portShown = true;
         answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
             title = dialog->windowTitle();
-            portShown = dialog->PortBox()->isVisible();
             dialog->ModelBox()->setCurrentText(QStringLiteral("VS31"));
             dialog->accept();
         });
         main.RunCommand(ID_FILE_NEW);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QCOMPARE(title, QStringLiteral("New option"));
-        QVERIFY(!portShown);
         QCOMPARE(main.Frames().size(), 1);
         const QString documentTitle = main.CurrentFrame()->Title();
         QVERIFY2(QRegularExpression("^VS31_\\d{8}_\\d{6}$").match(documentTitle).hasMatch(),
@@ -146,7 +126,7 @@ private slots:
     }
     void cancelledChooserMakesNoDocument() {
         QFETCH(int, command);
-        CMainFrame& main = Start(BuildVariant::Ordinary);
+        CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
         answers.expectDialog<CChooseRegCpsDlg>("chooser",
                                                [](CChooseRegCpsDlg* dialog) { dialog->reject(); });
@@ -158,11 +138,11 @@ private slots:
 
     void reopenNoActivatesTheOpenDocument() {
         const QString project = SaveProject("GX5", "reopen.vdcps");
-        CMainFrame& main = Start(BuildVariant::Ordinary);
+        CMainFrame& main = vdtest::StartApp(app_);
         CChildFrame* open = main.OpenDocumentFile(project);
         QVERIFY(open);
         open->SetModified();
-        NewDocument(main, 0);
+        vdtest::NewDocument(main);
         QVERIFY(main.CurrentFrame() != open);
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::No);
@@ -176,7 +156,7 @@ private slots:
 
     void reopenYesOpensTheFileAnew() {
         const QString project = SaveProject("VS46", "reopen.vdcps");
-        CMainFrame& main = Start(BuildVariant::Ordinary);
+        CMainFrame& main = vdtest::StartApp(app_);
         QPointer<CChildFrame> open = main.OpenDocumentFile(project);
         QVERIFY(open);
         ModalAnswers answers;
@@ -192,7 +172,7 @@ private slots:
     void openingAFileOfNoKnownModelShowsWhy() {
         const QString junk =
             QString::fromStdString(env_->folder().write("junk.vdcps", "<not a project/>").string());
-        CMainFrame& main = Start(BuildVariant::Ordinary);
+        CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::Ok);
         QVERIFY(!main.OpenDocumentFile(junk));
@@ -202,8 +182,8 @@ private slots:
     }
 
     void closingADocumentWithChangesAsks() {
-        CMainFrame& main = Start(BuildVariant::Ordinary);
-        QPointer<CChildFrame> frame = NewDocument(main, 0);
+        CMainFrame& main = vdtest::StartApp(app_);
+        QPointer<CChildFrame> frame = vdtest::NewDocument(main);
         frame->SetModified();
         QVERIFY(main.windowTitle().contains(QStringLiteral("* - ValdrenCPS")));
         ModalAnswers answers;
@@ -221,8 +201,8 @@ private slots:
     }
 
     void closingWithChangesAndYesSavesFirst() {
-        CMainFrame& main = Start(BuildVariant::Ordinary);
-        QPointer<CChildFrame> frame = NewDocument(main, 0);
+        CMainFrame& main = vdtest::StartApp(app_);
+        QPointer<CChildFrame> frame = vdtest::NewDocument(main);
         frame->SetModified();
         const QString path = QString::fromStdString(env_->folder().file("kept.vdcps").string());
         ModalAnswers answers;
@@ -238,8 +218,8 @@ private slots:
     }
 
     void saveAsWritesTheProjectAndListsItAsRecent() {
-        CMainFrame& main = Start(BuildVariant::Ordinary);
-        CChildFrame* frame = NewDocument(main, 0);
+        CMainFrame& main = vdtest::StartApp(app_);
+        CChildFrame* frame = vdtest::NewDocument(main);
         frame->SetModified();
         const QString path = QString::fromStdString(env_->folder().file("saved").string());
         ModalAnswers answers;
@@ -268,7 +248,7 @@ private slots:
     }
 
     void applicationLookIsRemembered() {
-        CMainFrame& main = Start(BuildVariant::Ordinary);
+        CMainFrame& main = vdtest::StartApp(app_);
         QAction* fusion = nullptr;
         for (QAction* action : main.findChildren<QAction*>()) {
             if (action->data().toString().compare("Fusion", Qt::CaseInsensitive) == 0) {
@@ -282,21 +262,13 @@ private slots:
 
     void outputPaneListsClearsAndCopies() {
         COutputWnd output;
-        output.AddLine(QStringLiteral("Host read all data 1/3"));
-        output.AddLine(QStringLiteral("Host read all data 2/3"));
-        output.AddLine(QStringLiteral("Host read all data 3/3"));
-        QCOMPARE(output.Lines().size(), 3);
-        QCOMPARE(output.List()->currentRow(), 2); // the newest line is selected
-        QStringList names;
-        for (QAction* action : output.ContextMenu()->actions()) {
-            names << action->text();
+        for (const char* line : {"a 1/3", "a 2/3", "a 3/3"}) {
+            output.AddLine(QString::fromLatin1(line));
         }
-        QCOMPARE(names, (QStringList{"Clear output", "Copy output"}));
+        QCOMPARE(output.List()->currentRow(), 2); // the newest line is selected
         QApplication::clipboard()->clear();
-        output.ContextMenu()->actions().at(1)->trigger();
-        QCOMPARE(QApplication::clipboard()->text(),
-                 QStringLiteral("Host read all data 1/3\nHost read all data 2/3\n"
-                                "Host read all data 3/3"));
+        output.ContextMenu()->actions().at(1)->trigger(); // Copy output
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a 1/3\na 2/3\na 3/3"));
         output.ContextMenu()->actions().at(0)->trigger();
         QVERIFY(output.Lines().isEmpty());
     }
@@ -321,25 +293,85 @@ private slots:
         QCOMPARE(sink.received.size(), 1);
     }
 
-private:
-    CMainFrame& Start(BuildVariant variant, const QStringList& arguments = {"ValdrenCps"}) {
-        app_ = std::make_unique<CValdrenCpsApp>(variant);
-        if (!app_->InitInstance(arguments)) {
-            qFatal("the application did not start");
-        }
-        return *app_->MainFrame();
+    // the language switch: the Language menu, the stored code, the fallback to English and
+    // the windows that follow the change
+    void switchToChineseAndBack() {
+        CMainFrame& main = vdtest::StartApp(app_);
+        CChildFrame* frame = vdtest::NewDocument(main);
+        QVERIFY(frame);
+        QCOMPARE(MenuTitles(main).value(0), QStringLiteral("&File"));
+        QVERIFY(DockTitles(*frame).contains(QStringLiteral("Function View")));
+
+        main.RunCommand(ID_LANGUAGE_CHINESE);
+        QCOMPARE(CurrentLanguageCode(), std::string("CHN"));
+        QVERIFY(env_->ini().find("language=CHN") != std::string::npos);
+        QCOMPARE(MenuTitles(main).value(0), QStringLiteral("文件(&F)"));
+        QCOMPARE(main.Action(ID_READ_DEVICE)->text(), QStringLiteral("读频(&R)"));
+        QVERIFY(DockTitles(*frame).contains(QStringLiteral("功能视图")));
+        QVERIFY(main.Action(ID_LANGUAGE_CHINESE)->isChecked());
+
+        main.RunCommand(ID_LANGUAGE_ENGLISH);
+        QCOMPARE(CurrentLanguageCode(), std::string("ENG"));
+        QVERIFY(env_->ini().find("language=ENG") != std::string::npos);
+        QCOMPARE(main.Action(ID_READ_DEVICE)->text(), QStringLiteral("&Read Device"));
+        QVERIFY(DockTitles(*frame).contains(QStringLiteral("Function View")));
+        QVERIFY(main.Action(ID_LANGUAGE_ENGLISH)->isChecked());
     }
 
-    /// A new document through File New with the chooser answered (model index 0).
-    CChildFrame* NewDocument(CMainFrame& main, int modelIndex) {
-        ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [modelIndex](CChooseRegCpsDlg* d) {
-            d->ModelBox()->setCurrentIndex(modelIndex);
-            d->accept();
-        });
-        main.RunCommand(ID_FILE_NEW);
-        answers.waitDone();
-        return main.CurrentFrame();
+    void storedChineseAppliesFromTheStart() {
+        env_->writeIni("[Option]\nlanguage=CHN\n");
+        SetCurrentLanguageCode(""); // read again from cps.ini, as in a fresh process
+        CMainFrame& main = vdtest::StartApp(app_);
+        QCOMPARE(MenuTitles(main).value(0), QStringLiteral("文件(&F)"));
+        QCOMPARE(env_->ini(), std::string("[Option]\nlanguage=CHN\n"));
+    }
+
+    void unknownCodeFallsBackToEnglish() {
+        env_->writeIni("[Option]\nlanguage=XYZ\n");
+        SetCurrentLanguageCode("");
+        CMainFrame& main = vdtest::StartApp(app_);
+        QCOMPARE(MenuTitles(main).value(0), QStringLiteral("&File"));
+        QVERIFY2(env_->ini().find("language=ENG") != std::string::npos, env_->ini().c_str());
+        // the code that was tried stays current, so choosing English is a change
+        QCOMPARE(CurrentLanguageCode(), std::string("XYZ"));
+        main.RunCommand(ID_LANGUAGE_ENGLISH);
+        QCOMPARE(CurrentLanguageCode(), std::string("ENG"));
+    }
+
+    void choosingTheCurrentLanguageDoesNothing() {
+        CMainFrame& main = vdtest::StartApp(app_);
+        main.RunCommand(ID_LANGUAGE_ENGLISH);
+        QVERIFY(env_->ini().empty()); // nothing loaded, nothing stored
+    }
+
+    void openDialogsFollowTheChange() {
+        CMainFrame& main = vdtest::StartApp(app_);
+        COptionDlg option(&main);
+        CChooseRegCpsDlg chooser(2, QStringLiteral("GX5"), &main);
+        QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
+        main.RunCommand(ID_LANGUAGE_CHINESE);
+        // Qt tells every window of the new translations through a posted event
+        QTRY_COMPARE_WITH_TIMEOUT(option.windowTitle(), QStringLiteral("选项"),
+                                  vdtest::kWindowWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(chooser.windowTitle(), QStringLiteral("写频选项"),
+                                  vdtest::kWindowWaitMs);
+    }
+
+private:
+    static QStringList MenuTitles(CMainFrame& main) {
+        QStringList titles;
+        for (QAction* action : main.menuBar()->actions()) {
+            titles << action->text();
+        }
+        return titles;
+    }
+
+    static QStringList DockTitles(CChildFrame& frame) {
+        QStringList titles;
+        for (QDockWidget* dock : frame.findChildren<QDockWidget*>()) {
+            titles << dock->windowTitle();
+        }
+        return titles;
     }
 
     /// Saves a new project of a model in the test folder and returns its path.
@@ -351,14 +383,6 @@ private:
             qFatal("cannot save a project");
         }
         return QString::fromStdString(path);
-    }
-
-    static QList<int> MenuCommandsOf(const QList<QAction*>& actions) {
-        QList<int> commands;
-        for (QAction* action : actions) {
-            commands << (action->isSeparator() ? 0 : action->data().toInt());
-        }
-        return commands;
     }
 
     std::unique_ptr<UiTestEnvironment> env_;

@@ -1,4 +1,5 @@
 #include "ViewTestSupport.h"
+#include "tests/support/TempDir.h"
 
 #include "app/AppPaths.h"
 #include "app/ModelRegistry.h"
@@ -11,98 +12,41 @@
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QCoreApplication>
-#include <QDir>
-#include <QTemporaryDir>
 #include <QTimer>
 
 namespace vdtest {
 
 namespace {
 
-[[noreturn]] void Refuse() {
-    throw vd::ValdrenCpsException("not available in the view tests");
-}
-
 std::unique_ptr<vd::HamCpsControl> MakeGx5TestControl(const std::string& modelName) {
-    auto control = std::make_unique<TestControl>(modelName, "GX5v001",
-                                                 vd::AppPaths::TemplatePath("gx5_v001.ysht"));
-    control->capacities = {{"ChannelName", 1027}, {"ScanName", 64}, {"ZoneName", 64},
-                           {"EmergencyName", 8},  {"fmName", 32},   {"noaaName", 12},
-                           {"dtmfSystem", 4}};
-    return control;
+    return std::make_unique<TestControl>(modelName, "GX5v001",
+                                         vd::AppPaths::TemplatePath("gx5_v001.ysht"),
+                                         std::map<std::string, int>{{"ChannelName", 1027},
+                                                                    {"ScanName", 64},
+                                                                    {"ZoneName", 64},
+                                                                    {"EmergencyName", 8},
+                                                                    {"fmName", 32},
+                                                                    {"noaaName", 12},
+                                                                    {"dtmfSystem", 4}});
 }
 
 std::unique_ptr<vd::HamCpsControl> MakeFixtureControl(const std::string& modelName) {
-    auto control = std::make_unique<TestControl>(
-        modelName, "VIEWFIX", std::string(VIEW_TEST_DATA) + "/view_fixture.ysht");
-    control->capacities = {{"ChannelName", 4}, {"ScanName", 2}, {"ZoneName", 2}};
-    return control;
+    return std::make_unique<TestControl>(
+        modelName, "VIEWFIX", std::string(VIEW_TEST_DATA) + "/view_fixture.ysht",
+        std::map<std::string, int>{{"ChannelName", 4}, {"ScanName", 2}, {"ZoneName", 2}});
 }
 
 } // namespace
 
 void SetUpTestEnvironment() {
-    static QTemporaryDir folder;
+    static const TempDir folder;
     static const bool registered = [] {
-        qputenv("VALDREN_CPS_INI", QDir(folder.path()).filePath("cps.ini").toUtf8());
+        qputenv("VALDREN_CPS_INI", QByteArray::fromStdString(folder.file("cps.ini").string()));
         vd::ModelRegistry::RegisterModel(kGx5TestModel, MakeGx5TestControl);
         vd::ModelRegistry::RegisterModel(kFixtureModel, MakeFixtureControl);
         return true;
     }();
     (void)registered;
-}
-
-TestControl::TestControl(const std::string& modelName, const std::string& rootName,
-                         const std::string& templatePath)
-    : CommonCpsControl(modelName, rootName, {}, templatePath) {}
-
-bool TestControl::GenerateImage(vd::ByteVector&, int) {
-    Refuse();
-}
-bool TestControl::ImportImage(const vd::ByteVector&) {
-    Refuse();
-}
-bool TestControl::ReadBaseImage(vd::ISerialPort&, vd::ByteVector&, std::string) {
-    Refuse();
-}
-void TestControl::OpenPort(vd::ISerialPort&, const std::string&) {
-    Refuse();
-}
-bool TestControl::host_handshake(vd::ISerialPort&, int, const uint8_t*, int) {
-    Refuse();
-}
-int TestControl::ReadAll(vd::ISerialPort&, vd::ByteVector&, std::string) {
-    Refuse();
-}
-int TestControl::WriteAll(vd::ISerialPort&, const vd::ByteVector&, std::string) {
-    Refuse();
-}
-
-bool TestControl::IsElementReadOnly(const std::string& id, const std::string& name) {
-    return readOnlyKeys.count(id + "_" + name) != 0;
-}
-
-bool TestControl::ValidateValue(const std::string& name, std::string& kind,
-                                std::vector<long long>& lower, std::vector<long long>& upper,
-                                std::string& allowedChars) {
-    const auto found = rules.find(name);
-    if (found == rules.end()) {
-        return false;
-    }
-    kind = found->second.kind;
-    lower = found->second.lower;
-    upper = found->second.upper;
-    allowedChars = found->second.allowedChars;
-    return true;
-}
-
-int TestControl::GetCapacity(const std::string& name) {
-    for (const std::string& key : {name, name + "Name"}) {
-        if (const auto found = capacities.find(key); found != capacities.end()) {
-            return found->second;
-        }
-    }
-    return -1;
 }
 
 vd::MessageBoxFn MessageLog::Recorder() {
@@ -115,6 +59,8 @@ vd::MessageBoxFn MessageLog::Recorder() {
 
 TestFrame::TestFrame(const std::string& modelName) : document_(ui_) {
     SetUpTestEnvironment();
+    ui_.chooserAccepts = false;
+    ui_.confirm = false;
     if (!document_.NewDocument(modelName, "")) {
         throw std::runtime_error("the test document of " + modelName + " cannot be made");
     }

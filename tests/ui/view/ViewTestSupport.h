@@ -1,6 +1,7 @@
 #pragma once
 #include "document/CValdrenCpsDoc.h"
-#include "model/CommonCpsControl.h"
+#include "tests/support/FixtureControl.h"
+#include "tests/support/ScriptedUi.h"
 #include "ui/frames/FrameInterfaces.h"
 #include "ui/grid/GridControl.h"
 #include "ui/panes/CFunctionPane.h"
@@ -28,30 +29,8 @@ inline constexpr const char* kFixtureModel = "VIEWFIXTURE";
 /// no test reads or writes the person's settings.
 void SetUpTestEnvironment();
 
-/// A common control whose value rules, read-only keys and capacities the test chooses.
-/// The radio operations are out of its reach and say so.
-class TestControl : public vd::CommonCpsControl {
-public:
-    TestControl(const std::string& modelName, const std::string& rootName,
-                const std::string& templatePath);
-
-    std::map<std::string, vd::ValueRule> rules;
-    std::set<std::string> readOnlyKeys;
-    std::map<std::string, int> capacities;
-
-    bool GenerateImage(vd::ByteVector&, int) override;
-    bool NeedsNoBaseImage() override { return true; }
-    bool ImportImage(const vd::ByteVector&) override;
-    bool ReadBaseImage(vd::ISerialPort&, vd::ByteVector&, std::string) override;
-    void OpenPort(vd::ISerialPort&, const std::string&) override;
-    bool host_handshake(vd::ISerialPort&, int, const uint8_t*, int) override;
-    int ReadAll(vd::ISerialPort&, vd::ByteVector&, std::string) override;
-    int WriteAll(vd::ISerialPort&, const vd::ByteVector&, std::string) override;
-    bool IsElementReadOnly(const std::string& id, const std::string& name) override;
-    bool ValidateValue(const std::string& name, std::string& kind, std::vector<long long>& lower,
-                       std::vector<long long>& upper, std::string& allowedChars) override;
-    int GetCapacity(const std::string& name) override;
-};
+/// The control of the test models.
+using TestControl = FixtureControl;
 
 /// Records every message box and answers with a chosen button.
 struct MessageLog {
@@ -59,25 +38,6 @@ struct MessageLog {
     QMessageBox::StandardButton answer = QMessageBox::Yes;
     /// The routine to hand to the view and the panes.
     vd::MessageBoxFn Recorder();
-};
-
-/// A person who cancels everything a document operation asks.
-class NullUserInterface : public vd::IUserInterface {
-public:
-    bool ChooseDevice(int, const std::string&, vd::DeviceChoice&) override { return false; }
-    bool AskText(const std::string&, const std::string&, std::string&) override { return false; }
-    bool AskYesNo(const std::string&) override { return false; }
-    void ShowMessage(const std::string&, vd::MessageStyle) override {}
-    bool ChooseOpenFile(const std::string&, const std::string&, std::string&) override {
-        return false;
-    }
-    bool ChooseSaveFile(const std::string&, const std::string&, std::string&) override {
-        return false;
-    }
-    bool ShowPortOptions() override { return false; }
-    std::unique_ptr<vd::IProgressDisplay> CreateProgressDisplay() override { return nullptr; }
-    void AppendOutputLine(const std::string&) override {}
-    void ImageImported() override {}
 };
 
 /// A document window without a main window: the document of one model, the function pane,
@@ -119,7 +79,7 @@ public:
     std::vector<std::pair<int, quint32>> posted;
 
 private:
-    NullUserInterface ui_;
+    ScriptedUi ui_; ///< cancels what a document operation asks
     vd::CValdrenCpsDoc document_;
     std::map<int, std::vector<QPointer<QObject>>> subscribers_;
     QPointer<vd::CFunctionPane> functionPane_;
