@@ -34,19 +34,25 @@ private:
 /// Opens a project file or throws a CliError that says why it could not be opened.
 std::unique_ptr<HamCpsControl> OpenProjectOrThrow(const std::string& path);
 
+/// Makes doc a new document of the model, or throws a CliError: a usage error for a model
+/// name that is not known, a file error for a template that cannot be loaded.
+void NewDocumentOrThrow(CValdrenCpsDoc& doc, const std::string& model, const std::string& port);
+
 /// Saves a project atomically or throws a CliError.
 void SaveProjectOrThrow(HamCpsControl& control, const std::string& path);
 
 /// Throws the CliError that fits how a document operation ended (nothing on success);
-/// `refusal` is the terminal's reason when it could not ask a question.
+/// `refusal` is the terminal's reason when it could not ask a question, `detail` the result
+/// message that was not shown (quiet).
 void ThrowUnlessSucceeded(OperationResult result, const std::string& refusal,
-                          const std::string& what);
+                          const std::string& what, const std::string& detail = "");
 
 /// Each command adds its subcommand and its handler to the tool.
 void AddModelsCommand(CLI::App& app);
 void AddNewCommand(CLI::App& app);
 void AddInfoCommand(CLI::App& app);
 void AddGetCommand(CLI::App& app);
+void AddFieldsCommand(CLI::App& app);
 void AddSetCommand(CLI::App& app);
 void AddReadCommand(CLI::App& app);
 void AddWriteCommand(CLI::App& app);

@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/OutputPaths.h"
 #include "cli/TerminalUi.h"
 #include "document/ImageFile.h"
 #include "model/Exceptions.h"
@@ -13,6 +14,7 @@ struct ExportOptions {
     std::string project;
     std::string output;
     int content = 3;
+    bool force = false;
 };
 
 } // namespace
@@ -30,8 +32,10 @@ void AddExportBinCommand(CLI::App& app) {
                      "GX5 family: content variant 0 (52404 bytes), 1 (55070), 2 (63418), 3 "
                      "(65466, the default)")
         ->check(CLI::Range(0, 3));
+    command->add_flag("--force", options->force, "Replace an existing file");
     command->footer("Example:\n  vdcps export-bin radio.vdcps -o radio.bin");
     command->callback([ui, options] {
+        CheckOutputPaths({options->output}, {options->project}, options->force);
         ui->quiet = true;
         CValdrenCpsDoc doc(*ui);
         if (!doc.OnOpenDocument(options->project)) {
@@ -41,7 +45,7 @@ void AddExportBinCommand(CLI::App& app) {
         try {
             doc.generate_bin_struct(image, options->content);
         } catch (const ValdrenCpsException& e) {
-            throw CliError(kDataError, e.what());
+            throw CliError(e.kind() == FailureKind::Cancelled ? kCancelled : kDataError, e.what());
         }
         WriteImageFile(options->output, image);
     });

@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/OutputPaths.h"
 #include "cli/TerminalUi.h"
 
 #include <filesystem>
@@ -21,26 +22,22 @@ void AddImportBinCommand(CLI::App& app) {
     CLI::App* command =
         app.add_subcommand("import-bin", "Turn a raw memory image file into a project file.");
     command->add_option("MODEL", ui->model, "Model name (see 'vdcps models')")->required();
-    command->add_option("FILE", ui->openFile, "Raw image file (.bin)")
-        ->required()
-        ->check(CLI::ExistingFile);
+    command->add_option("FILE", ui->openFile, "Raw image file (.bin)")->required();
     command->add_option("-o,--output", options->output, "Project file to write (.vdcps)")
         ->required();
     command->add_flag("--force", options->force, "Replace an existing project file");
-    command->add_flag("-q,--quiet", ui->quiet, "No progress output");
-    command->footer("Example:\n  vdcps import-bin GX5 radio.bin -o radio.vdcps");
+    command->add_flag("-q,--quiet", ui->quiet, "Print nothing on success");
+    command->footer("The image must be of the model: its size, and the model a GX5 family image "
+                    "names, are checked.\n\nExample:\n  vdcps import-bin GX5 radio.bin -o "
+                    "radio.vdcps");
     command->callback([ui, options] {
-        std::error_code error;
-        if (!options->force && std::filesystem::exists(options->output, error)) {
-            throw CliError(kDataError, options->output + " exists; use --force to replace it");
-        }
-        ui->quiet = true; // the image decodes in a moment; only its result matters
+        CheckOutputPaths({options->output}, {ui->openFile}, options->force);
+        ui->showProgress = false; // the image decodes in a moment; only its result matters
         CValdrenCpsDoc doc(*ui);
-        if (!doc.NewDocument(ui->model, "")) {
-            throw CliError(kUsageError, "unknown model or unreadable template: " + ui->model);
-        }
+        NewDocumentOrThrow(doc, ui->model, "");
         if (!doc.ReadBinfile()) {
-            ThrowUnlessSucceeded(doc.LastResult(), ui->refusal(), "importing the image");
+            ThrowUnlessSucceeded(doc.LastResult(), ui->refusal(), "importing the image",
+                                 ui->heldMessage());
         }
         SaveProjectOrThrow(*doc.Control(), options->output);
     });

@@ -1,3 +1,4 @@
+#include "app/ModelRegistry.h"
 #include "cli/CliSupport.h"
 #include "document/ProjectFile.h"
 
@@ -31,11 +32,14 @@ void AddNewCommand(CLI::App& app) {
         if (!options->force && std::filesystem::exists(options->output, error)) {
             throw CliError(kDataError, options->output + " exists; use --force to replace it");
         }
+        if (!ModelRegistry::CreateControl(options->model)) {
+            throw CliError(kUsageError,
+                           "unknown model: " + options->model + " (see 'vdcps models')");
+        }
         std::string reason;
         std::unique_ptr<HamCpsControl> control = ProjectFile::New(options->model, &reason);
         if (!control) {
-            throw CliError(reason.rfind("unknown model", 0) == 0 ? kUsageError : kDataError,
-                           reason);
+            throw CliError(kDataError, reason);
         }
         SaveProjectOrThrow(*control, options->output);
         std::cout << "created " << options->output << " (" << control->GetModelName() << ")\n";

@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/OutputPaths.h"
 #include "cli/TerminalUi.h"
 #include "document/ImageFile.h"
 
@@ -28,25 +29,33 @@ void AddReadCommand(CLI::App& app) {
         ->required();
     command->add_option("--password", ui->password, "Read password, when the radio asks for one");
     command->add_option("--save-bin", options->saveBin, "Also save the raw memory image here");
-    command->add_flag("--force", options->force, "Replace an existing project file");
+    command->add_flag("--force", options->force, "Replace existing output files");
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
     command->footer(
-        "The project file is written only when the whole radio was read and decoded.\n\n"
+        "The output files are checked before the radio is read, and written only when the "
+        "whole radio was read and decoded.\n\n"
         "Example:\n  vdcps read GX5 --port /dev/ttyUSB0 -o my-radio.vdcps");
     command->callback([ui, options] {
-        std::error_code error;
-        if (!options->force && std::filesystem::exists(options->output, error)) {
-            throw CliError(kDataError, options->output + " exists; use --force to replace it");
-        }
+        CheckOutputPaths({options->output, options->saveBin}, {}, options->force);
         CValdrenCpsDoc doc(*ui);
-        if (!doc.NewDocument(ui->model, ui->port)) {
-            throw CliError(kUsageError, "unknown model or unreadable template: " + ui->model);
-        }
+        NewDocumentOrThrow(doc, ui->model, ui->port);
         doc.ReadDevice();
-        ThrowUnlessSucceeded(doc.LastResult(), ui->refusal(), "reading the radio");
-        SaveProjectOrThrow(*doc.Control(), options->output);
+        ThrowUnlessSucceeded(doc.LastResult(), ui->refusal(), "reading the radio",
+                             ui->heldMessage());
+        // the image first: a project without the image asked for would be half the result
+        std::error_code error;
+        const bool binExisted =
+            !options->saveBin.empty() && std::filesystem::exists(options->saveBin, error);
         if (!options->saveBin.empty()) {
             WriteImageFile(options->saveBin, doc.LastReadImage());
+        }
+        try {
+            SaveProjectOrThrow(*doc.Control(), options->output);
+        } catch (const CliError&) {
+            if (!options->saveBin.empty() && !binExisted) {
+                std::filesystem::remove(options->saveBin, error);
+            }
+            throw;
         }
     });
 }

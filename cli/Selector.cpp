@@ -3,7 +3,9 @@
 #include "cli/CliSupport.h"
 #include "model/TextNumber.h"
 
+#include <algorithm>
 #include <fmt/format.h>
+#include <fmt/ranges.h>
 
 namespace vd::cli {
 
@@ -29,9 +31,9 @@ ElementPtr FindRecord(HamCpsControl& control, const std::string& key, bool byDis
         return named.front();
     }
     if (named.size() > 1) {
-        throw CliError(kUsageError, fmt::format("'{}' names {} elements; use an element id or "
-                                                "RECORD/FIELD",
-                                                key, named.size()));
+        throw CliError(kUsageError, fmt::format("'{}' is ambiguous: {} elements have that name; "
+                                                "select one by its id ({}, {}, ...)",
+                                                key, named.size(), named[0]->id, named[1]->id));
     }
     if (!byDisplayValue) {
         return nullptr;
@@ -61,14 +63,57 @@ ElementPtr FindRecord(HamCpsControl& control, const std::string& key, bool byDis
     return match;
 }
 
+/// "no element": when records have a field of that name, says so and how to select one.
+std::string NoElementText(HamCpsControl& control, const std::string& name) {
+    std::vector<HamCpsChapter> pending;
+    control.GetChapters("", pending);
+    std::vector<std::string> examples;
+    size_t records = 0;
+    while (!pending.empty()) {
+        HamCpsChapter chapter = pending.back();
+        pending.pop_back();
+        control.GetChapters(chapter.id, pending);
+        ElementList elements;
+        control.GetElements(chapter.id, elements);
+        for (const ElementPtr& element : elements) {
+            if (element->controlType == 0) {
+                continue;
+            }
+            ElementList fields;
+            control.GetChildElements(element->id, fields);
+            if (std::any_of(fields.begin(), fields.end(),
+                            [&](const ElementPtr& field) { return field->name == name; })) {
+                ++records;
+                if (examples.size() < 2) {
+                    examples.push_back(element->id + "/" + name);
+                }
+            }
+        }
+    }
+    if (records == 0) {
+        return fmt::format("no element '{}'", name);
+    }
+    return fmt::format("'{}' is ambiguous: it is a field of {} records; select one as "
+                       "RECORD/FIELD, e.g. {}",
+                       name, records, fmt::join(examples, " or "));
+}
+
 } // namespace
+
+ElementPtr ResolveRecord(HamCpsControl& control, const std::string& key) {
+    ElementPtr record = FindRecord(control, key, true);
+    if (!record) {
+        throw CliError(kUsageError, fmt::format("no record '{}'", key));
+    }
+    return record;
+}
 
 ElementPtr ResolveSelector(HamCpsControl& control, const std::string& selector) {
     const size_t slash = selector.find('/');
     if (slash == std::string::npos) {
         ElementPtr element = FindRecord(control, selector, false);
         if (!element) {
-            throw CliError(kUsageError, fmt::format("no element '{}'", selector));
+            throw CliError(kUsageError, NoElementText(control, selector));
         }
         return element;
     }

@@ -14,4 +14,8 @@ namespace vd::cli {
 /// Throws CliError with the reason when the selector names nothing or more than one thing.
 ElementPtr ResolveSelector(HamCpsControl& control, const std::string& selector);
 
+/// A top-level element by its id, its unique name or the name a list record shows; throws
+/// CliError when there is none or more than one.
+ElementPtr ResolveRecord(HamCpsControl& control, const std::string& key);
+
 } // namespace vd::cli

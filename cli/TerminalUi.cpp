@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <fcntl.h>
 #include <iostream>
+#include <sstream>
 #include <termios.h>
 #include <unistd.h>
 
@@ -13,29 +14,45 @@ namespace {
 
 volatile std::sig_atomic_t interrupted = 0;
 
-/// The first Ctrl-C asks the running operation to stop at its next step (so the radio is
-/// left through the cancel path); a second one ends the program at once.
+/// The signals that stop an operation: Ctrl-C, kill and a closed terminal.
+constexpr int kStopSignals[] = {SIGINT, SIGTERM, SIGHUP};
+
+/// The first stop signal asks the running operation to stop at its next step (so the radio
+/// is left through the cancel path) and breaks off a question at once; a second one ends the
+/// program (the handler resets itself).
 void OnInterrupt(int) {
     interrupted = 1;
-    std::signal(SIGINT, SIG_DFL);
 }
 
-/// Reads a line from the controlling terminal, optionally without echo; false when there is
-/// no terminal.
-bool ReadFromTerminal(const std::string& prompt, bool echo, std::string& line) {
+void InstallStopHandlers() {
+    struct sigaction action {};
+    action.sa_handler = OnInterrupt;
+    sigemptyset(&action.sa_mask);
+    action.sa_flags = SA_RESETHAND; // no SA_RESTART: a read of the terminal returns at once
+    for (int signal : kStopSignals) {
+        ::sigaction(signal, &action, nullptr);
+    }
+}
+
+/// How a question on the terminal ended.
+enum class TerminalAnswer { Line, EndOfInput, Interrupted, NoTerminal };
+
+/// Reads a line from the controlling terminal, optionally without echo; the terminal's
+/// settings are restored however the read ends.
+TerminalAnswer ReadFromTerminal(const std::string& prompt, bool echo, std::string& line) {
     const int fd = ::open("/dev/tty", O_RDWR | O_CLOEXEC);
     if (fd < 0) {
-        return false;
+        return TerminalAnswer::NoTerminal;
     }
     termios saved{};
     const bool isTerminal = ::tcgetattr(fd, &saved) == 0;
     if (!isTerminal) {
         ::close(fd);
-        return false;
+        return TerminalAnswer::NoTerminal;
     }
     if (::write(fd, prompt.data(), prompt.size()) < 0) {
         ::close(fd);
-        return false;
+        return TerminalAnswer::NoTerminal;
     }
     if (!echo) {
         termios quiet = saved;
@@ -44,20 +61,29 @@ bool ReadFromTerminal(const std::string& prompt, bool echo, std::string& line) {
     }
     line.clear();
     char c = 0;
-    bool gotLine = false;
-    while (::read(fd, &c, 1) == 1) {
+    TerminalAnswer answer = TerminalAnswer::EndOfInput;
+    while (interrupted == 0) {
+        const ssize_t got = ::read(fd, &c, 1);
+        if (got != 1) {
+            break; // end of input (Ctrl-D), or a signal broke the read off
+        }
         if (c == '\n' || c == '\r') {
-            gotLine = true;
+            answer = TerminalAnswer::Line;
             break;
         }
         line += c;
     }
+    if (interrupted != 0) {
+        answer = TerminalAnswer::Interrupted;
+    }
     if (!echo) {
         ::tcsetattr(fd, TCSAFLUSH, &saved);
+    }
+    if (!echo || answer != TerminalAnswer::Line) {
         [[maybe_unused]] ssize_t ignored = ::write(fd, "\n", 1);
     }
     ::close(fd);
-    return gotLine && interrupted == 0;
+    return answer;
 }
 
 /// A bar on a terminal: "[#####     ]  42% text", redrawn in place.
@@ -88,11 +114,13 @@ public:
 
 TerminalUi::TerminalUi() : stderrIsTerminal_(::isatty(STDERR_FILENO) == 1) {
     interrupted = 0;
-    std::signal(SIGINT, OnInterrupt);
+    InstallStopHandlers();
 }
 
 TerminalUi::~TerminalUi() {
-    std::signal(SIGINT, SIG_DFL);
+    for (int signal : kStopSignals) {
+        std::signal(signal, SIG_DFL);
+    }
 }
 
 bool TerminalUi::ChooseDevice(int, const std::string& presetModel, DeviceChoice& choice) {
@@ -107,8 +135,14 @@ bool TerminalUi::AskText(const std::string&, const std::string& prompt, std::str
         text = *password;
         return true;
     }
-    if (ReadFromTerminal(prompt + ": ", false, text)) {
+    switch (ReadFromTerminal(prompt + ": ", false, text)) {
+    case TerminalAnswer::Line:
         return true;
+    case TerminalAnswer::EndOfInput:
+    case TerminalAnswer::Interrupted:
+        return false; // cancelled by the person
+    case TerminalAnswer::NoTerminal:
+        break;
     }
     refusal_ = "the radio asks for a password: give it with --password";
     return false;
@@ -119,16 +153,36 @@ bool TerminalUi::AskYesNo(const std::string& question) {
         return true;
     }
     std::string answer;
-    if (!ReadFromTerminal(question + " [y/N] ", true, answer)) {
-        refusal_ = "not confirmed: there is no terminal to ask \"" + question +
-                   "\"; give --yes to confirm";
+    switch (ReadFromTerminal(question + " [y/N] ", true, answer)) {
+    case TerminalAnswer::Line:
+        return answer == "y" || answer == "Y" || answer == "yes";
+    case TerminalAnswer::EndOfInput: // Ctrl-D: no
+    case TerminalAnswer::Interrupted:
         return false;
+    case TerminalAnswer::NoTerminal:
+        break;
     }
-    return answer == "y" || answer == "Y" || answer == "yes";
+    refusal_ =
+        "not confirmed: there is no terminal to ask \"" + question + "\"; give --yes to confirm";
+    return false;
 }
 
-void TerminalUi::ShowMessage(const std::string& text, MessageStyle) {
-    std::cerr << text << '\n';
+void TerminalUi::ShowMessage(const std::string& text, MessageStyle style) {
+    // a result of several lines ("Host read all data", "Data read completed") reads as one
+    std::string line;
+    std::istringstream lines(text);
+    for (std::string part; std::getline(lines, part);) {
+        const size_t first = part.find_first_not_of(" \t\r");
+        const size_t last = part.find_last_not_of(" \t\r");
+        if (first != std::string::npos) {
+            line += (line.empty() ? "" : ": ") + part.substr(first, last - first + 1);
+        }
+    }
+    if (quiet && style == MessageStyle::Information) {
+        held_ = line;
+        return;
+    }
+    std::cerr << line << '\n';
 }
 
 bool TerminalUi::ChooseOpenFile(const std::string&, const std::string&, std::string& path) {
@@ -146,14 +200,14 @@ bool TerminalUi::ShowPortOptions() {
 }
 
 std::unique_ptr<IProgressDisplay> TerminalUi::CreateProgressDisplay() {
-    if (!quiet && stderrIsTerminal_) {
+    if (!quiet && showProgress && stderrIsTerminal_) {
         return std::make_unique<TerminalBar>();
     }
     return std::make_unique<SilentProgress>();
 }
 
 void TerminalUi::AppendOutputLine(const std::string& line) {
-    if (!quiet && !stderrIsTerminal_) {
+    if (!quiet && showProgress && !stderrIsTerminal_) {
         std::cerr << line << '\n';
     }
 }

@@ -21,10 +21,15 @@ public:
     std::string saveFile;
     std::optional<std::string> password;
     bool assumeYes = false;
+    /// No progress and no result message of a success (failures are still told).
     bool quiet = false;
+    /// Progress output (off for operations that take a moment only).
+    bool showProgress = true;
 
     /// Why the last question could not be answered (no terminal), or empty.
     const std::string& refusal() const { return refusal_; }
+    /// The last result message that quiet kept back, for the report of a failure.
+    const std::string& heldMessage() const { return held_; }
 
     bool ChooseDevice(int mode, const std::string& presetModel, DeviceChoice& choice) override;
     bool AskText(const std::string& title, const std::string& prompt, std::string& text) override;
@@ -43,6 +48,7 @@ private:
     bool stderrIsTerminal_;
     bool passwordUsed_ = false;
     std::string refusal_;
+    std::string held_;
 };
 
 } // namespace vd::cli

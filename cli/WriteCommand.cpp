@@ -22,9 +22,10 @@ void AddWriteCommand(CLI::App& app) {
     command->add_option("-p,--port", ui->port, "Serial device (/dev/ttyUSB0, a pty path, or COMn)")
         ->required();
     command->add_option("--password", ui->password, "Write password, when the radio asks for one");
-    command->add_option(
-        "--content", options->content,
-        "GX5 family: image content variant 0-3 (default: Device/bin_struct_content)");
+    command
+        ->add_option("--content", options->content,
+                     "GX5 family: image content variant 0-3 (default: Device/bin_struct_content)")
+        ->check(CLI::Range(0, 3));
     command->add_flag("-y,--yes", ui->assumeYes, "Do not ask \"Do you want to write it?\"");
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
     command->footer("The radio must be of the project's model. Without a terminal to ask, --yes is "

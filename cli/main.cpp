@@ -5,12 +5,35 @@
 #include "cli/CliSupport.h"
 #include "model/Exceptions.h"
 
+#include <csignal>
 #include <iostream>
+
+namespace {
+
+/// The first word that is not an option (or the value of --config): the command's name.
+std::string CommandWord(int argc, char** argv) {
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        if (arg == "--config") {
+            ++i;
+        } else if (arg.empty() || arg[0] != '-') {
+            return arg;
+        }
+    }
+    return {};
+}
+
+} // namespace
 
 int main(int argc, char** argv) {
     using namespace vd::cli;
+    // a file size limit must fail the write (and be reported), not kill the process with
+    // its temporary file left behind
+    std::signal(SIGXFSZ, SIG_IGN);
     CLI::App app{"vdcps - program Valdren hand-held radios from the command line"};
     app.require_subcommand(1);
+    // global options are taken after the command too ("vdcps read ... --config x.ini")
+    app.fallthrough();
     std::string config;
     app.add_option("--config", config, "Use this cps.ini instead of the default one")
         ->check(CLI::ExistingFile);
@@ -21,6 +44,7 @@ int main(int argc, char** argv) {
     AddNewCommand(app);
     AddInfoCommand(app);
     AddGetCommand(app);
+    AddFieldsCommand(app);
     AddSetCommand(app);
     AddReadCommand(app);
     AddWriteCommand(app);
@@ -34,6 +58,18 @@ int main(int argc, char** argv) {
         vd::InitAppLog(vd::AppPaths::DataDir());
         vd::CurrentLanguageCode();
     });
+
+    const std::string word = CommandWord(argc, argv);
+    std::string names;
+    bool known = word.empty();
+    for (const CLI::App* command : app.get_subcommands({})) {
+        names += (names.empty() ? "" : ", ") + command->get_name();
+        known = known || command->check_name(word);
+    }
+    if (!known) {
+        std::cerr << "vdcps: unknown command '" << word << "'; the commands are: " << names << '\n';
+        return kUsageError;
+    }
 
     int status = kSuccess;
     try {

@@ -29,5 +29,5 @@ function(vd_add_test)
     endif()
     gtest_discover_tests(${T_NAME}
         DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${labels}" TIMEOUT 300)
+        PROPERTIES LABELS "${labels}" TIMEOUT 300 FIXTURES_REQUIRED saved_projects)
 endfunction()

@@ -5,6 +5,9 @@
 #include "document/ProgressSlots.h"
 #include "model/Exceptions.h"
 
+#include <algorithm>
+#include <fmt/format.h>
+
 namespace vd {
 
 namespace {
@@ -14,9 +17,12 @@ constexpr const char* kBinFilter = "bin file(*.bin)|*.bin||";
 } // namespace
 
 void CValdrenCpsDoc::import_bin_struct(const ByteVector& image) {
+    if (std::string problem = control_->ImageProblem(image); !problem.empty()) {
+        throw ValdrenCpsException(problem, FailureKind::Data);
+    }
     control_->ResetToTemplate();
     if (!control_->ImportImage(image)) {
-        throw ValdrenCpsException("import_bin_struct failed!");
+        throw ValdrenCpsException("import_bin_struct failed!", FailureKind::Data);
     }
     ui_.ImageImported();
 }
@@ -24,7 +30,7 @@ void CValdrenCpsDoc::import_bin_struct(const ByteVector& image) {
 void CValdrenCpsDoc::generate_bin_struct(ByteVector& image, int binStructContent) {
     ProgressConnection progress(control_->progress, control_->notice, ui_);
     if (!control_->GenerateImage(image, binStructContent)) {
-        throw ValdrenCpsException("Generate bin failed!");
+        throw ValdrenCpsException("Generate bin failed!", FailureKind::Data);
     }
 }
 
@@ -38,17 +44,36 @@ bool CValdrenCpsDoc::ReadBinfile() {
         return false;
     }
     try {
-        const ByteVector image = ReadImageFile(path);
+        ByteVector image = ReadImageFile(path);
+        // a radio whose memory was erased (every byte 0xFF) or never written (0x00) holds no
+        // configuration: it imports as a blank radio, as an image of zeros decodes
+        const bool blank =
+            !image.empty() && std::all_of(image.begin(), image.end(), [&](uint8_t byte) {
+                return byte == image.front() && (byte == 0x00 || byte == 0xFF);
+            });
+        const uint8_t fill = blank ? image.front() : uint8_t{0};
+        if (blank) {
+            std::fill(image.begin(), image.end(), uint8_t{0});
+        }
         {
             ProgressConnection progress(control_->progress, control_->notice, ui_);
             import_bin_struct(image);
         }
+        if (blank) {
+            ui_.ShowMessage(
+                fmt::format("{}: every byte is 0x{:02X}; imported as a blank radio", path, fill),
+                MessageStyle::Warning);
+        }
         ui_.ShowMessage("OK", MessageStyle::Information);
         lastResult_ = OperationResult::Success;
         return true;
+    } catch (const ValdrenCpsException& e) {
+        lastResult_ = e.kind() == FailureKind::Cancelled ? OperationResult::Cancelled
+                                                         : OperationResult::DataError;
+        ui_.ShowMessage(e.what(), MessageStyle::Error);
+        return false;
     } catch (const std::exception& e) {
-        lastResult_ = std::string(e.what()) == "break!" ? OperationResult::Cancelled
-                                                        : OperationResult::DataError;
+        lastResult_ = OperationResult::DataError;
         ui_.ShowMessage(e.what(), MessageStyle::Error);
         return false;
     }
@@ -63,17 +88,18 @@ void CValdrenCpsDoc::OnGenerateBinFile() {
         generate_bin_struct(image, 3);
         std::string path;
         if (!ui_.ChooseSaveFile("bin", kBinFilter, path)) {
-            throw ValdrenCpsException("Generate bin cancel!");
+            throw ValdrenCpsException("Generate bin cancel!", FailureKind::Cancelled);
         }
         WriteImageFile(path, image);
         lastResult_ = OperationResult::Success;
         ui_.ShowMessage("OK", MessageStyle::Default);
+    } catch (const ValdrenCpsException& e) {
+        lastResult_ = e.kind() == FailureKind::Cancelled ? OperationResult::Cancelled
+                                                         : OperationResult::DataError;
+        ui_.ShowMessage(e.what(), MessageStyle::Default);
     } catch (const std::exception& e) {
-        const std::string text = e.what();
-        lastResult_ = text == "Generate bin cancel!" || text == "break!"
-                          ? OperationResult::Cancelled
-                          : OperationResult::DataError;
-        ui_.ShowMessage(text, MessageStyle::Default);
+        lastResult_ = OperationResult::DataError;
+        ui_.ShowMessage(e.what(), MessageStyle::Default);
     }
 }
 

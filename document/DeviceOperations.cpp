@@ -30,7 +30,8 @@ public:
             style_ = MessageStyle::Information;
             {
                 // the progress display is gone before the result is shown
-                ProgressConnection progress(control_.progress, control_.notice, doc_.ui_);
+                ProgressConnection progress(control_.progress, control_.notice, doc_.ui_,
+                                            &cancelRequested_);
                 if (!EnterProgrammingMode()) {
                     doc_.lastResult_ = OperationResult::Cancelled;
                     port_.Close();
@@ -40,8 +41,8 @@ public:
             }
             doc_.ui_.ShowMessage(message_, style_);
         } catch (const ValdrenCpsException& e) {
-            message_ += e.what();
-            doc_.lastResult_ = Classify(e.what());
+            message_ += (message_.empty() ? "" : "\n") + std::string(e.what());
+            doc_.lastResult_ = Classify(e);
             Reboot();
             doc_.ui_.ShowMessage(message_, MessageStyle::Information);
             result = false;
@@ -53,7 +54,9 @@ public:
             result = false;
         } catch (const CSerialException& e) {
             doc_.lastResult_ = OperationResult::DeviceError;
-            doc_.ui_.ShowMessage(e.GetErrorCode() == 2 ? LoadString(IDS_DEVICE_NOT_FOUND)
+            // the known text first, then the port and the system's reason
+            doc_.ui_.ShowMessage(e.GetErrorCode() == 2 ? LoadString(IDS_DEVICE_NOT_FOUND) + "\n" +
+                                                             e.GetErrorMessage().substr(0, 512)
                                                        : e.GetErrorMessage().substr(0, 512),
                                  MessageStyle::Default);
             result = false;
@@ -84,7 +87,7 @@ private:
     bool EnterProgrammingMode() {
         try {
             if (!control_.host_handshake(port_, mode_, nullptr, 0)) {
-                throw ValdrenCpsException("Host failed!");
+                throw ValdrenCpsException(HostFailedText());
             }
             return true;
         } catch (const ValdrenPasswordException&) {
@@ -98,7 +101,7 @@ private:
             if (!control_.host_handshake(port_, mode_,
                                          reinterpret_cast<const uint8_t*>(password.data()),
                                          static_cast<int>(password.size()))) {
-                throw ValdrenCpsException("Host failed!");
+                throw ValdrenCpsException(HostFailedText());
             }
             return true;
         }
@@ -112,14 +115,21 @@ private:
         }
     }
 
-    static OperationResult Classify(const std::string& text) {
-        if (text == "break!") {
+    /// "Host failed!" and what to look at: the radio did not take the handshake.
+    std::string HostFailedText() const {
+        return fmt::format("Host failed! The radio on {} did not answer as a {}: check the "
+                           "cable, that the radio is on, and that it is a {}",
+                           port_.GetPortPath(), control_.GetModelName(), control_.GetModelName());
+    }
+
+    /// A cancel asked for through the progress display ends the operation as cancelled,
+    /// whichever step noticed it.
+    OperationResult Classify(const ValdrenCpsException& e) const {
+        if (e.kind() == FailureKind::Cancelled || cancelRequested_) {
             return OperationResult::Cancelled;
         }
-        if (text == "import_bin_struct failed!" || text == "Generate bin failed!") {
-            return OperationResult::DataError;
-        }
-        return OperationResult::RadioError;
+        return e.kind() == FailureKind::Data ? OperationResult::DataError
+                                             : OperationResult::RadioError;
     }
 
     CValdrenCpsDoc& doc_;
@@ -127,6 +137,7 @@ private:
     int mode_;
     CpsSerialPort port_;
     std::string message_;
+    bool cancelRequested_ = false;
     MessageStyle style_ = MessageStyle::Information;
     std::chrono::steady_clock::time_point start_ = std::chrono::steady_clock::now();
 };
@@ -141,13 +152,19 @@ bool CValdrenCpsDoc::ReadDevice() {
         op.message() = LoadString(IDS_HOST_READ_ALL_DATA);
         ByteVector image;
         if (op.control().ReadAll(op.port(), image, op.message()) == -1) {
-            op.message() += LoadString(IDS_DATA_NOT_FULLY_READ);
+            op.message() += "\n" + LoadString(IDS_DATA_NOT_FULLY_READ);
             op.SetStyle(MessageStyle::Error);
             lastResult_ = OperationResult::RadioError;
             return false;
         }
-        op.message() += LoadString(IDS_DATA_READ_COMPLETED);
-        import_bin_struct(image);
+        try {
+            import_bin_struct(image);
+        } catch (const ValdrenCpsException& e) {
+            // an image the radio sent that cannot be this model's is the radio's failure
+            throw ValdrenCpsException(e.what(), e.kind() == FailureKind::Data ? FailureKind::Radio
+                                                                              : e.kind());
+        }
+        op.message() += "\n" + LoadString(IDS_DATA_READ_COMPLETED);
         lastReadImage_ = std::move(image);
         return true;
     });
@@ -181,13 +198,13 @@ void CValdrenCpsDoc::OnEditWriteDevice() {
             // Writing over a radio whose image was not read completely would replace what it
             // holds outside this program's fields by zeros: stop before anything is sent.
             op.message() =
-                LoadString(IDS_HOST_WRITE_ALL_DATA) + LoadString(IDS_DATA_NOT_FULLY_READ);
+                LoadString(IDS_HOST_WRITE_ALL_DATA) + "\n" + LoadString(IDS_DATA_NOT_FULLY_READ);
             op.SetStyle(MessageStyle::Error);
             lastResult_ = OperationResult::RadioError;
             return false;
         }
         if (!op.control().GenerateImage(image, content)) {
-            throw ValdrenCpsException("Generate bin failed!");
+            throw ValdrenCpsException("Generate bin failed!", FailureKind::Data);
         }
         op.message() = LoadString(IDS_HOST_WRITE_ALL_DATA);
         const int blocks = op.control().WriteAll(op.port(), image, op.message());
@@ -197,12 +214,12 @@ void CValdrenCpsDoc::OnEditWriteDevice() {
                                        image.size(), elapsed);
         }
         if (blocks == -1) {
-            op.message() += LoadString(IDS_DATA_NOT_FULLY_WRITTEN);
+            op.message() += "\n" + LoadString(IDS_DATA_NOT_FULLY_WRITTEN);
             op.SetStyle(MessageStyle::Error);
             lastResult_ = OperationResult::RadioError;
             return false;
         }
-        op.message() += LoadString(IDS_DATA_WRITE_COMPLETED);
+        op.message() += "\n" + LoadString(IDS_DATA_WRITE_COMPLETED);
         return true;
     });
 }

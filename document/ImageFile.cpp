@@ -13,15 +13,16 @@ ByteVector ReadImageFile(const std::string& path) {
     std::error_code error;
     const auto size = std::filesystem::file_size(path, error);
     if (error) {
-        throw ValdrenCpsException(path + ": " + error.message());
+        throw ValdrenCpsException(path + ": " + error.message(), FailureKind::Data);
     }
     if (size > kMaxImageFileSize) {
-        throw ValdrenCpsException(path + ": too large for a radio's memory image");
+        throw ValdrenCpsException(path + ": too large for a radio's memory image",
+                                  FailureKind::Data);
     }
     std::ifstream in(path, std::ios::binary);
     ByteVector image(static_cast<size_t>(size));
     if (!in.read(reinterpret_cast<char*>(image.data()), static_cast<std::streamsize>(size))) {
-        throw ValdrenCpsException(path + ": cannot be read");
+        throw ValdrenCpsException(path + ": cannot be read", FailureKind::Data);
     }
     return image;
 }
@@ -37,14 +38,15 @@ void WriteImageFile(const std::string& path, const ByteVector& image) {
             const std::string reason = std::strerror(errno);
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
-            throw ValdrenCpsException(path + ": cannot be written (" + reason + ")");
+            throw ValdrenCpsException(path + ": cannot be written (" + reason + ")",
+                                      FailureKind::Data);
         }
     }
     std::error_code error;
     std::filesystem::rename(temporary, path, error);
     if (error) {
         std::filesystem::remove(temporary, error);
-        throw ValdrenCpsException(path + ": cannot be written");
+        throw ValdrenCpsException(path + ": cannot be written", FailureKind::Data);
     }
 }
 

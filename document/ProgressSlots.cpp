@@ -18,7 +18,7 @@ bool ProgressWantsPump(int position, int total) {
 }
 
 ProgressConnection::ProgressConnection(ProgressSignal& signal, NoticeSignal& notice,
-                                       IUserInterface& ui)
+                                       IUserInterface& ui, bool* cancelRequested)
     : signal_(signal), notice_(notice), display_(ui.CreateProgressDisplay()) {
     signal_.disconnect_all_slots();
     notice_.disconnect_all_slots();
@@ -29,9 +29,13 @@ ProgressConnection::ProgressConnection(ProgressSignal& signal, NoticeSignal& not
         return false;
     });
     std::shared_ptr<IProgressDisplay> display = display_;
-    signal_.connect([display](const std::string& text, int position, int total) {
-        return display->Show(ProgressText(text, position, total, true),
-                             ProgressWantsPump(position, total));
+    signal_.connect([display, cancelRequested](const std::string& text, int position, int total) {
+        const bool cancel = display->Show(ProgressText(text, position, total, true),
+                                          ProgressWantsPump(position, total));
+        if (cancel && cancelRequested) {
+            *cancelRequested = true;
+        }
+        return cancel;
     });
 }
 

@@ -19,7 +19,9 @@ bool ProgressWantsPump(int position, int total);
 /// however it ends.
 class ProgressConnection {
 public:
-    ProgressConnection(ProgressSignal& signal, NoticeSignal& notice, IUserInterface& ui);
+    /// @param cancelRequested set to true when the person asks the display to cancel
+    ProgressConnection(ProgressSignal& signal, NoticeSignal& notice, IUserInterface& ui,
+                       bool* cancelRequested = nullptr);
     ~ProgressConnection();
     ProgressConnection(const ProgressConnection&) = delete;
     ProgressConnection& operator=(const ProgressConnection&) = delete;

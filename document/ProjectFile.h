@@ -16,10 +16,12 @@ public:
 
     /// Opens a project: the file must be XML whose root names a registered model, must not be
     /// a template (".ysht" or chapters type "template") and must hold chapters and elements.
-    /// Null on any failure; nothing half-made is returned.
-    static std::unique_ptr<HamCpsControl> Open(const std::string& path);
+    /// Null on any failure (error receives the reason); nothing half-made is returned.
+    static std::unique_ptr<HamCpsControl> Open(const std::string& path,
+                                               std::string* error = nullptr);
 
-    /// Saves a control's document as a project (atomically); false on failure.
+    /// Saves a control's document as a project (atomically); false on failure, with errno
+    /// holding the cause.
     static bool Save(HamCpsControl& control, const std::string& path);
 };
 

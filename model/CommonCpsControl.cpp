@@ -2,9 +2,11 @@
 
 #include "model/DisplayLanguage.h"
 #include "model/Exceptions.h"
+#include "model/TextNumber.h"
 #include "model/xml/ChoiceExpansion.h"
 #include "model/xml/NodeReader.h"
 #include "model/xml/WindowLayoutReader.h"
+#include "model/xml/XmlText.h"
 
 #include <chrono>
 #include <thread>
@@ -14,11 +16,7 @@ namespace vd {
 namespace {
 
 void SetAttribute(pugi::xml_node node, const char* name, const std::string& value) {
-    pugi::xml_attribute attribute = node.attribute(name);
-    if (!attribute) {
-        attribute = node.append_attribute(name);
-    }
-    attribute.set_value(value.c_str());
+    SetXmlAttribute(node, name, value);
 }
 
 } // namespace
@@ -38,10 +36,10 @@ bool CommonCpsControl::ResetToTemplate() {
     const std::string path = GetTemplatePath();
     XmlStore probe;
     if (!probe.LoadFile(path)) {
-        throw ValdrenCpsException(path + " load failed!");
+        throw ValdrenCpsException(path + " load failed!", FailureKind::Data);
     }
     if (probe.RootName() != rootName_) {
-        throw ValdrenCpsException(path + " load failed! Format is error");
+        throw ValdrenCpsException(path + " load failed! Format is error", FailureKind::Data);
     }
     return Load(path, "");
 }
@@ -190,6 +188,21 @@ bool CommonCpsControl::SetInputValue(const std::string& id, const std::string& c
         return true;
     }
     return false;
+}
+
+void CommonCpsControl::StoreCheckBoxesAsEdited() {
+    auto normalise = [](pugi::xml_node node) {
+        if (AttributeInt(node, "controlType") == 2) {
+            const std::string value = node.attribute("inputValue").value();
+            SetAttribute(node, "inputValue", ParseDecimal(value) != 0 ? "1" : "");
+        }
+    };
+    for (pugi::xml_node element : store_.ElementsNode().children("element")) {
+        normalise(element);
+        for (pugi::xml_node field : element.children("element")) {
+            normalise(field);
+        }
+    }
 }
 
 bool CommonCpsControl::ApplyTuningFile(ByteVector&, const std::string&) {

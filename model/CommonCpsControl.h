@@ -80,6 +80,9 @@ public:
 protected:
     /// The document, for the model classes' fast paths.
     XmlStore& Store() { return store_; }
+    /// Brings every check box to the form an edit stores, "1" or empty, after an image
+    /// decoder wrote its bits as numbers.
+    void StoreCheckBoxesAsEdited();
 
 private:
     void FillElement(pugi::xml_node node, HamCpsElement& element);

@@ -3,6 +3,7 @@
 #include "model/CommonCpsControl.h"
 #include "model/RecordNumbering.h"
 #include "model/xml/NodeReader.h"
+#include "model/xml/XmlText.h"
 
 #include <boost/algorithm/string/find.hpp>
 
@@ -15,11 +16,7 @@ bool InUse(pugi::xml_node node) {
 }
 
 void SetAttribute(pugi::xml_node node, const char* name, const std::string& value) {
-    pugi::xml_attribute attribute = node.attribute(name);
-    if (!attribute) {
-        attribute = node.append_attribute(name);
-    }
-    attribute.set_value(value.c_str());
+    SetXmlAttribute(node, name, value);
 }
 
 std::vector<pugi::xml_node> FieldsNamed(pugi::xml_node record, const std::string& fieldName) {

@@ -115,6 +115,18 @@ public:
                                std::string& allowedChars) = 0;
     /// Display text of a member list cell.
     virtual std::string FormatMemberList(const std::vector<std::string>& members) = 0;
+    /// Why an image cannot be this model's memory (its size, or the model it names), or
+    /// empty text when ImportImage may decode it.
+    virtual std::string ImageProblem(const ByteVector& image) {
+        (void)image;
+        return {};
+    }
+    /// The step a "value" element's value must be a multiple of, because the radio keeps it
+    /// in coarser units (10 Hz frequencies); 1 when every whole number is kept exactly.
+    virtual int ValueStep(const std::string& name) {
+        (void)name;
+        return 1;
+    }
 
     /// Progress of the control's long operations; the document connects its displays here.
     ProgressSignal progress;

@@ -1,5 +1,7 @@
 #include "model/xml/XmlStore.h"
 
+#include "model/xml/XmlText.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -29,6 +31,7 @@ public:
             }
             if (written <= 0) {
                 ok_ = false;
+                error_ = written < 0 ? errno : ENOSPC;
                 break;
             }
             bytes += written;
@@ -37,10 +40,13 @@ public:
     }
 
     bool ok() const { return ok_; }
+    /// The errno of the failed write.
+    int error() const { return error_; }
 
 private:
     int fd_;
     bool ok_ = true;
+    int error_ = 0;
 };
 
 /// Owns a file descriptor.
@@ -80,7 +86,7 @@ void EnsureDeclaration(pugi::xml_document& document) {
     encoding = "UTF-8";
 }
 
-mode_t ModeForNewFile(const std::string& target) {
+mode_t ModeForNewFile(const std::filesystem::path& target) {
     struct stat existing {};
     if (::stat(target.c_str(), &existing) == 0) {
         return existing.st_mode & 07777;
@@ -125,12 +131,18 @@ bool XmlStore::LoadFile(const std::string& path) {
     auto fresh = std::make_unique<pugi::xml_document>();
     const pugi::xml_parse_result result = fresh->load_file(path.c_str(), kParseOptions);
     if (!result || !fresh->document_element()) {
+        loadProblem_ = result ? "no root element" : result.description();
+        return false;
+    }
+    loadProblem_ = XmlDocumentProblem(*fresh);
+    if (!loadProblem_.empty()) {
         return false;
     }
     std::unique_ptr<Queries> queries;
     try {
         queries = std::make_unique<Queries>(fresh->document_element().name());
     } catch (const pugi::xpath_exception&) {
+        loadProblem_ = "a root element that names no model";
         return false; // a root tag that cannot be used in a path
     }
     document_ = std::move(fresh);
@@ -145,7 +157,22 @@ bool XmlStore::SaveAtomically(const std::string& path) {
     }
     EnsureDeclaration(*document_);
 
-    const std::filesystem::path target(path);
+    // the file a link names is the project; replacing the link would leave it unchanged
+    std::error_code linkError;
+    std::error_code absent; // a target that does not exist yet is no link
+    const bool isLink = std::filesystem::is_symlink(std::filesystem::symlink_status(path, absent));
+    const std::filesystem::path target =
+        isLink ? std::filesystem::weakly_canonical(path, linkError) : std::filesystem::path(path);
+    if (linkError) {
+        errno = linkError.value();
+        return false;
+    }
+    struct stat existing {};
+    if (::stat(target.c_str(), &existing) == 0 &&
+        (::access(target.c_str(), W_OK) != 0 || (existing.st_mode & 0222) == 0)) {
+        errno = EACCES; // the superuser may write anything; a read-only project stays so
+        return false;
+    }
     std::string temporary =
         (target.parent_path().empty() ? std::filesystem::path(".") : target.parent_path()) /
         ("." + target.filename().string() + ".XXXXXX");
@@ -153,18 +180,27 @@ bool XmlStore::SaveAtomically(const std::string& path) {
     if (fd.get() < 0) {
         return false;
     }
-    bool ok = ::fchmod(fd.get(), ModeForNewFile(path)) == 0;
+    int cause = 0;
+    bool ok = ::fchmod(fd.get(), ModeForNewFile(target)) == 0;
     if (ok) {
         FdWriter writer(fd.get());
         document_->save(writer, "\t", pugi::format_default, pugi::encoding_utf8);
         ok = writer.ok() && ::fsync(fd.get()) == 0;
+        cause = writer.ok() ? errno : writer.error();
+    } else {
+        cause = errno;
     }
-    ok = fd.close() && ok;
-    if (ok) {
-        ok = ::rename(temporary.c_str(), path.c_str()) == 0;
+    if (!fd.close() && ok) {
+        ok = false;
+        cause = errno;
+    }
+    if (ok && ::rename(temporary.c_str(), target.c_str()) != 0) {
+        ok = false;
+        cause = errno;
     }
     if (!ok) {
         ::unlink(temporary.c_str());
+        errno = cause;
         return false;
     }
     // Make the rename itself durable; a failure here no longer risks the file's content.

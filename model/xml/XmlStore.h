@@ -18,12 +18,18 @@ public:
     XmlStore(const XmlStore&) = delete;
     XmlStore& operator=(const XmlStore&) = delete;
 
-    /// Loads a file into a fresh document (comments and declaration kept). On failure the
-    /// previous document stays as it was.
+    /// Loads a file into a fresh document (comments and declaration kept). A file that is
+    /// not XML, is declared in an encoding the parser does not convert, holds text XML 1.0
+    /// cannot hold or nests absurdly deep is refused; LoadProblem() then says why. On
+    /// failure the previous document stays as it was.
     bool LoadFile(const std::string& path);
+    /// Why the last LoadFile failed, or empty text.
+    const std::string& LoadProblem() const { return loadProblem_; }
     /// Writes the document to path without ever leaving a half-written file there: the text
     /// goes to a temporary file in the same folder, which replaces the target only once it
-    /// is completely on disk.
+    /// is completely on disk. A symbolic link is followed, so the file it names is replaced
+    /// and the link stays; an existing file without write permission is not replaced, even
+    /// for the superuser. On failure errno holds the cause.
     bool SaveAtomically(const std::string& path);
 
     /// Whether a document with a root element is loaded.
@@ -81,6 +87,7 @@ private:
     std::unordered_map<std::string, pugi::xml_node> idIndex_;
     bool indexDirty_ = true;
     bool hasDuplicateIds_ = false;
+    std::string loadProblem_;
 };
 
 } // namespace vd

@@ -114,7 +114,9 @@ std::string GetText(ConstBytes bytes, size_t offset, size_t width) {
     std::string text;
     for (size_t i = 0; i < width && bytes[offset + i] != 0; ++i) {
         const uint8_t byte = bytes[offset + i];
-        text.push_back(byte < 0x80 ? static_cast<char>(byte) : '?');
+        // what the display cannot show (control bytes, 0x7F, anything beyond ASCII) reads
+        // as '?', so the stored text is printable UTF-8 that a project file can hold
+        text.push_back(byte >= 0x20 && byte < 0x7F ? static_cast<char>(byte) : '?');
     }
     return text;
 }

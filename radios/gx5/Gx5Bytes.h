@@ -37,8 +37,8 @@ std::string ToRadioCharacters(const std::string& utf8);
 /// Stores a text in a field of width bytes: radio characters, cut to the width, padded
 /// with zero bytes; a full field has no terminator.
 void PutText(Bytes bytes, size_t offset, size_t width, const std::string& utf8);
-/// Reads a text field: it ends at the first zero byte or at the width; bytes beyond ASCII
-/// read as '?' so that the stored text is always valid UTF-8.
+/// Reads a text field: it ends at the first zero byte or at the width; bytes that are not
+/// printable ASCII read as '?' so that the stored text is always printable UTF-8.
 std::string GetText(ConstBytes bytes, size_t offset, size_t width);
 
 } // namespace vd::gx5

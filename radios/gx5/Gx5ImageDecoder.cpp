@@ -166,9 +166,8 @@ void ImageDecoder::DecodeZones(const DecodedList& zones, const std::vector<std::
         for (size_t k = 0; k < count; ++k) {
             members.push_back(Resolve(channels, GetU16(bytes, 16 + 2 * k), record.id + ".Channel"));
         }
-        if (members.size() < kMemberSlots) {
-            members.emplace_back(kEndOfMembersText);
-        }
+        // the image ends a short member list with 0xFFFF; the zone holds its members only,
+        // as a zone made in the program does
         control_.SetFieldValue(record.id, "Channel", members);
     }
 }

@@ -7,7 +7,7 @@ namespace vd::gx5 {
 
 void Report(ProgressSignal& progress, StringId text, int position, int total) {
     if (!progress(LoadString(text), position, total)) {
-        throw ValdrenCpsException("break!");
+        throw CancelledException();
     }
 }
 

@@ -16,6 +16,8 @@ public:
     bool GenerateImage(ByteVector& image, int binStructContent) override;
     bool NeedsNoBaseImage() override;
     bool ImportImage(const ByteVector& image) override;
+    /// A size outside the content sizes, or a model string that names the other model.
+    std::string ImageProblem(const ByteVector& image) override;
     bool ApplyTuningFile(ByteVector& image, const std::string& tuningFilePath) override;
 
     // radio link (Gx5ControlLink.cpp)

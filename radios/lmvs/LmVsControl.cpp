@@ -3,6 +3,8 @@
 #include "app/AppPaths.h"
 #include "model/Exceptions.h"
 
+#include <fmt/format.h>
+
 namespace vd {
 
 LmVsControl::LmVsControl(const std::string& modelName, const LmVsModelData& model)
@@ -22,7 +24,11 @@ bool LmVsControl::NeedsNoBaseImage() {
 }
 
 bool LmVsControl::ImportImage(const ByteVector& image) {
-    return codec_.ImportImage(image);
+    if (!codec_.ImportImage(image)) {
+        return false;
+    }
+    StoreCheckBoxesAsEdited();
+    return true;
 }
 
 bool LmVsControl::ReadBaseImage(ISerialPort& port, ByteVector& image, std::string text) {
@@ -66,6 +72,19 @@ bool LmVsControl::ValidateValue(const std::string& name, std::string& kind,
                                 std::vector<long long>& lower, std::vector<long long>& upper,
                                 std::string&) {
     return frequency_rule(name, model_.rules.frequencies, kind, lower, upper);
+}
+
+std::string LmVsControl::ImageProblem(const ByteVector& image) {
+    const size_t size = model_.image.imageSize;
+    if (image.size() == size) {
+        return {};
+    }
+    return fmt::format("an image of {} bytes; {} images are exactly {} bytes", image.size(),
+                       GetModelName(), size);
+}
+
+int LmVsControl::ValueStep(const std::string& name) {
+    return is_frequency_field(name) ? 10 : 1;
 }
 
 bool LmVsControl::IsReferenceName(const std::string& name) {

@@ -40,6 +40,10 @@ public:
     bool ValidateValue(const std::string& name, std::string& kind, std::vector<long long>& lower,
                        std::vector<long long>& upper, std::string& allowedChars) override;
     bool IsReferenceName(const std::string& name) override;
+    /// An image must have the model's exact size.
+    std::string ImageProblem(const ByteVector& image) override;
+    /// Frequencies travel as BCD in 10 Hz units.
+    int ValueStep(const std::string& name) override;
     std::string GetReferenceTarget(const std::string& name) override;
 
     /// The model's data.

@@ -72,7 +72,7 @@ LmVsImageCodec::LmVsImageCodec(const LmVsImageLayout& layout, CommonCpsControl& 
 
 void LmVsImageCodec::Emit(const std::string& text, int position, int total) {
     if (!control_.progress(text, position, total)) {
-        throw ValdrenCpsException("break!");
+        throw CancelledException();
     }
 }
 
@@ -125,7 +125,7 @@ bool LmVsImageCodec::GenerateImage(ByteVector& image) {
             continue;
         }
         if (slot == kLmVsChannelSlots) {
-            throw ValdrenCpsException("Maximum number of ChannelName exceeded!");
+            throw ValdrenCpsException("Maximum number of ChannelName exceeded!", FailureKind::Data);
         }
         Emit(LoadString(IDS_FILL_CHANNEL_INFO), static_cast<int>(slot + 1), total);
         control_.RemapReferences(record->id, kChannelRecord, references);

@@ -1,11 +1,14 @@
 #pragma once
 #include <filesystem>
+#include <map>
 #include <string>
 
 namespace vdtest {
 
 /// A fresh folder under the system's temporary folder, removed with everything in it
-/// when the object goes out of scope.
+/// when the object goes out of scope. Project files ("*.vdcps") that the program wrote there
+/// are first copied to the build's saved-projects folder, where a strict second XML parser
+/// checks them after the suite (files the test wrote itself and left unchanged are not).
 class TempDir {
 public:
     TempDir();
@@ -21,7 +24,10 @@ public:
     std::filesystem::path write(const std::string& name, const std::string& text) const;
 
 private:
+    void KeepSavedProjects() const;
+
     std::filesystem::path path_;
+    mutable std::map<std::filesystem::path, std::string> written_;
 };
 
 /// Reads a whole file as bytes into a string; empty when it cannot be read.

@@ -3,8 +3,11 @@
 #include "ui/app/CValdrenCpsApp.h"
 
 #include <QApplication>
+#include <csignal>
 
 int main(int argc, char** argv) {
+    // a file size limit fails a save (which is reported) instead of killing the program
+    std::signal(SIGXFSZ, SIG_IGN);
     QApplication application(argc, argv);
 #ifdef VALDREN_FACTORY_BUILD
     constexpr vd::BuildVariant variant = vd::BuildVariant::Factory;

@@ -5,13 +5,9 @@
 #include "ui/frames/COutputWnd.h"
 #include "ui/frames/UiConstants.h"
 
-#if VALDREN_HAVE_UI_VIEW
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CShortlistPane.h"
 #include "ui/view/CValdrenCpsView.h"
-#else
-#include "ui/frames/PlaceholderWidgets.h"
-#endif
 
 #include <QCloseEvent>
 #include <QDockWidget>

@@ -1,6 +1,7 @@
 #include "ui/view/ElementCells.h"
 
 #include "model/HamCpsElement.h"
+#include "model/RadioText.h"
 #include "ui/view/ReferenceCells.h"
 
 namespace vd {
@@ -169,6 +170,20 @@ EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
         return check;
     }
     if (rule->kind == "char") {
+        // a character beyond ASCII would reach the radio as '?': refuse the text, naming it
+        // (control characters are dropped below, as the radio shows none)
+        std::string beyondAscii;
+        for (char c : *stored) {
+            if (static_cast<unsigned char>(c) >= 0x80) {
+                beyondAscii = RadioTextProblem(*stored);
+                break;
+            }
+        }
+        if (!beyondAscii.empty()) {
+            check.accept = false;
+            check.refusal = beyondAscii;
+            return check;
+        }
         CharRuleResult result = ApplyCharRule(QString::fromStdString(*stored), *rule);
         check.charsDropped = result.droppedOutsideSet;
         check.allowedChars = rule->allowedChars;

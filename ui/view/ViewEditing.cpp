@@ -28,6 +28,9 @@ bool CValdrenCpsView::OnGridBeginEdit(int row, int column, QString& text, int ch
         }
         const EditCheck check = CheckEditedText(*control, *cell.element, cell, text, chosen);
         if (!check.accept) {
+            if (!check.refusal.empty()) {
+                Message(QString::fromStdString(check.refusal), MessageStyle::Default);
+            }
             return;
         }
         text = check.text;

@@ -1,0 +1,214 @@
+// What a hostile user of the tool found: values and files refused with a reason and the
+// documented exit status, and nothing half-written or silently changed left behind.
+#include "tests/cli/CliTestSupport.h"
+#include "tests/support/RadioSim.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <pugixml.hpp>
+#include <regex>
+#include <sys/stat.h>
+
+namespace vdtest {
+namespace {
+
+namespace fs = std::filesystem;
+
+class CliHardening : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_EQ(vdcps_.Run({"new", "GX5", "-o", Path("gx5")}), 0) << vdcps_.err;
+        ASSERT_EQ(vdcps_.Run({"new", "GX5G", "-o", Path("gx5g")}), 0) << vdcps_.err;
+        ASSERT_EQ(vdcps_.Run({"new", "VS73", "-o", Path("vs73")}), 0) << vdcps_.err;
+        ASSERT_EQ(vdcps_.Run({"export-bin", Path("gx5g"), "-o", Path("gx5g.bin")}), 0);
+        dir_.write("blank.bin", std::string(55070, '\xFF'));
+        dir_.write("short.bin", std::string(512, 'x'));
+        dir_.write("exists.bin", "x");
+    }
+
+    /// The path of a named file: "gx5" is the GX5 project, "gx5g.bin" an image, ...
+    std::string Path(const std::string& name) const {
+        return dir_.file(name.find('.') == std::string::npos ? name + ".vdcps" : name).string();
+    }
+
+    /// Runs vdcps with "{name}" in the arguments replaced by Path(name).
+    int Run(std::vector<std::string> args) {
+        static const std::regex placeholder(R"(\{([^}]+)\})");
+        for (std::string& arg : args) {
+            std::smatch match;
+            while (std::regex_search(arg, match, placeholder)) {
+                arg = match.prefix().str() + Path(match[1].str()) + match.suffix().str();
+            }
+        }
+        return vdcps_.Run(args);
+    }
+
+    TempDir dir_;
+    VdcpsRunner vdcps_{dir_};
+};
+
+struct Refusal {
+    std::vector<std::string> args;
+    int status;
+    std::string says; ///< a part of the message on standard error
+};
+
+TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
+    const Refusal rows[] = {
+        // text that a project file or the radio cannot hold
+        {{"set", "{gx5}",
+          "radioName=A\x01"
+          "B"},
+         3,
+         "control character U+0001"},
+        {{"set", "{gx5}",
+          "radioName=\xFF"
+          "B"},
+         3,
+         "invalid UTF-8 byte 0xFF"},
+        {{"set", "{gx5}", "radioName=Z\xC3\xBCrich"}, 3, "'\xC3\xBC' (U+00FC)"},
+        {{"set", "{gx5}", "radioName=ABCDEFGHIJKLMNOPQ"}, 3, "at most 16 characters"},
+        {{"set", "{vs73}", "CH1/rxfreq=462562509"}, 3, "multiple of 10"},
+        // references to records that are not there or of another list
+        {{"set", "{gx5}", "e01040002/Channel[0]=e01099999"}, 3, "no ChannelName record"},
+        {{"set", "{gx5}", "e01040002/Channel[0]=e01040002"}, 3, "is a ZoneName"},
+        {{"set", "{gx5}", "CH1/scanListIndex=foo"}, 3, "no ScanName record 'foo'"},
+        // outputs: never the input, never an existing file without --force, checked first
+        {{"export-bin", "{gx5}", "-o", "{gx5}"}, 2, "is the input file"},
+        {{"export-bin", "{gx5}", "-o", "{exists.bin}"}, 3, "--force"},
+        {{"read", "GX5", "--port", "{no-tty}", "-o", "{read}", "--save-bin", "/nonexistent/x.bin"},
+         3,
+         "No such file or directory"},
+        // images that are not of the model
+        {{"import-bin", "GX5", "{gx5g.bin}", "-o", "{imported}"}, 3, "GX5G radio, not of a GX5"},
+        {{"import-bin", "GX5", "{short.bin}", "-o", "{imported}"}, 3, "52404 to 65466 bytes"},
+        // files and command lines
+        {{"import-bin", "GX5", "{missing.bin}", "-o", "{imported}"}, 3, "missing.bin"},
+        {{"info", "{missing}"}, 3, "no such project file"},
+        {{"info", dir_.path().string()}, 3, "is a directory"},
+        {{"write", "{gx5}", "--port", "{no-tty}", "--content", "4"}, 2, "--content"},
+        {{"frobnicate", "{gx5}"}, 2, "unknown command 'frobnicate'"},
+        {{"get", "{gx5}", "RxFrequency"}, 2, "ambiguous"},
+    };
+    for (const Refusal& row : rows) {
+        const std::string before = readFile(Path("gx5"));
+        EXPECT_EQ(Run(row.args), row.status) << row.args[0] << ' ' << row.args.back() << '\n'
+                                             << vdcps_.err;
+        EXPECT_NE(vdcps_.err.find(row.says), std::string::npos) << vdcps_.err;
+        EXPECT_EQ(readFile(Path("gx5")), before) << "a refused command changed the project";
+    }
+    EXPECT_FALSE(fs::exists(Path("read"))) << "nothing is written when an output cannot be";
+    EXPECT_FALSE(fs::exists(Path("imported")));
+}
+
+TEST_F(CliHardening, ImportsWhatTheImageHoldsAndNothingElse) {
+    // references given by name are stored as the record's id
+    ASSERT_EQ(Run({"set", "{gx5}", "e01040002/Channel[0]=CH2"}), 0) << vdcps_.err;
+    ASSERT_EQ(Run({"get", "{gx5}", "e01040002/Channel[0]"}), 0);
+    EXPECT_EQ(vdcps_.out, "e01090006\n");
+
+    // a zone holds its members only, and check boxes read back in the form set takes
+    ASSERT_EQ(Run({"import-bin", "GX5G", "{gx5g.bin}", "-o", "{back}", "-q"}), 0) << vdcps_.err;
+    EXPECT_EQ(vdcps_.err, "") << "--quiet prints nothing on success";
+    EXPECT_EQ(Run({"get", "{back}", "e01040003/Channel[14]"}), 2) << vdcps_.out;
+    pugi::xml_document back;
+    ASSERT_TRUE(back.load_file(Path("back").c_str()));
+    EXPECT_FALSE(back.select_node("//element[@controlType='2' and @inputValue='0']"));
+
+    // bytes the display cannot show read as '?'
+    std::string image = readFile(Path("gx5g.bin"));
+    image[5450 + 1] = '\x01';
+    image[5450 + 2] = '\xE9';
+    dir_.write("odd.bin", image);
+    ASSERT_EQ(Run({"import-bin", "GX5G", "{odd.bin}", "-o", "{odd}"}), 0) << vdcps_.err;
+    ASSERT_EQ(Run({"get", "{odd}", "e01090002"}), 0);
+    EXPECT_EQ(vdcps_.out, "V?\?-A\n");
+
+    // an erased radio imports as a blank one, with a warning
+    EXPECT_EQ(Run({"import-bin", "GX5", "{blank.bin}", "-o", "{blank}"}), 0) << vdcps_.err;
+    EXPECT_NE(vdcps_.err.find("every byte is 0xFF"), std::string::npos) << vdcps_.err;
+    EXPECT_EQ(Run({"info", "{blank}"}), 0);
+
+    // the fields of a record, with what each takes
+    ASSERT_EQ(Run({"fields", "{vs73}", "CH1"}), 0) << vdcps_.err;
+    EXPECT_TRUE(std::regex_search(vdcps_.out, std::regex("(^|\n)rxfreq\t[^\n]*whole number "
+                                                         "[0-9-]+, step 10\n")))
+        << vdcps_.out;
+    // a global option after the command
+    std::string err;
+    EXPECT_EQ(RunProgram(VdcpsRunner::Program(),
+                         {"new", "GX5", "-o", Path("late"), "--config", Path("cps.ini")}, nullptr,
+                         &err),
+              0)
+        << err;
+}
+
+TEST_F(CliHardening, SavesThroughALinkAndNeverOverAReadOnlyOrHalfWrittenFile) {
+    fs::create_symlink(Path("gx5"), Path("link"));
+    ASSERT_EQ(Run({"set", "{link}", "radioName=Linked"}), 0) << vdcps_.err;
+    EXPECT_TRUE(fs::is_symlink(Path("link")));
+    ASSERT_EQ(Run({"get", "{gx5}", "radioName"}), 0);
+    EXPECT_EQ(vdcps_.out, "Linked\n");
+
+    ::chmod(Path("gx5").c_str(), 0444);
+    const std::string before = readFile(Path("gx5"));
+    EXPECT_EQ(Run({"set", "{gx5}", "radioName=Other"}), 3);
+    EXPECT_NE(vdcps_.err.find("Permission denied"), std::string::npos) << vdcps_.err;
+    EXPECT_EQ(readFile(Path("gx5")), before);
+
+    // over the file size limit the save fails with its reason, and leaves no temporary file
+    std::string out;
+    std::string err;
+    EXPECT_EQ(
+        RunProgram("/bin/sh",
+                   {"-c", "ulimit -f 8 && exec \"$0\" \"$@\"", VdcpsRunner::Program(), "--config",
+                    dir_.file("cps.ini").string(), "set", Path("vs73"), "CH1/rxfreq=462562500"},
+                   &out, &err),
+        3);
+    EXPECT_NE(err.find("File too large"), std::string::npos) << err;
+    for (const fs::directory_entry& entry : fs::directory_iterator(dir_.path())) {
+        EXPECT_NE(entry.path().filename().string().rfind(".vs73.vdcps.", 0), 0u) << entry.path();
+    }
+}
+
+TEST_F(CliHardening, OpensOnlyFilesAStrictParserWouldTake) {
+    std::string nested;
+    for (int i = 0; i < 40; ++i) {
+        nested += "<element>";
+    }
+    for (int i = 0; i < 40; ++i) {
+        nested += "</element>";
+    }
+    const Refusal rows[] = {
+        {{"info", dir_.write("deep.vdcps", "<?xml version=\"1.0\"?><vs73_v001><chapters/>"
+                                           "<elements>" +
+                                               nested + "</elements></vs73_v001>")
+                      .string()},
+         3,
+         "nested deeper"},
+        {{"info", dir_.write("cp1252.vdcps", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>"
+                                             "<vs73_v001><chapters/><elements/></vs73_v001>")
+                      .string()},
+         3,
+         "windows-1252"},
+        {{"info", dir_.write("control.vdcps", "<vs73_v001><chapters/><elements><element "
+                                              "inputValue=\"&#1;\"/></elements></vs73_v001>")
+                      .string()},
+         3,
+         "control character U+0001"},
+    };
+    for (const Refusal& row : rows) {
+        EXPECT_EQ(Run(row.args), row.status) << row.args.back();
+        EXPECT_NE(vdcps_.err.find(row.says), std::string::npos) << vdcps_.err;
+    }
+}
+
+TEST_F(CliHardening, AnImageTooShortFromTheRadioIsARadioError) {
+    RadioSimProcess radio({"--model", "GX5", "--blocks", "10"});
+    EXPECT_EQ(Run({"read", "GX5", "--port", radio.devicePath(), "-o", "{read}", "-q"}), 5)
+        << vdcps_.err;
+    EXPECT_FALSE(fs::exists(Path("read")));
+}
+
+} // namespace
+} // namespace vdtest
