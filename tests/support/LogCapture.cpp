@@ -2,39 +2,15 @@
 
 #include "app/Log.h"
 
-#include <spdlog/sinks/base_sink.h>
 #include <spdlog/spdlog.h>
 
 #include <algorithm>
-#include <mutex>
 
 namespace vdtest {
 
-namespace {
-
-using Records = std::vector<std::pair<spdlog::level::level_enum, std::string>>;
-
-// Keeps level and text of each record.
-class RecordSink final : public spdlog::sinks::base_sink<std::mutex> {
-public:
-    explicit RecordSink(std::shared_ptr<Records> records) : records_(std::move(records)) {}
-
-protected:
-    void sink_it_(const spdlog::details::log_msg& msg) override {
-        records_->emplace_back(msg.level, std::string(msg.payload.begin(), msg.payload.end()));
-    }
-    void flush_() override {}
-
-private:
-    std::shared_ptr<Records> records_;
-};
-
-} // namespace
-
-LogCapture::LogCapture() : records_(std::make_shared<Records>()) {
+LogCapture::LogCapture() : sink_(std::make_shared<spdlog::sinks::ringbuffer_sink_mt>(4096)) {
     spdlog::drop(vd::kLoggerName);
-    auto logger =
-        std::make_shared<spdlog::logger>(vd::kLoggerName, std::make_shared<RecordSink>(records_));
+    auto logger = std::make_shared<spdlog::logger>(vd::kLoggerName, sink_);
     logger->set_level(spdlog::level::trace);
     spdlog::register_logger(logger);
 }
@@ -45,22 +21,22 @@ LogCapture::~LogCapture() {
 
 std::vector<std::string> LogCapture::lines() const {
     std::vector<std::string> lines;
-    for (const auto& record : *records_) {
-        lines.push_back(record.second);
+    for (const auto& record : sink_->last_raw()) {
+        lines.emplace_back(record.payload.begin(), record.payload.end());
     }
     return lines;
 }
 
 int LogCapture::count(const std::string& text) const {
-    return static_cast<int>(
-        std::count_if(records_->begin(), records_->end(),
-                      [&](const auto& record) { return record.second == text; }));
+    const auto all = lines();
+    return static_cast<int>(std::count(all.begin(), all.end(), text));
 }
 
 int LogCapture::warnings() const {
-    return static_cast<int>(
-        std::count_if(records_->begin(), records_->end(),
-                      [](const auto& record) { return record.first == spdlog::level::warn; }));
+    const auto records = sink_->last_raw();
+    return static_cast<int>(std::count_if(records.begin(), records.end(), [](const auto& record) {
+        return record.level == spdlog::level::warn;
+    }));
 }
 
 } // namespace vdtest

@@ -1,15 +1,14 @@
 #pragma once
-#include <spdlog/common.h>
+#include <spdlog/sinks/ringbuffer_sink.h>
 
 #include <memory>
 #include <string>
-#include <utility>
 #include <vector>
 
 namespace vdtest {
 
-/// The application's logger, registered for the life of the object, keeping every record's
-/// level and message text.
+/// The application's logger, registered for the life of the object, keeping the last 4096
+/// records with their level and message text.
 class LogCapture {
 public:
     LogCapture();
@@ -25,7 +24,7 @@ public:
     int warnings() const;
 
 private:
-    std::shared_ptr<std::vector<std::pair<spdlog::level::level_enum, std::string>>> records_;
+    std::shared_ptr<spdlog::sinks::ringbuffer_sink_mt> sink_;
 };
 
 } // namespace vdtest
