@@ -14,7 +14,6 @@ using ::testing::Each;
 using ::testing::ElementsAre;
 using vd::ByteVector;
 
-constexpr unsigned kPoll = 1;
 constexpr unsigned kShortTimeout = 150;
 
 ByteVector Lm704Opening() {
@@ -29,15 +28,6 @@ ReplyPort AlteredRadio(const std::string& model, std::size_t imageSize, bool tra
     auto radio = std::make_shared<SimResponder>(model, Pattern(imageSize, 2), trailingAck);
     return ReplyPort(
         [radio, alter](const ByteVector& request) { return alter(request, (*radio)(request)); });
-}
-
-std::string ThrownText(const std::function<void()>& action) {
-    try {
-        action();
-    } catch (const vd::ValdrenCpsException& error) {
-        return error.what();
-    }
-    return "nothing thrown";
 }
 
 class RetryCountZeroTest : public ::testing::TestWithParam<std::string> {};
@@ -83,36 +73,36 @@ TEST(LmVsHandshakeFaultTest, Lm704IdentificationOfNineBytesFailsBySizeAndStartsO
     EXPECT_THAT(log.lines(), Each(log.lines().front()));
 }
 
-TEST(LmVsHandshakeFaultTest, SevenByteIdentificationTimesOutOnLm704ButFailsBySizeOnVs46) {
+/// The first failure a handshake of `model` logs when `alter` changes the radio's answers,
+/// with a single attempt and a short time-out.
+std::string FirstHandshakeFailure(const std::string& model, std::size_t imageSize,
+                                  std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
     TestIni ini;
+    ini.Set("Device", "retry_count", 1);
+    ini.SetForAllModels("timeout", static_cast<int>(kShortTimeout));
+    LogCapture log;
+    auto control = MakeLmVsControl(model);
+    ReplyPort port = AlteredRadio(model, imageSize, false, std::move(alter));
+    EXPECT_FALSE(control->host_handshake(port, 0, nullptr, 0));
+    return log.lines().empty() ? "nothing logged" : log.lines().front();
+}
+
+TEST(LmVsHandshakeFaultTest, SevenByteIdentificationTimesOutOnLm704ButFailsBySizeOnVs46) {
     const auto sevenBytes = [](const ByteVector& request, ByteVector answer) {
         return request == ByteVector{0x02} ? Ascii("ABCDEFG") : answer;
     };
-    auto lm704 = MakeLmVsControl("LM704");
-    ReplyPort lm704Port = AlteredRadio("LM704", 1008, false, sevenBytes);
-    lm704->Link().handshake_step1(lm704Port, kPoll, kShortTimeout);
-    EXPECT_EQ(ThrownText([&] { lm704->Link().handshake_step2(lm704Port, kPoll, kShortTimeout); }),
-              "handshake_step2");
-
-    auto vs46 = MakeLmVsControl("VS46");
-    ReplyPort vs46Port = AlteredRadio("VS46", 1024, false, sevenBytes);
-    vs46->Link().handshake_step1(vs46Port, kPoll, kShortTimeout);
-    EXPECT_EQ(
-        ThrownText([&] { vs46->Link().handshake_step2(vs46Port, kPoll, kShortTimeout); }),
-        "handshake_step2 answer size = 7 content = 41 \\x42 \\x43 \\x44 \\x45 \\x46 \\x47 \\x");
+    EXPECT_EQ(FirstHandshakeFailure("LM704", 1008, sevenBytes), "握手异常:handshake_step2");
+    EXPECT_EQ(FirstHandshakeFailure("VS46", 1024, sevenBytes),
+              "握手异常:handshake_step2 answer size = 7 content = 41 \\x42 \\x43 \\x44 \\x45 "
+              "\\x46 \\x47 \\x");
 }
 
 TEST(LmVsHandshakeFaultTest, Vs46WantsExactlyNToItsConfirmation) {
-    TestIni ini;
-    auto vs46 = MakeLmVsControl("VS46");
-    ReplyPort wrongN =
-        AlteredRadio("VS46", 1024, false, [](const ByteVector& request, ByteVector answer) {
-            return request == ByteVector{0x07} ? Ascii("Y") : answer;
-        });
-    vs46->Link().handshake_step1(wrongN, kPoll, kShortTimeout);
-    vs46->Link().handshake_step2(wrongN, kPoll, kShortTimeout);
-    EXPECT_EQ(ThrownText([&] { vs46->Link().handshake_step3(wrongN, kPoll, kShortTimeout); }),
-              "handshake_step3 answer size = 1 content = 59 \\x");
+    EXPECT_EQ(FirstHandshakeFailure("VS46", 1024,
+                                    [](const ByteVector& request, ByteVector answer) {
+                                        return request == ByteVector{0x07} ? Ascii("Y") : answer;
+                                    }),
+              "握手异常:handshake_step3 answer size = 1 content = 59 \\x");
 }
 
 /// A control in programming mode with a scripted radio of its model in front of it.
@@ -138,13 +128,6 @@ TEST(LmVsBlockFaultTest, Lm704AnswerOfThirteenBytesEndingWronglyFailsEveryAttemp
     Session session("LM704", 1008, true, [](const ByteVector& request, ByteVector answer) {
         return request.front() == 0x52 ? ReplaceLastByte(answer, 0x07) : answer;
     });
-    ByteVector block;
-    EXPECT_EQ(ThrownText([&] {
-                  session.control->Link().read_data_by_index(session.port, kPoll, kShortTimeout, 8,
-                                                             3, block);
-              }),
-              "Lm704v001Control::read_data_by_index answer data error 7");
-
     ByteVector image;
     EXPECT_EQ(session.control->ReadAll(session.port, image, ""), -1);
     EXPECT_TRUE(image.empty());
@@ -184,13 +167,13 @@ TEST(LmVsBlockFaultTest, Vs31RefusesAnAnswerLongerThanItsBlock) {
         }
         return answer;
     });
-    ByteVector block{0xAA};
-    EXPECT_EQ(ThrownText([&] {
-                  session.control->Link().read_data_by_index(session.port, kPoll, kShortTimeout, 8,
-                                                             0, block);
-              }),
-              "Vs31v001Control::read_data_by_index answer data error 6");
-    EXPECT_EQ(block, ByteVector{0xAA});
+    LogCapture log;
+    ByteVector image{0xAA};
+    EXPECT_EQ(session.control->ReadAll(session.port, image, ""), -1);
+    EXPECT_TRUE(image.empty());
+    EXPECT_THAT(log.lines(),
+                Each(std::string("数据读取异常:Vs31v001Control::read_data_by_index answer data "
+                                 "error 6")));
 }
 
 TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShowsIt) {
@@ -202,8 +185,10 @@ TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShows
     // are answered before programming mode
     for (const auto& [model, size, expected] :
          {std::tuple<std::string, std::size_t, std::string>{
-              "VS31", 1008, "Vs31v001Control::read_data_by_index answer size = 1 content = 15 \\x"},
-          {"VS73", 1024, "Vs73v001Control::read_data_by_index answer size = 1 content = 21"}}) {
+              "VS31", 1008,
+              "数据读取异常:Vs31v001Control::read_data_by_index answer size = 1 content = 15 \\x"},
+          {"VS73", 1024,
+           "数据读取异常:Vs73v001Control::read_data_by_index answer size = 1 content = 21"}}) {
         auto radio = std::make_shared<SimResponder>(model, Pattern(size, 2));
         bool programming = false;
         ReplyPort port([&, radio](const ByteVector& request) {
@@ -216,14 +201,11 @@ TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShows
         auto control = MakeLmVsControl(model);
         TestIni ini;
         ASSERT_TRUE(control->host_handshake(port, 0, nullptr, 0));
-        ByteVector block;
-        EXPECT_EQ(ThrownText([&] {
-                      control->Link().read_data_by_index(port, kPoll, kShortTimeout,
-                                                         control->Model().link.readBlockSize, 0,
-                                                         block);
-                  }),
-                  expected);
-        EXPECT_TRUE(block.empty());
+        LogCapture log;
+        ByteVector image;
+        EXPECT_EQ(control->ReadAll(port, image, ""), -1);
+        EXPECT_TRUE(image.empty());
+        EXPECT_THAT(log.lines(), Each(expected));
     }
 }
 
@@ -231,34 +213,24 @@ TEST(LmVsBlockFaultTest, BlockWriteWantsAnAckFirst) {
     Session refusing("LM704", 1008, false, [](const ByteVector& request, ByteVector answer) {
         return request.front() == 0x57 ? ByteVector{0x15, 0x06} : answer;
     });
-    const ByteVector data(8, 0x11);
-    EXPECT_EQ(ThrownText([&] {
-                  refusing.control->Link().write_data_by_index(refusing.port, kPoll, kShortTimeout,
-                                                               0x10, data);
-              }),
-              "Lm704v001Control::write_data_by_index data error");
+    LogCapture log;
+    EXPECT_EQ(refusing.control->WriteAll(refusing.port, ByteVector(1008, 0x11), ""), -1);
+    EXPECT_THAT(log.lines(),
+                Each(std::string("数据写入异常:Lm704v001Control::write_data_by_index data error")));
     EXPECT_EQ(refusing.port.requests().back(),
-              (ByteVector{0x57, 0x00, 0x10, 0x08, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11}));
+              (ByteVector{0x57, 0x00, 0x00, 0x08, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11}));
 }
 
-TEST(LmVsBlockFaultTest, ClosingByteThatCannotBeSentIsRetriedAndLoggedWithItsValue) {
-    for (const auto& [model, text] :
-         {std::pair<std::string, std::string>{"LM704", "挥手异常:host_wave_hand request = 0x45"},
-          {"VS31", "挥手异常:host_wave_hand request = 0x62"}}) {
+TEST(LmVsBlockFaultTest, WriteEndsWithTheModelsClosingByteWhereItHasOne) {
+    for (const auto& [model, closing] :
+         {std::pair<std::string, std::uint8_t>{"LM704", 0x45}, {"VS31", 0x62}, {"VS46", 0x57}}) {
         TestIni ini;
-        ini.SetForAllModels("timeout", 0);
-        LogCapture log;
         auto control = MakeLmVsControl(model);
-        ReplyPort port([](const ByteVector&) { return ByteVector{}; });
-        EXPECT_FALSE(control->Link().host_wave_hand(port));
-        EXPECT_EQ(port.requests().size(), 3U);
-        EXPECT_THAT(log.lines(), ElementsAre(text, text, text));
+        ReplyPort port([](const ByteVector&) { return ByteVector{0x06}; });
+        EXPECT_GT(control->WriteAll(port, ByteVector(control->Model().link.imageSize, 0), ""), 0);
+        // VS46 has none: its last request is its last block
+        EXPECT_EQ(port.requests().back().front(), closing) << model;
     }
-    TestIni ini;
-    auto vs46 = MakeLmVsControl("VS46");
-    ReplyPort port([](const ByteVector&) { return ByteVector{0x06}; });
-    EXPECT_FALSE(vs46->Link().host_wave_hand(port));
-    EXPECT_TRUE(port.requests().empty());
 }
 
 /// An LM704 whose pauses between attempts are the test's to fill.
@@ -299,10 +271,10 @@ TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
     };
     ASSERT_TRUE(control.host_handshake(port, 0, nullptr, 0));
 
-    ByteVector block;
-    EXPECT_TRUE(control.Link().host_read_data_by_index(port, 1008, 8, 0, block, ""));
-    EXPECT_EQ(block, ByteVector(image.begin(), image.begin() + 8));
-    EXPECT_EQ(reads, 2);
+    ByteVector read;
+    EXPECT_EQ(control.ReadAll(port, read, ""), 126);
+    EXPECT_EQ(read, image);
+    EXPECT_EQ(reads, 127);
 }
 
 } // namespace
