@@ -42,6 +42,9 @@ void SaveProjectOrThrow(HamCpsControl& control, const std::string& path);
 void ThrowUnlessSucceeded(OperationResult result, const std::string& refusal,
                           const std::string& what);
 
+/// Adds `--fast` to a command that talks to a radio: the fast link for this run.
+void AddFastOption(CLI::App& command);
+
 /// Each command adds its subcommand and its handler to the tool.
 void AddModelsCommand(CLI::App& app);
 void AddNewCommand(CLI::App& app);

@@ -30,6 +30,7 @@ void AddReadCommand(CLI::App& app) {
     command->add_option("--save-bin", options->saveBin, "Also save the raw memory image here");
     command->add_flag("--force", options->force, "Replace an existing project file");
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
+    AddFastOption(*command);
     command->footer(
         "The project file is written only when the whole radio was read and decoded.\n\n"
         "Example:\n  vdcps read GX5 --port /dev/ttyUSB0 -o my-radio.vdcps");

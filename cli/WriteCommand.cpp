@@ -27,6 +27,7 @@ void AddWriteCommand(CLI::App& app) {
         "GX5 family: image content variant 0-3 (default: Device/bin_struct_content)");
     command->add_flag("-y,--yes", ui->assumeYes, "Do not ask \"Do you want to write it?\"");
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
+    AddFastOption(*command);
     command->footer("The radio must be of the project's model. Without a terminal to ask, --yes is "
                     "needed.\n\nExample:\n  vdcps write my-radio.vdcps --port /dev/ttyUSB0 --yes");
     command->callback([ui, options] {

@@ -22,9 +22,9 @@ constexpr std::size_t kBlockHeaderSize = 4;
 constexpr std::uint32_t kBaudRate = 9600;
 constexpr char kLineEventChar = 0x1A;
 constexpr unsigned kWaveHandPollMs = 200;
-// How long the fast link waits after a whole block for the 0x06 some radios add: three
-// characters at 9600 baud.
-constexpr unsigned kTrailingAckGraceMs = 3;
+// How long the fast link waits after the first whole block of a session for the 0x06 some
+// radios add: ten characters at 9600 baud, as a loaded machine may see the byte late.
+constexpr unsigned kTrailingAckGraceMs = 10;
 
 constexpr int kDefaultRetryCount = 3;
 constexpr unsigned kDefaultHandshakeInterval = 300;
@@ -140,6 +140,7 @@ std::uint16_t LmVsProtocol::WriteBlockCount() const {
 
 void LmVsProtocol::OpenPort(ISerialPort& port, const std::string& device) {
     fast_ = fast_link_enabled();
+    trailingAckSeen_.reset();
     const unsigned timeout =
         NonNegative(CpsIni::GetInt(data_.section, "timeout", static_cast<int>(kDefaultTimeout)));
     PortSetup setup;
@@ -240,9 +241,14 @@ void LmVsProtocol::ReadBlockAttempt(ISerialPort& port, unsigned pollMs, unsigned
     const std::uint8_t blockSize = data_.readBlockSize;
     const auto address = static_cast<std::uint16_t>(blockSize * index);
     const ByteVector request = BlockHeader(kReadCommand, address, blockSize);
+    const std::size_t expected = blockSize + kBlockHeaderSize;
+    // Whether the radio adds the 0x06 is learnt from the first block: the fast link then knows
+    // how long every later answer is and waits no grace.
+    const std::size_t wholeLength = trailingAckSeen_.value_or(false) ? expected + 1 : expected;
+    const bool optionalAck = data_.trailingAck && !trailingAckSeen_.has_value();
     ByteVector answer;
-    if (!Exchange(port, request, pollMs, timeoutMs, blockSize + kBlockHeaderSize, false, answer, 0,
-                  data_.trailingAck)) {
+    if (!Exchange(port, request, pollMs, timeoutMs, expected, false, answer, wholeLength,
+                  optionalAck)) {
         throw ValdrenCpsException(operation);
     }
     if (answer.empty()) {
@@ -252,8 +258,8 @@ void LmVsProtocol::ReadBlockAttempt(ISerialPort& port, unsigned pollMs, unsigned
         answer[2] != request[2] || answer[3] != blockSize) {
         throw ValdrenCpsException(fmt::format("{} read data error", operation));
     }
-    const std::size_t expected = blockSize + kBlockHeaderSize;
-    if (data_.trailingAck && answer.size() > expected) {
+    const bool acked = data_.trailingAck && answer.size() > expected;
+    if (acked) {
         if (answer.back() != kAck) {
             throw ValdrenCpsException(
                 fmt::format("{} answer data error {}", operation, answer.back()));
@@ -269,6 +275,9 @@ void LmVsProtocol::ReadBlockAttempt(ISerialPort& port, unsigned pollMs, unsigned
     }
     // Only a complete attempt fills the block, so a retry never appends a second copy.
     block.assign(answer.begin() + kBlockHeaderSize, answer.end());
+    if (data_.trailingAck) {
+        trailingAckSeen_ = acked;
+    }
 }
 
 void LmVsProtocol::AcknowledgeBlock(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,

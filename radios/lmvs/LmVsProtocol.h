@@ -141,6 +141,9 @@ private:
     ProgressSignal& progress_;
     Sleeper sleep_;
     bool fast_ = false;
+    /// Whether this connection's radio ends its block answers with 0x06; unknown before the
+    /// first block.
+    std::optional<bool> trailingAckSeen_;
 };
 
 /// The progress text of a read when the caller gives none.
