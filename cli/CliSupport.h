@@ -12,11 +12,12 @@ namespace vd::cli {
 /// Exit statuses of vdcps (listed in its --help).
 enum ExitCode : int {
     kSuccess = 0,
-    kUsageError = 2,  ///< wrong command line
-    kDataError = 3,   ///< a file or value could not be used
-    kDeviceError = 4, ///< the serial port could not be used
-    kRadioError = 5,  ///< the radio did not complete the operation
-    kCancelled = 6,   ///< the user cancelled
+    kChecksFailed = 1, ///< vdcps doctor found a problem
+    kUsageError = 2,   ///< wrong command line
+    kDataError = 3,    ///< a file or value could not be used
+    kDeviceError = 4,  ///< the serial port could not be used
+    kRadioError = 5,   ///< the radio did not complete the operation
+    kCancelled = 6,    ///< the user cancelled
 };
 
 /// A failure of a command: its message goes to standard error and the tool exits with code.
@@ -56,5 +57,7 @@ void AddWriteCommand(CLI::App& app);
 void AddImportBinCommand(CLI::App& app);
 void AddExportBinCommand(CLI::App& app);
 void AddPortsCommand(CLI::App& app);
+void AddDetectCommand(CLI::App& app);
+void AddDoctorCommand(CLI::App& app);
 
 } // namespace vd::cli
