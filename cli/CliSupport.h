@@ -12,11 +12,12 @@ namespace vd::cli {
 /// Exit statuses of vdcps (listed in its --help).
 enum ExitCode : int {
     kSuccess = 0,
-    kUsageError = 2,  ///< wrong command line
-    kDataError = 3,   ///< a file or value could not be used
-    kDeviceError = 4, ///< the serial port could not be used
-    kRadioError = 5,  ///< the radio did not complete the operation
-    kCancelled = 6,   ///< the user cancelled
+    kChecksFailed = 1, ///< vdcps doctor found a problem
+    kUsageError = 2,   ///< wrong command line
+    kDataError = 3,    ///< a file or value could not be used
+    kDeviceError = 4,  ///< the serial port could not be used
+    kRadioError = 5,   ///< the radio did not complete the operation
+    kCancelled = 6,    ///< the user cancelled
 };
 
 /// A failure of a command: its message goes to standard error and the tool exits with code.
@@ -47,6 +48,9 @@ void SaveProjectOrThrow(HamCpsControl& control, const std::string& path);
 void ThrowUnlessSucceeded(OperationResult result, const std::string& refusal,
                           const std::string& what, const std::string& detail = "");
 
+/// Adds `--fast` to a command that talks to a radio: the fast link for this run.
+void AddFastOption(CLI::App& command);
+
 /// Each command adds its subcommand and its handler to the tool.
 void AddModelsCommand(CLI::App& app);
 void AddNewCommand(CLI::App& app);
@@ -59,5 +63,7 @@ void AddWriteCommand(CLI::App& app);
 void AddImportBinCommand(CLI::App& app);
 void AddExportBinCommand(CLI::App& app);
 void AddPortsCommand(CLI::App& app);
+void AddDetectCommand(CLI::App& app);
+void AddDoctorCommand(CLI::App& app);
 
 } // namespace vd::cli

@@ -31,6 +31,7 @@ void AddReadCommand(CLI::App& app) {
     command->add_option("--save-bin", options->saveBin, "Also save the raw memory image here");
     command->add_flag("--force", options->force, "Replace existing output files");
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
+    AddFastOption(*command);
     command->footer(
         "The output files are checked before the radio is read, and written only when the "
         "whole radio was read and decoded.\n\n"

@@ -28,6 +28,7 @@ void AddWriteCommand(CLI::App& app) {
         ->check(CLI::Range(0, 3));
     command->add_flag("-y,--yes", ui->assumeYes, "Do not ask \"Do you want to write it?\"");
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
+    AddFastOption(*command);
     command->footer("The radio must be of the project's model. Without a terminal to ask, --yes is "
                     "needed.\n\nExample:\n  vdcps write my-radio.vdcps --port /dev/ttyUSB0 --yes");
     command->callback([ui, options] {

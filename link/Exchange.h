@@ -34,6 +34,42 @@ bool send_request_wait_answer(ISerialPort& port, const std::vector<std::uint8_t>
                               const std::vector<std::uint8_t>& expectedEnding,
                               std::vector<std::uint8_t>& answer, const Sleeper& sleep);
 
+/// What a fast exchange makes of the answer so far.
+enum class Completion : std::uint8_t {
+    Incomplete, ///< more must come
+    Complete,   ///< the answer is whole
+    /// Whole, but the radio may still add an optional byte: wait a short grace for it.
+    CompleteUnlessMore,
+};
+
+/// Tells whether an answer is whole by the exchange's own rules; used by the fast link.
+using AnswerCheck = std::function<Completion(const std::vector<std::uint8_t>&)>;
+
+/// How an exchange waits for its answer.
+struct AnswerWait {
+    unsigned pollIntervalMs = 0;
+    unsigned timeoutMs = 0;
+    /// At a poll tick the answer is complete with at least this many bytes...
+    std::size_t minimumLength = 0;
+    /// ...ending in these (an empty ending always matches).
+    std::vector<std::uint8_t> expectedEnding;
+    /// Fast link: the port is watched between ticks and the exchange ends as soon as `whole`
+    /// says the answer is complete, instead of at the next tick. The ticks keep their rule, so
+    /// a fast exchange never ends later than a polled one.
+    bool fast = false;
+    /// Empty: whole when the tick rule holds and asks for at least one byte; an exchange that
+    /// takes whatever came (no minimum, no ending) then ends at its first tick as before.
+    AnswerCheck whole;
+    /// How long a CompleteUnlessMore answer waits for its optional byte.
+    unsigned graceMs = 0;
+};
+
+/// The request/answer exchange as `wait` says; see send_request_wait_answer. The port's
+/// time-outs are the same after it as before.
+bool exchange_answer(ISerialPort& port, const std::vector<std::uint8_t>& request,
+                     const AnswerWait& wait, std::vector<std::uint8_t>& answer,
+                     const Sleeper& sleep);
+
 /// True when `answer` holds at least `minimumLength` bytes and its last bytes equal
 /// `expectedEnding`; an empty ending matches any answer, a longer one never does.
 bool answer_is_complete(const std::vector<std::uint8_t>& answer, std::size_t minimumLength,

@@ -12,6 +12,8 @@ namespace {
 constexpr std::array<uint8_t, 4> kMagic{'R', 'D', 'T', 'P'};
 constexpr uint16_t kVersion = 1;
 constexpr std::size_t kReservedSize = 6;
+// The payload length sits after magic, version and the reserved bytes.
+constexpr std::size_t kLengthOffset = 12;
 
 // Every request but a write part carries the command, then u16 0 and u16 1.
 constexpr uint16_t kSingleIndex = 0;
@@ -134,6 +136,16 @@ std::span<const uint8_t> align_answer(std::span<const uint8_t> answer, std::size
         ++removed;
     }
     return copy.first(std::min(copy.size(), keep));
+}
+
+bool ends_with_whole_frame(std::span<const uint8_t> answer) {
+    const auto copy = align_answer(answer, answer.size());
+    if (!starts_with_magic(copy) || copy.size() < kRdtpHeaderSize ||
+        copy.data() + copy.size() != answer.data() + answer.size()) {
+        return false;
+    }
+    return copy.size() == kRdtpHeaderSize + read_u16(copy, kLengthOffset) + kRdtpTrailerSize &&
+           rdtp_crc_ok(copy);
 }
 
 HandshakeVerdict judge_handshake_answer(std::span<const uint8_t> answer) {

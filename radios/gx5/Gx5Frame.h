@@ -60,6 +60,10 @@ ByteVector reboot_payload();
 /// the CRC over everything before the CRC matches.
 bool rdtp_crc_ok(std::span<const uint8_t> answer);
 
+/// Whether `answer` ends with one whole frame (leading noise allowed): the length its header
+/// gives, closed by the end mark, with a good CRC.
+bool ends_with_whole_frame(std::span<const uint8_t> answer);
+
 /// `answer` without the zero bytes at both ends, aligned so that it starts with "RDTP" and cut
 /// to `keep` bytes. The alignment drops one leading byte at a time and gives up (leaving the
 /// rest as it is) once as many bytes were dropped as are left.

@@ -1,59 +1,60 @@
 #include "radios/gx5/Gx5Protocol.h"
 
+#include "app/FastLink.h"
 #include "app/Log.h"
 #include "app/StringTable.h"
-#include "link/PortNames.h"
+#include "link/PortSetup.h"
+#include "link/RetryLoop.h"
 #include "link/SerialException.h"
 #include "model/Exceptions.h"
 #include "radios/gx5/Gx5DumpFile.h"
 #include "radios/gx5/Gx5Frame.h"
 #include "radios/gx5/Gx5Settings.h"
 
-#include <cerrno>
-#include <chrono>
 #include <ctime>
-#include <thread>
 
 namespace vd {
 
 namespace {
 
 constexpr uint32_t kBaudRate = 115200;
-constexpr uint8_t kDataBits = 8;
 constexpr uint32_t kReadTimeout = 100;
 constexpr uint32_t kQueueSize = 2048;
-// Abort and clear both directions: the queues start empty, without leftovers of another program.
-constexpr uint32_t kClearAll = 15;
-constexpr uint32_t kClearInput = 8;
 
 std::string now_stamp() {
     return dump_time_stamp(std::time(nullptr));
 }
 
+// The GX5 family pauses after every failed attempt, the last one too.
+RetryPolicy policy(int attempts, unsigned pauseMs) {
+    return {attempts, pauseMs, true};
+}
+
+// A dump that cannot be written ends the operation; it is never retried.
+void rethrow_dump_failure(const ValdrenCpsException& error) {
+    if (dynamic_cast<const Gx5DumpException*>(&error) != nullptr) {
+        throw;
+    }
+}
+
+void no_progress() {}
+
 } // namespace
 
 void open_gx5_port(ISerialPort& port, const std::string& portSetting) {
-    const std::string device = port_setting_to_device(portSetting);
-    if (device.empty()) {
-        throw CSerialException(ENOENT, portSetting, "no such port");
-    }
-    port.Open(device, kBaudRate, Parity::None, kDataBits, StopBits::One, FlowControl::None, true);
-    CommTimeouts timeouts;
-    port.GetTimeouts(timeouts);
-    timeouts.ReadTotalTimeoutMultiplier = 0;
-    timeouts.ReadTotalTimeoutConstant = kReadTimeout;
-    timeouts.WriteTotalTimeoutMultiplier = 0;
-    timeouts.WriteTotalTimeoutConstant = read_gx5_timeout();
-    port.SetTimeouts(timeouts);
-    uint32_t errors = 0;
-    port.ClearError(errors);
-    port.ClearErrorFlags(kClearAll);
-    port.Setup(kQueueSize, kQueueSize);
+    PortSetup setup;
+    setup.baudRate = kBaudRate;
+    setup.readTimeoutMs = kReadTimeout;
+    setup.writeTimeoutMs = read_gx5_timeout();
+    setup.inputQueueSize = kQueueSize;
+    setup.outputQueueSize = kQueueSize;
+    open_port(port, portSetting, setup);
 }
 
 Gx5Protocol::Gx5Protocol(ISerialPort& port, ProgressSignal& progress, Sleeper sleep,
                          std::string_view identity)
-    : port_(port), progress_(progress), sleep_(std::move(sleep)), identity_(identity) {}
+    : port_(port), progress_(progress), sleep_(std::move(sleep)), identity_(identity),
+      fast_(fast_link_enabled()) {}
 
 bool Gx5Protocol::host_handshake(int mode, const uint8_t* password, int length) {
     const Gx5HandshakeSettings settings = read_handshake_settings();
@@ -61,25 +62,20 @@ bool Gx5Protocol::host_handshake(int mode, const uint8_t* password, int length) 
     if (password != nullptr && length > 0) {
         passwordBytes = std::span<const uint8_t>(password, static_cast<std::size_t>(length));
     }
-    for (int attempt = 0; attempt < settings.retryCount; ++attempt) {
-        try {
+    return retry_attempts<ValdrenCpsException>(
+        port_, policy(settings.retryCount, settings.retryPause), sleep_, no_progress,
+        [&] {
             const ByteVector request = frame_payload(
                 handshake_payload(identity_, static_cast<uint8_t>(mode), passwordBytes));
             if (request.empty()) {
                 throw ValdrenCpsException("generate_handshake_request");
             }
             handshake_step1(request, settings);
-            return true;
-        } catch (const Gx5DumpException&) {
-            throw;
-        } catch (const CSerialException&) {
-            return false; // the port is gone: another attempt cannot help
-        } catch (const ValdrenCpsException& error) {
+        },
+        [](const ValdrenCpsException& error) {
+            rethrow_dump_failure(error);
             VD_LOG_ERROR("握手异常:{}", error.what());
-            pause(settings.retryPause);
-        }
-    }
-    return false;
+        });
 }
 
 void Gx5Protocol::handshake_step1(const ByteVector& request, const Gx5HandshakeSettings& settings) {
@@ -103,10 +99,10 @@ void Gx5Protocol::handshake_step1(const ByteVector& request, const Gx5HandshakeS
 }
 
 int Gx5Protocol::ReadAll(ByteVector& image, std::string text) {
+    image.clear();
     if (text.empty()) {
         text = LoadString(IDS_HOST_READ_ALL_DATA);
     }
-    image.clear();
     report_progress(text, 0, 1);
 
     ByteVector payload;
@@ -151,10 +147,12 @@ bool Gx5Protocol::read_data_by_index(uint16_t index, uint16_t count, ByteVector&
     const std::size_t minimumLength =
         last ? 0 : kRdtpHeaderSize + kRdtpMaxPayload + kRdtpTrailerSize;
 
-    for (int attempt = 0; attempt < settings.retryCount; ++attempt) {
-        report_progress(text, index + 1, count);
-        ByteVector answer;
-        try {
+    ByteVector answer;
+    const bool read = retry_attempts<ValdrenCpsException>(
+        port_, policy(settings.retryCount, settings.retryPause), sleep_,
+        [&] { report_progress(text, index + 1, count); },
+        [&] {
+            answer.clear();
             if (!exchange(request, settings.pollInterval, settings.timeout, minimumLength,
                           {kRdtpEndMark}, answer)) {
                 throw ValdrenCpsException("host answer error");
@@ -165,20 +163,17 @@ bool Gx5Protocol::read_data_by_index(uint16_t index, uint16_t count, ByteVector&
                 (settings.checkAnswer && !is_block_answer(answer, index))) {
                 throw ValdrenCpsException("answer is not OK");
             }
-        } catch (const CSerialException&) {
-            return false;
-        } catch (const ValdrenCpsException&) {
-            pause(settings.retryPause);
-            continue;
-        }
-        if (settings.saveAnswer) {
-            save_dump(block_answer_dump_name(index, now_stamp()), answer);
-        }
-        const auto data = block_answer_payload(answer);
-        payload.insert(payload.end(), data.begin(), data.end());
-        return true;
+        },
+        [](const ValdrenCpsException&) {});
+    if (!read) {
+        return false;
     }
-    return false;
+    if (settings.saveAnswer) {
+        save_dump(block_answer_dump_name(index, now_stamp()), answer);
+    }
+    const auto data = block_answer_payload(answer);
+    payload.insert(payload.end(), data.begin(), data.end());
+    return true;
 }
 
 int Gx5Protocol::WriteAll(const ByteVector& image, std::string text) {
@@ -215,9 +210,10 @@ bool Gx5Protocol::write_data_by_index(uint16_t index, uint16_t count, std::span<
     }
     const Gx5PartWriteSettings settings = read_part_write_settings();
     bool dumped = false;
-    for (int attempt = 0; attempt < settings.retryCount; ++attempt) {
-        report_progress(text, index + 1, count);
-        try {
+    return retry_attempts<ValdrenCpsException>(
+        port_, policy(settings.retryCount, settings.retryPause), sleep_,
+        [&] { report_progress(text, index + 1, count); },
+        [&] {
             ByteVector answer;
             if (!exchange(request, settings.pollInterval, settings.timeout, 0, {kRdtpEndMark},
                           answer)) {
@@ -226,24 +222,22 @@ bool Gx5Protocol::write_data_by_index(uint16_t index, uint16_t count, std::span<
             if (settings.checkAnswer && !is_write_acknowledgement(answer, index)) {
                 throw ValdrenCpsException("answer is not OK");
             }
-            return true;
-        } catch (const CSerialException&) {
-            return false;
-        } catch (const ValdrenCpsException&) {
+        },
+        [&](const ValdrenCpsException& error) {
+            rethrow_dump_failure(error);
             if (settings.saveFailedRequest && !dumped) {
-                save_dump(write_request_dump_name(index, now_stamp()), request);
                 dumped = true;
+                save_dump(write_request_dump_name(index, now_stamp()), request);
             }
-            pause(settings.retryPause);
-        }
-    }
-    return false;
+        });
 }
 
 bool Gx5Protocol::host_reboot() {
     const Gx5RebootSettings settings = read_reboot_settings();
-    for (int attempt = 0; attempt < settings.retryCount; ++attempt) {
-        try {
+    // Called on the document's failure paths too: a pulled cable ends it quietly (false).
+    return retry_attempts<ValdrenCpsException>(
+        port_, policy(settings.retryCount, settings.retryPause), sleep_, no_progress,
+        [&] {
             const ByteVector request = frame_payload(reboot_payload());
             if (request.empty()) {
                 throw ValdrenCpsException("generate_reboot_request");
@@ -253,16 +247,8 @@ bool Gx5Protocol::host_reboot() {
             if (!exchange(request, settings.pollInterval, settings.timeout, 0, {}, answer)) {
                 throw ValdrenCpsException("reboot_step");
             }
-            return true;
-        } catch (const CSerialException&) {
-            // Called on the document's failure paths: a pulled cable ends it quietly.
-            return false;
-        } catch (const ValdrenCpsException& error) {
-            VD_LOG_ERROR("下发重启异常:{}", error.what());
-            pause(settings.retryPause);
-        }
-    }
-    return false;
+        },
+        [](const ValdrenCpsException& error) { VD_LOG_ERROR("下发重启异常:{}", error.what()); });
 }
 
 void Gx5Protocol::report_progress(const std::string& text, int position, int total) {
@@ -274,22 +260,20 @@ void Gx5Protocol::report_progress(const std::string& text, int position, int tot
 bool Gx5Protocol::exchange(const ByteVector& request, unsigned pollInterval, unsigned timeout,
                            std::size_t minimumLength, const ByteVector& ending,
                            ByteVector& answer) {
-    return send_request_wait_answer(port_, request, pollInterval, timeout, minimumLength, ending,
-                                    answer, sleep_);
-}
-
-void Gx5Protocol::pause(unsigned ms) {
-    if (sleep_) {
-        sleep_(ms);
-    } else {
-        std::this_thread::sleep_for(std::chrono::milliseconds(ms));
-    }
-    // The late rest of a failed attempt's answer would otherwise be taken as the start of the
-    // next answer and spoil every retry. A port that is gone shows on the next exchange.
-    try {
-        port_.ClearErrorFlags(kClearInput);
-    } catch (const CSerialException&) {
-    }
+    AnswerWait wait;
+    wait.pollIntervalMs = pollInterval;
+    wait.timeoutMs = timeout;
+    wait.minimumLength = minimumLength;
+    wait.expectedEnding = ending;
+    wait.fast = fast_;
+    // Every answer of the radio is one frame: it is whole when its CRC holds over the length
+    // its header gives, which an end mark inside the data cannot fake.
+    wait.whole = [minimumLength, &ending](const ByteVector& bytes) {
+        return answer_is_complete(bytes, minimumLength, ending) && ends_with_whole_frame(bytes)
+                   ? Completion::Complete
+                   : Completion::Incomplete;
+    };
+    return exchange_answer(port_, request, wait, answer, sleep_);
 }
 
 } // namespace vd

@@ -38,8 +38,9 @@ public:
     /// at once when the radio refuses the password.
     bool host_handshake(int mode, const uint8_t* password, int length);
 
-    /// Reads the memory image block by block into `image`; the number of blocks, or -1 when a
-    /// block could not be read or the radio reported no usable block count.
+    /// Replaces `image` by the radio's memory image, read block by block; the number of blocks,
+    /// or -1 when a block could not be read or the radio reported no usable block count (the
+    /// blocks read before the failure stay in `image`).
     int ReadAll(ByteVector& image, std::string text);
 
     /// Writes `image` in parts of 1024 bytes; the number of parts, or -1 when a part was not
@@ -58,13 +59,12 @@ private:
     void report_progress(const std::string& text, int position, int total);
     bool exchange(const ByteVector& request, unsigned pollInterval, unsigned timeout,
                   std::size_t minimumLength, const ByteVector& ending, ByteVector& answer);
-    /// The pause after a failed attempt; it also drops what arrived late for that attempt.
-    void pause(unsigned ms);
 
     ISerialPort& port_;
     ProgressSignal& progress_;
     Sleeper sleep_;
     std::string identity_;
+    bool fast_;
 };
 
 } // namespace vd

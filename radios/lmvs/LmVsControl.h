@@ -48,8 +48,6 @@ public:
 
     /// The model's data.
     const LmVsModelData& Model() const { return model_; }
-    /// The model's link, for the steps of a transfer one by one.
-    LmVsProtocol& Link() { return link_; }
 
 protected:
     /// A control for `modelName` with the model's data, which must outlive it.

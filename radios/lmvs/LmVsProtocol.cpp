@@ -1,15 +1,15 @@
 #include "radios/lmvs/LmVsProtocol.h"
 
 #include "app/CpsIni.h"
+#include "app/FastLink.h"
 #include "app/Log.h"
-#include "link/PortNames.h"
-#include "link/SerialException.h"
+#include "link/PortSetup.h"
+#include "link/RetryLoop.h"
 #include "model/Exceptions.h"
 
 #include <fmt/format.h>
 
 #include <algorithm>
-#include <cerrno>
 
 namespace vd {
 
@@ -21,9 +21,10 @@ constexpr std::uint8_t kWriteCommand = 0x57; // 'W'
 constexpr std::size_t kBlockHeaderSize = 4;
 constexpr std::uint32_t kBaudRate = 9600;
 constexpr char kLineEventChar = 0x1A;
-constexpr std::uint32_t kPurgeAll = 15;
-constexpr std::uint32_t kPurgeInput = 8;
 constexpr unsigned kWaveHandPollMs = 200;
+// How long the fast link waits after the first whole block of a session for the 0x06 some
+// radios add: ten characters at 9600 baud, as a loaded machine may see the byte late.
+constexpr unsigned kTrailingAckGraceMs = 10;
 
 constexpr int kDefaultRetryCount = 3;
 constexpr unsigned kDefaultHandshakeInterval = 300;
@@ -77,40 +78,42 @@ LmVsProtocol::Timing LmVsProtocol::ReadTiming(const char* pollKey, unsigned poll
     return timing;
 }
 
-// Every attempt starts from an empty input queue: the late answer of an attempt that timed
-// out would otherwise be taken for the start of the next answer, and every retry would fail
-// the same way.
 template <typename BeforeAttempt, typename Attempt>
 bool LmVsProtocol::Retry(ISerialPort& port, const Timing& timing, const char* logText,
                          const char* where, BeforeAttempt before, Attempt attempt) {
-    for (int left = timing.retries; left > 0; --left) {
-        before();
-        try {
-            port.ClearErrorFlags(kPurgeInput);
-            attempt();
-            return true;
-        } catch (const CSerialException&) {
-            return false;
-        } catch (const ValdrenCpsException& error) {
+    return retry_attempts<ValdrenCpsException>(
+        port, RetryPolicy{timing.retries, timing.retryMs, false}, sleep_, before, attempt,
+        [&](const ValdrenCpsException& error) {
             if (auto logger = spdlog::get(kLoggerName)) {
                 logger->log(spdlog::source_loc{__FILE__, __LINE__, where}, spdlog::level::err,
                             fmt::runtime(logText), error.what());
             }
-            if (left > 1) {
-                sleep_(timing.retryMs);
-            }
-        }
-    }
-    return false;
+        });
 }
 
 bool LmVsProtocol::Exchange(ISerialPort& port, const ByteVector& request, unsigned pollMs,
                             unsigned timeoutMs, std::size_t minimum, bool waitForAck,
-                            ByteVector& answer) {
-    static const ByteVector ackEnding{kAck};
-    static const ByteVector noEnding;
-    return send_request_wait_answer(port, request, pollMs, timeoutMs, minimum,
-                                    waitForAck ? ackEnding : noEnding, answer, sleep_);
+                            ByteVector& answer, std::size_t wholeLength, bool optionalAck) {
+    AnswerWait wait;
+    wait.pollIntervalMs = pollMs;
+    wait.timeoutMs = timeoutMs;
+    wait.minimumLength = minimum;
+    if (waitForAck) {
+        wait.expectedEnding = {kAck};
+    }
+    wait.fast = fast_;
+    wait.graceMs = kTrailingAckGraceMs;
+    const std::size_t need = std::max(minimum, wholeLength);
+    wait.whole = [need, waitForAck, optionalAck](const ByteVector& bytes) {
+        // An exchange that takes whatever came, knowing no length, keeps its tick.
+        if ((need == 0 && !waitForAck) || bytes.size() < need ||
+            (waitForAck && (bytes.empty() || bytes.back() != kAck))) {
+            return Completion::Incomplete;
+        }
+        return optionalAck && bytes.size() == need ? Completion::CompleteUnlessMore
+                                                   : Completion::Complete;
+    };
+    return exchange_answer(port, request, wait, answer, sleep_);
 }
 
 void LmVsProtocol::Emit(const std::string& text, int position, int total) {
@@ -136,32 +139,18 @@ std::uint16_t LmVsProtocol::WriteBlockCount() const {
 }
 
 void LmVsProtocol::OpenPort(ISerialPort& port, const std::string& device) {
-    const std::string path = port_setting_to_device(device);
-    if (path.empty()) {
-        throw CSerialException(ENOENT, device);
-    }
+    fast_ = fast_link_enabled();
+    trailingAckSeen_.reset();
     const unsigned timeout =
         NonNegative(CpsIni::GetInt(data_.section, "timeout", static_cast<int>(kDefaultTimeout)));
-    port.Open(path, kBaudRate, Parity::None, 8, StopBits::One, FlowControl::None, true);
-    if (data_.setsEventChars) {
-        SerialState state;
-        if (port.GetState(state)) {
-            state.eofChar = kLineEventChar;
-            state.evtChar = kLineEventChar;
-            port.SetState(state);
-        }
-    }
-    port.Setup(data_.inputQueueSize, data_.outputQueueSize);
-    CommTimeouts timeouts{};
-    port.GetTimeouts(timeouts);
-    timeouts.ReadTotalTimeoutMultiplier = 0;
-    timeouts.ReadTotalTimeoutConstant = timeout;
-    timeouts.WriteTotalTimeoutMultiplier = 0;
-    timeouts.WriteTotalTimeoutConstant = timeout;
-    port.SetTimeouts(timeouts);
-    std::uint32_t errors = 0;
-    port.ClearError(errors);
-    port.ClearErrorFlags(kPurgeAll);
+    PortSetup setup;
+    setup.baudRate = kBaudRate;
+    setup.readTimeoutMs = timeout;
+    setup.writeTimeoutMs = timeout;
+    setup.inputQueueSize = data_.inputQueueSize;
+    setup.outputQueueSize = data_.outputQueueSize;
+    setup.eventChar = data_.setsEventChars ? kLineEventChar : 0;
+    open_port(port, device, setup);
 }
 
 bool LmVsProtocol::host_handshake(ISerialPort& port) {
@@ -169,18 +158,20 @@ bool LmVsProtocol::host_handshake(ISerialPort& port) {
     return Retry(
         port, timing, "握手异常:{}", __func__, [] {},
         [&] {
-            handshake_step1(port, timing.pollMs, timing.timeoutMs);
-            handshake_step2(port, timing.pollMs, timing.timeoutMs);
-            handshake_step3(port, timing.pollMs, timing.timeoutMs);
+            HandshakeOpening(port, timing.pollMs, timing.timeoutMs);
+            // The identification, then the confirmations.
+            for (const LmVsHandshakeExchange& exchange : data_.handshake) {
+                RunHandshakeExchange(port, exchange, timing.pollMs, timing.timeoutMs);
+            }
         });
 }
 
-void LmVsProtocol::handshake_step1(ISerialPort& port, unsigned pollMs, unsigned timeoutMs) {
+void LmVsProtocol::HandshakeOpening(ISerialPort& port, unsigned pollMs, unsigned timeoutMs) {
     const LmVsOpening& opening = data_.opening;
     const ByteVector ack{kAck};
     ByteVector answer;
     const bool answered =
-        Exchange(port, opening.texts.front(), pollMs, timeoutMs, 0, opening.waitForAck, answer);
+        Exchange(port, opening.texts.front(), pollMs, timeoutMs, 0, opening.waitForAck, answer, 1);
     if (opening.texts.size() == 1) {
         if (!answered || (opening.exactAck && answer != ack)) {
             throw ValdrenCpsException("handshake_step1");
@@ -194,28 +185,18 @@ void LmVsProtocol::handshake_step1(ISerialPort& port, unsigned pollMs, unsigned 
         throw ValdrenCpsException("handshake_step1");
     }
     answer.clear();
-    if (!Exchange(port, opening.texts[1], pollMs, timeoutMs, 0, opening.waitForAck, answer) ||
+    if (!Exchange(port, opening.texts[1], pollMs, timeoutMs, 0, opening.waitForAck, answer, 1) ||
         answer != ack) {
         throw ValdrenCpsException("handshake_step1");
-    }
-}
-
-void LmVsProtocol::handshake_step2(ISerialPort& port, unsigned pollMs, unsigned timeoutMs) {
-    RunHandshakeExchange(port, data_.handshake.front(), pollMs, timeoutMs);
-}
-
-void LmVsProtocol::handshake_step3(ISerialPort& port, unsigned pollMs, unsigned timeoutMs) {
-    for (auto exchange = data_.handshake.begin() + 1; exchange != data_.handshake.end();
-         ++exchange) {
-        RunHandshakeExchange(port, *exchange, pollMs, timeoutMs);
     }
 }
 
 void LmVsProtocol::RunHandshakeExchange(ISerialPort& port, const LmVsHandshakeExchange& exchange,
                                         unsigned pollMs, unsigned timeoutMs) {
     ByteVector answer;
+    const std::size_t wanted = exchange.exactByte ? 1 : exchange.exactLength;
     if (!Exchange(port, {exchange.request}, pollMs, timeoutMs, exchange.minimum,
-                  exchange.waitForAck, answer)) {
+                  exchange.waitForAck, answer, wanted)) {
         throw ValdrenCpsException(exchange.failure);
     }
     const bool right = exchange.exactByte ? answer == ByteVector{*exchange.exactByte}
@@ -231,12 +212,12 @@ int LmVsProtocol::ReadAll(ISerialPort& port, ByteVector& image, std::string text
     if (text.empty()) {
         text = kHostReadAllData;
     }
+    image.clear();
     Emit(text, 0, 1);
     const std::uint16_t count = ReadBlockCount();
     for (std::uint16_t index = 0; index < count; ++index) {
         ByteVector block;
-        if (!host_read_data_by_index(port, data_.imageSize, data_.readBlockSize, index, block,
-                                     text)) {
+        if (!ReadBlock(port, index, block, text)) {
             return -1;
         }
         image.insert(image.end(), block.begin(), block.end());
@@ -244,27 +225,30 @@ int LmVsProtocol::ReadAll(ISerialPort& port, ByteVector& image, std::string text
     return count;
 }
 
-bool LmVsProtocol::host_read_data_by_index(ISerialPort& port, std::uint32_t imageSize,
-                                           std::uint8_t blockSize, std::uint16_t index,
-                                           ByteVector& block, const std::string& text) {
-    const std::string& shown = text.empty() ? std::string(kHostReadAllData) : text;
+bool LmVsProtocol::ReadBlock(ISerialPort& port, std::uint16_t index, ByteVector& block,
+                             const std::string& text) {
     const Timing timing = ReadTiming("read_time_interval", data_.readInterval);
-    const int total = static_cast<int>(imageSize / blockSize);
+    const int total = ReadBlockCount();
     return Retry(
-        port, timing, "数据读取异常:{}", __func__, [&] { Emit(shown, index + 1, total); },
-        [&] {
-            read_data_by_index(port, timing.pollMs, timing.timeoutMs, blockSize, index, block);
-        });
+        port, timing, "数据读取异常:{}", "host_read_data_by_index",
+        [&] { Emit(text, index + 1, total); },
+        [&] { ReadBlockAttempt(port, timing.pollMs, timing.timeoutMs, index, block); });
 }
 
-void LmVsProtocol::read_data_by_index(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
-                                      std::uint8_t blockSize, std::uint16_t index,
-                                      ByteVector& block) {
-    const std::string operation = Qualified(__func__);
+void LmVsProtocol::ReadBlockAttempt(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
+                                    std::uint16_t index, ByteVector& block) {
+    const std::string operation = Qualified("read_data_by_index");
+    const std::uint8_t blockSize = data_.readBlockSize;
     const auto address = static_cast<std::uint16_t>(blockSize * index);
     const ByteVector request = BlockHeader(kReadCommand, address, blockSize);
+    const std::size_t expected = blockSize + kBlockHeaderSize;
+    // Whether the radio adds the 0x06 is learnt from the first block: the fast link then knows
+    // how long every later answer is and waits no grace.
+    const std::size_t wholeLength = trailingAckSeen_.value_or(false) ? expected + 1 : expected;
+    const bool optionalAck = data_.trailingAck && !trailingAckSeen_.has_value();
     ByteVector answer;
-    if (!Exchange(port, request, pollMs, timeoutMs, blockSize + kBlockHeaderSize, false, answer)) {
+    if (!Exchange(port, request, pollMs, timeoutMs, expected, false, answer, wholeLength,
+                  optionalAck)) {
         throw ValdrenCpsException(operation);
     }
     if (answer.empty()) {
@@ -274,8 +258,8 @@ void LmVsProtocol::read_data_by_index(ISerialPort& port, unsigned pollMs, unsign
         answer[2] != request[2] || answer[3] != blockSize) {
         throw ValdrenCpsException(fmt::format("{} read data error", operation));
     }
-    const std::size_t expected = blockSize + kBlockHeaderSize;
-    if (data_.trailingAck && answer.size() > expected) {
+    const bool acked = data_.trailingAck && answer.size() > expected;
+    if (acked) {
         if (answer.back() != kAck) {
             throw ValdrenCpsException(
                 fmt::format("{} answer data error {}", operation, answer.back()));
@@ -291,6 +275,9 @@ void LmVsProtocol::read_data_by_index(ISerialPort& port, unsigned pollMs, unsign
     }
     // Only a complete attempt fills the block, so a retry never appends a second copy.
     block.assign(answer.begin() + kBlockHeaderSize, answer.end());
+    if (data_.trailingAck) {
+        trailingAckSeen_ = acked;
+    }
 }
 
 void LmVsProtocol::AcknowledgeBlock(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
@@ -322,31 +309,31 @@ int LmVsProtocol::WriteAll(ISerialPort& port, const ByteVector& image, std::stri
         for (std::uint32_t address = range.start; address + range.step <= range.end;
              address += range.step) {
             const ByteVector block(image.begin() + address, image.begin() + address + range.step);
-            if (!host_write_data_by_index(port, index, count, address, block, text)) {
+            if (!WriteBlock(port, index, count, address, block, text)) {
                 return -1;
             }
             ++index;
         }
     }
     if (data_.closingByte) {
-        host_wave_hand(port);
+        WaveHand(port);
     }
     return count;
 }
 
-bool LmVsProtocol::host_write_data_by_index(ISerialPort& port, std::uint16_t index,
-                                            std::uint16_t count, std::uint32_t address,
-                                            const ByteVector& block, const std::string& text) {
-    const std::string& shown = text.empty() ? std::string(kHostWriteAllData) : text;
+bool LmVsProtocol::WriteBlock(ISerialPort& port, std::uint16_t index, std::uint16_t count,
+                              std::uint32_t address, const ByteVector& block,
+                              const std::string& text) {
     const Timing timing = ReadTiming("write_time_interval", data_.writeInterval);
     return Retry(
-        port, timing, "数据写入异常:{}", __func__, [&] { Emit(shown, index + 1, count); },
-        [&] { write_data_by_index(port, timing.pollMs, timing.timeoutMs, address, block); });
+        port, timing, "数据写入异常:{}", "host_write_data_by_index",
+        [&] { Emit(text, index + 1, count); },
+        [&] { WriteBlockAttempt(port, timing.pollMs, timing.timeoutMs, address, block); });
 }
 
-void LmVsProtocol::write_data_by_index(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
-                                       std::uint32_t address, const ByteVector& block) {
-    const std::string operation = Qualified(__func__);
+void LmVsProtocol::WriteBlockAttempt(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
+                                     std::uint32_t address, const ByteVector& block) {
+    const std::string operation = Qualified("write_data_by_index");
     const ByteVector header =
         BlockHeader(kWriteCommand, address, static_cast<std::uint8_t>(block.size()));
     ByteVector request;
@@ -365,14 +352,14 @@ void LmVsProtocol::write_data_by_index(ISerialPort& port, unsigned pollMs, unsig
     }
 }
 
-bool LmVsProtocol::host_wave_hand(ISerialPort& port) {
+bool LmVsProtocol::WaveHand(ISerialPort& port) {
     if (!data_.closingByte) {
         return false;
     }
     const std::uint8_t closing = *data_.closingByte;
     const Timing timing = ReadTiming(nullptr, kWaveHandPollMs);
     return Retry(
-        port, timing, "挥手异常:{}", __func__, [] {},
+        port, timing, "挥手异常:{}", "host_wave_hand", [] {},
         [&] {
             ByteVector answer;
             if (!Exchange(port, {closing}, timing.pollMs, timing.timeoutMs, 0, false, answer)) {

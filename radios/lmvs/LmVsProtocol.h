@@ -96,63 +96,54 @@ public:
     void OpenPort(ISerialPort& port, const std::string& device);
     /// Puts the radio into programming mode; false when every attempt failed.
     bool host_handshake(ISerialPort& port);
-    /// Appends the radio's image to `image`, block by block; the block count, or -1 when a
-    /// block could not be read (the blocks read before stay in `image`).
+    /// Replaces `image` by the radio's image, read block by block; the block count, or -1 when
+    /// a block could not be read (the blocks read before the failure stay in `image`).
     int ReadAll(ISerialPort& port, ByteVector& image, std::string text);
     /// Writes the model's write ranges of `image` and ends the session; the block count, or -1
     /// when a block could not be written. Throws ValdrenCpsException, sending nothing, for an
     /// image that is not exactly the model's size.
     int WriteAll(ISerialPort& port, const ByteVector& image, std::string text);
 
-    /// One block read with retries; the block replaces `block`.
-    bool host_read_data_by_index(ISerialPort& port, std::uint32_t imageSize, std::uint8_t blockSize,
-                                 std::uint16_t index, ByteVector& block, const std::string& text);
-    /// One attempt at a block read; throws ValdrenCpsException on any fault.
-    void read_data_by_index(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
-                            std::uint8_t blockSize, std::uint16_t index, ByteVector& block);
-    /// One block write with retries.
-    /// @param index  the block's number among all write blocks, for the progress
-    /// @param count  the number of write blocks
-    bool host_write_data_by_index(ISerialPort& port, std::uint16_t index, std::uint16_t count,
-                                  std::uint32_t address, const ByteVector& block,
-                                  const std::string& text);
-    /// One attempt at a block write; throws ValdrenCpsException on any fault.
-    void write_data_by_index(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
-                             std::uint32_t address, const ByteVector& block);
-    /// Sends the model's closing byte with retries; false when it could not be sent.
-    bool host_wave_hand(ISerialPort& port);
-
-    /// The opening exchange; throws ValdrenCpsException "handshake_step1".
-    void handshake_step1(ISerialPort& port, unsigned pollMs, unsigned timeoutMs);
-    /// The identification exchange; throws ValdrenCpsException.
-    void handshake_step2(ISerialPort& port, unsigned pollMs, unsigned timeoutMs);
-    /// The confirming exchanges; throws ValdrenCpsException.
-    void handshake_step3(ISerialPort& port, unsigned pollMs, unsigned timeoutMs);
-
     /// Number of blocks a whole read takes.
     std::uint16_t ReadBlockCount() const;
-    /// Number of blocks a whole write takes.
-    std::uint16_t WriteBlockCount() const;
 
 private:
     struct Timing;
 
+    std::uint16_t WriteBlockCount() const;
     Timing ReadTiming(const char* pollKey, unsigned pollDefault) const;
     template <typename BeforeAttempt, typename Attempt>
     bool Retry(ISerialPort& port, const Timing& timing, const char* logText, const char* where,
                BeforeAttempt before, Attempt attempt);
+    /// One exchange; with the fast link it ends once the answer holds `wholeLength` bytes
+    /// (and, with `optionalAck`, after a short grace for one more 0x06).
     bool Exchange(ISerialPort& port, const ByteVector& request, unsigned pollMs, unsigned timeoutMs,
-                  std::size_t minimum, bool waitForAck, ByteVector& answer);
+                  std::size_t minimum, bool waitForAck, ByteVector& answer,
+                  std::size_t wholeLength = 0, bool optionalAck = false);
+    void HandshakeOpening(ISerialPort& port, unsigned pollMs, unsigned timeoutMs);
     void RunHandshakeExchange(ISerialPort& port, const LmVsHandshakeExchange& exchange,
                               unsigned pollMs, unsigned timeoutMs);
+    bool ReadBlock(ISerialPort& port, std::uint16_t index, ByteVector& block,
+                   const std::string& text);
+    void ReadBlockAttempt(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
+                          std::uint16_t index, ByteVector& block);
     void AcknowledgeBlock(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
                           const std::string& operation);
+    bool WriteBlock(ISerialPort& port, std::uint16_t index, std::uint16_t count,
+                    std::uint32_t address, const ByteVector& block, const std::string& text);
+    void WriteBlockAttempt(ISerialPort& port, unsigned pollMs, unsigned timeoutMs,
+                           std::uint32_t address, const ByteVector& block);
+    bool WaveHand(ISerialPort& port);
     void Emit(const std::string& text, int position, int total);
     std::string Qualified(const char* operation) const;
 
     const LmVsLinkData& data_;
     ProgressSignal& progress_;
     Sleeper sleep_;
+    bool fast_ = false;
+    /// Whether this connection's radio ends its block answers with 0x06; unknown before the
+    /// first block.
+    std::optional<bool> trailingAckSeen_;
 };
 
 /// The progress text of a read when the caller gives none.

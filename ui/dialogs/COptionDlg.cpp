@@ -7,6 +7,7 @@
 #include "ui/dialogs/CpsMessageBox.h"
 #include "ui/dialogs/PortText.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QEvent>
@@ -27,7 +28,7 @@ QString Text(StringId id) {
 
 COptionDlg::COptionDlg(QWidget* parent)
     : QDialog(parent), grid_(new QGridLayout), portLabel_(new QLabel(this)),
-      portBox_(new QComboBox(this)),
+      portBox_(new QComboBox(this)), fastBox_(new QCheckBox(this)),
       buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this)) {
     portBox_->setEditable(true);
     portBox_->setInsertPolicy(QComboBox::NoInsert);
@@ -48,6 +49,8 @@ COptionDlg::COptionDlg(QWidget* parent)
     setMinimumWidth(340);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(grid_);
+    fastBox_->setChecked(CpsIni::GetInt("Device", "fast_link", 0) != 0);
+    layout->addWidget(fastBox_);
     layout->addStretch(1);
     layout->addWidget(buttons_);
     connect(buttons_, &QDialogButtonBox::accepted, this, &COptionDlg::accept);
@@ -67,7 +70,8 @@ QString COptionDlg::ChosenPortText() const {
 
 void COptionDlg::accept() {
     portSetting_ = QString::fromStdString(PortDisplayToSetting(ChosenPortText().toStdString()));
-    if (!CpsIni::WriteString("Device", "port", portSetting_.toStdString())) {
+    if (!CpsIni::WriteString("Device", "port", portSetting_.toStdString()) ||
+        !CpsIni::WriteInt("Device", "fast_link", fastBox_->isChecked() ? 1 : 0)) {
         // the port still applies to the operation that asked; only its memory is lost
         CpsMessageBox(this,
                       tr("The setting could not be saved in %1.")
@@ -87,6 +91,8 @@ void COptionDlg::changeEvent(QEvent* event) {
 void COptionDlg::Retranslate() {
     setWindowTitle(Text(IDS_OPTION_TITLE));
     portLabel_->setText(Text(IDS_PORT_LABEL));
+    fastBox_->setText(tr("Fast transfer"));
+    fastBox_->setToolTip(tr("End each exchange as soon as the radio's answer is complete"));
     buttons_->button(QDialogButtonBox::Ok)->setText(Text(IDS_OK_BUTTON));
     buttons_->button(QDialogButtonBox::Cancel)->setText(Text(IDS_CANCEL_BUTTON));
 }

@@ -1,6 +1,7 @@
 #pragma once
 #include <QDialog>
 
+class QCheckBox;
 class QComboBox;
 class QDialogButtonBox;
 class QGridLayout;
@@ -9,7 +10,8 @@ class QLabel;
 namespace vd {
 
 /// The port option dialog: an editable port box offering the machine's serial ports, so a
-/// device path such as /dev/pts/3 can also be typed. OK stores the port in `Device`/`port`.
+/// device path such as /dev/pts/3 can also be typed, and the "Fast transfer" check box. OK stores
+/// them in `Device`/`port` and `Device`/`fast_link`.
 class COptionDlg : public QDialog {
     Q_OBJECT
 public:
@@ -20,6 +22,8 @@ public:
     QString PortSetting() const { return portSetting_; }
     /// The port box, for the chooser and for tests.
     QComboBox* PortBox() const { return portBox_; }
+    /// The "Fast transfer" check box.
+    QCheckBox* FastBox() const { return fastBox_; }
 
 public slots:
     /// Stores the port and closes the dialog.
@@ -41,6 +45,7 @@ private:
     QGridLayout* grid_;
     QLabel* portLabel_;
     QComboBox* portBox_;
+    QCheckBox* fastBox_;
     QDialogButtonBox* buttons_;
     QString portSetting_;
 };
