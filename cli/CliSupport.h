@@ -12,6 +12,7 @@ namespace vd::cli {
 /// Exit statuses of vdcps (listed in its --help).
 enum ExitCode : int {
     kSuccess = 0,
+    kDifferent = 1,   ///< diff: the two sides differ
     kUsageError = 2,  ///< wrong command line
     kDataError = 3,   ///< a file or value could not be used
     kDeviceError = 4, ///< the serial port could not be used
@@ -53,5 +54,7 @@ void AddWriteCommand(CLI::App& app);
 void AddImportBinCommand(CLI::App& app);
 void AddExportBinCommand(CLI::App& app);
 void AddPortsCommand(CLI::App& app);
+void AddRestoreCommand(CLI::App& app);
+void AddDiffCommand(CLI::App& app);
 
 } // namespace vd::cli
