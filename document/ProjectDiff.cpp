@@ -102,7 +102,11 @@ bool Differs(Side& a, const ElementPtr& x, Side& b, const ElementPtr& y, const s
     if (x && y && x->inputValue == y->inputValue && a.control.IsReferenceName(name)) {
         return false; // the same record on both sides, whatever it is called now
     }
-    return shownA != shownB;
+    // names in an image are padded to their field: trailing blanks are not a difference
+    const auto trimmed = [](std::string text) {
+        return text.erase(text.find_last_not_of(' ') + 1);
+    };
+    return trimmed(shownA) != trimmed(shownB);
 }
 
 void CompareRecord(Side& a, Side& b, const HamCpsElement& ra, const HamCpsElement& rb,
