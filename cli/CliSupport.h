@@ -13,6 +13,7 @@ namespace vd::cli {
 enum ExitCode : int {
     kSuccess = 0,
     kChecksFailed = 1, ///< vdcps doctor found a problem
+    kDifferent = 1,    ///< vdcps diff: the two sides differ
     kUsageError = 2,   ///< wrong command line
     kDataError = 3,    ///< a file or value could not be used
     kDeviceError = 4,  ///< the serial port could not be used
@@ -65,5 +66,7 @@ void AddExportBinCommand(CLI::App& app);
 void AddPortsCommand(CLI::App& app);
 void AddDetectCommand(CLI::App& app);
 void AddDoctorCommand(CLI::App& app);
+void AddRestoreCommand(CLI::App& app);
+void AddDiffCommand(CLI::App& app);
 
 } // namespace vd::cli

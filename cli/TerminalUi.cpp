@@ -130,8 +130,8 @@ bool TerminalUi::ChooseDevice(int, const std::string& presetModel, DeviceChoice&
 }
 
 bool TerminalUi::AskText(const std::string&, const std::string& prompt, std::string& text) {
-    if (password && !passwordUsed_) {
-        passwordUsed_ = true;
+    // the same password opens every session of one command (a write reads the radio first)
+    if (password) {
         text = *password;
         return true;
     }
@@ -204,6 +204,10 @@ std::unique_ptr<IProgressDisplay> TerminalUi::CreateProgressDisplay() {
         return std::make_unique<TerminalBar>();
     }
     return std::make_unique<SilentProgress>();
+}
+
+void TerminalUi::BackupSaved(const std::string& path) {
+    std::cerr << "backup: " << path << '\n';
 }
 
 void TerminalUi::AppendOutputLine(const std::string& line) {

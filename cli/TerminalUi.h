@@ -43,10 +43,11 @@ public:
     std::unique_ptr<IProgressDisplay> CreateProgressDisplay() override;
     void AppendOutputLine(const std::string& line) override;
     void ImageImported() override {}
+    /// "backup: PATH" on standard error, also when quiet.
+    void BackupSaved(const std::string& path) override;
 
 private:
     bool stderrIsTerminal_;
-    bool passwordUsed_ = false;
     std::string refusal_;
     std::string held_;
 };

@@ -37,8 +37,8 @@ int main(int argc, char** argv) {
     std::string config;
     app.add_option("--config", config, "Use this cps.ini instead of the default one")
         ->check(CLI::ExistingFile);
-    app.footer("Exit status: 0 success, 1 doctor found a problem, 2 usage error, 3 file or value "
-               "error, 4 serial port "
+    app.footer("Exit status: 0 success, 1 doctor found a problem or diff found a difference, 2 "
+               "usage error, 3 file or value error, 4 serial port "
                "error, 5 radio error, 6 cancelled.\nEnvironment: VALDREN_CPS_INI names cps.ini, "
                "VALDREN_CPS_TEMPLATE_DIR the template folder.");
     AddModelsCommand(app);
@@ -54,6 +54,8 @@ int main(int argc, char** argv) {
     AddPortsCommand(app);
     AddDetectCommand(app);
     AddDoctorCommand(app);
+    AddRestoreCommand(app);
+    AddDiffCommand(app);
     app.parse_complete_callback([&config] {
         if (!config.empty()) {
             vd::AppPaths::SetIniPath(config);
@@ -85,7 +87,9 @@ int main(int argc, char** argv) {
         app.exit(e);
         status = kUsageError;
     } catch (const CliError& e) {
-        std::cerr << "vdcps: " << e.what() << '\n';
+        if (*e.what() != '\0') {
+            std::cerr << "vdcps: " << e.what() << '\n';
+        }
         status = e.code();
     } catch (const vd::ValdrenCpsException& e) {
         std::cerr << "vdcps: " << e.what() << '\n';

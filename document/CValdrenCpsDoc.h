@@ -1,5 +1,6 @@
 #pragma once
 #include "document/IUserInterface.h"
+#include "document/WriteSafety.h"
 #include "model/HamCpsControl.h"
 
 #include <functional>
@@ -8,6 +9,8 @@
 #include <string>
 
 namespace vd {
+
+class SafeWrite;
 
 /// How the last operation of a document ended, for callers that report it themselves
 /// (the command line turns it into its exit status).
@@ -40,8 +43,21 @@ public:
     /// Reads the radio into this document; false when the read did not complete (the caller
     /// closes a document that was created for the read).
     bool ReadDevice();
-    /// Writes this document to the radio after the person confirmed it.
+    /// Writes this document to the radio after the person confirmed it: backed up and verified
+    /// as SetWriteSafety says (a dry run reads the radio and writes nothing, without asking).
     void OnEditWriteDevice();
+    /// Writes an image as it is (a backup) to the radio of this document's model and port,
+    /// backed up and verified like every write, after the person confirmed it; the image must
+    /// fit the model (ImageSizeProblem).
+    void RestoreImage(const ByteVector& image);
+    /// How writes guard the radio from now on.
+    void SetWriteSafety(const WriteSafety& safety) { writeSafety_ = safety; }
+    /// The backup the last write saved, or empty text.
+    const std::string& LastBackupPath() const { return lastBackupPath_; }
+    /// The radio's image the last write (or dry run) read before writing, and the image it
+    /// sent or would have sent; empty when it did not get that far.
+    const ByteVector& LastWriteRadioImage() const { return lastWriteRadio_; }
+    const ByteVector& LastWritePlannedImage() const { return lastWritePlanned_; }
     /// The port option dialog.
     void OnOption();
     /// Reads a raw image file into this document; false when it was not taken.
@@ -83,6 +99,9 @@ public:
 private:
     friend class DeviceOperation;
 
+    /// Runs a prepared write in a device operation and keeps what it read and built.
+    void RunWrite(SafeWrite& write);
+
     IUserInterface& ui_;
     std::unique_ptr<HamCpsControl> control_;
     std::string title_;
@@ -93,6 +112,10 @@ private:
     OperationResult lastResult_ = OperationResult::Success;
     ByteVector lastReadImage_;
     std::optional<int> contentOverride_;
+    WriteSafety writeSafety_;
+    std::string lastBackupPath_;
+    ByteVector lastWriteRadio_;
+    ByteVector lastWritePlanned_;
 };
 
 } // namespace vd

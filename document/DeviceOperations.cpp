@@ -4,6 +4,7 @@
 #include "app/StringTable.h"
 #include "document/CValdrenCpsDoc.h"
 #include "document/ProgressSlots.h"
+#include "document/SafeWrite.h"
 #include "link/CpsSerialPort.h"
 #include "link/SerialException.h"
 #include "model/Exceptions.h"
@@ -15,7 +16,7 @@ namespace vd {
 
 /// The frame of one radio operation: the port, the progress slots, the message that is built
 /// step by step, and the handling of every failure.
-class DeviceOperation {
+class DeviceOperation : public DeviceSession {
 public:
     DeviceOperation(CValdrenCpsDoc& doc, int mode)
         : doc_(doc), control_(*doc.control_), mode_(mode) {}
@@ -32,7 +33,7 @@ public:
                 // the progress display is gone before the result is shown
                 ProgressConnection progress(control_.progress, control_.notice, doc_.ui_,
                                             &cancelRequested_);
-                if (!EnterProgrammingMode()) {
+                if (!EnterProgrammingMode(mode_)) {
                     doc_.lastResult_ = OperationResult::Cancelled;
                     port_.Close();
                     return false; // the password was not given: no message
@@ -71,11 +72,14 @@ public:
         return result;
     }
 
-    HamCpsControl& control() { return control_; }
-    ISerialPort& port() { return port_; }
-    std::string& message() { return message_; }
-    void SetStyle(MessageStyle style) { style_ = style; }
-    long long ElapsedMs() const {
+    HamCpsControl& control() override { return control_; }
+    ISerialPort& port() override { return port_; }
+    IUserInterface& ui() override { return doc_.ui_; }
+    std::string& message() override { return message_; }
+    void SetStyle(MessageStyle style) override { style_ = style; }
+    bool Handshake(int mode) override { return EnterProgrammingMode(mode); }
+    void RebootRadio() override { Reboot(); }
+    long long ElapsedMs() const override {
         return std::chrono::duration_cast<std::chrono::milliseconds>(
                    std::chrono::steady_clock::now() - start_)
             .count();
@@ -84,21 +88,21 @@ public:
 private:
     /// The handshake, with the password question when the radio wants one. False when the
     /// person did not give the password (the radio is rebooted then).
-    bool EnterProgrammingMode() {
+    bool EnterProgrammingMode(int mode) {
         try {
-            if (!control_.host_handshake(port_, mode_, nullptr, 0)) {
+            if (!control_.host_handshake(port_, mode, nullptr, 0)) {
                 throw ValdrenCpsException(HostFailedText());
             }
             return true;
         } catch (const ValdrenPasswordException&) {
             std::string password;
             if (!doc_.ui_.AskText(LoadString(IDS_PLEASE_INPUT),
-                                  LoadString(mode_ == 0 ? IDS_READ_PASSWORD : IDS_WRITE_PASSWORD),
+                                  LoadString(mode == 0 ? IDS_READ_PASSWORD : IDS_WRITE_PASSWORD),
                                   password)) {
                 Reboot();
                 return false;
             }
-            if (!control_.host_handshake(port_, mode_,
+            if (!control_.host_handshake(port_, mode,
                                          reinterpret_cast<const uint8_t*>(password.data()),
                                          static_cast<int>(password.size()))) {
                 throw ValdrenCpsException(HostFailedText());
@@ -183,45 +187,27 @@ void CValdrenCpsDoc::OnEditWriteDevice() {
     if (!choice.port.empty()) {
         chosenPort_ = choice.port;
     }
-    if (!ui_.AskYesNo(LoadString(IDS_WRITE_QUESTION))) {
+    if (!writeSafety_.dryRun && !ui_.AskYesNo(LoadString(IDS_WRITE_QUESTION))) {
         lastResult_ = OperationResult::Cancelled;
         return;
     }
     const int content =
         contentOverride_ ? *contentOverride_ : CpsIni::GetInt("Device", "bin_struct_content", 1);
+    SafeWrite write(writeSafety_, content);
+    RunWrite(write);
+}
+
+void CValdrenCpsDoc::RunWrite(SafeWrite& write) {
     lastResult_ = OperationResult::Success;
-    DeviceOperation operation(*this, 1);
-    operation.Run([this, content](DeviceOperation& op) {
-        ByteVector image;
-        if (!op.control().NeedsNoBaseImage() &&
-            !op.control().ReadBaseImage(op.port(), image, LoadString(IDS_HOST_WRITE_ALL_DATA))) {
-            // Writing over a radio whose image was not read completely would replace what it
-            // holds outside this program's fields by zeros: stop before anything is sent.
-            op.message() =
-                LoadString(IDS_HOST_WRITE_ALL_DATA) + "\n" + LoadString(IDS_DATA_NOT_FULLY_READ);
-            op.SetStyle(MessageStyle::Error);
-            lastResult_ = OperationResult::RadioError;
-            return false;
-        }
-        if (!op.control().GenerateImage(image, content)) {
-            throw ValdrenCpsException("Generate bin failed!", FailureKind::Data);
-        }
-        op.message() = LoadString(IDS_HOST_WRITE_ALL_DATA);
-        const int blocks = op.control().WriteAll(op.port(), image, op.message());
-        const long long elapsed = op.ElapsedMs();
-        if (CpsIni::GetInt("Option", "show_read_write_info", 0) != 0) {
-            op.message() = fmt::format("package_count:{}\r\n binsize:{}\r\n UseTime:{}\r\n", blocks,
-                                       image.size(), elapsed);
-        }
-        if (blocks == -1) {
-            op.message() += "\n" + LoadString(IDS_DATA_NOT_FULLY_WRITTEN);
-            op.SetStyle(MessageStyle::Error);
-            lastResult_ = OperationResult::RadioError;
-            return false;
-        }
-        op.message() += "\n" + LoadString(IDS_DATA_WRITE_COMPLETED);
-        return true;
+    lastBackupPath_.clear();
+    DeviceOperation operation(*this, write.FirstMode(*control_));
+    operation.Run([this, &write](DeviceOperation& op) {
+        lastResult_ = write.Run(op);
+        return lastResult_ == OperationResult::Success;
     });
+    lastBackupPath_ = write.BackupPath();
+    lastWriteRadio_ = write.RadioImage();
+    lastWritePlanned_ = write.PlannedImage();
 }
 
 } // namespace vd

@@ -53,6 +53,8 @@ public:
     virtual void AppendOutputLine(const std::string& line) = 0;
     /// The document's values were replaced by an imported image: rebuild what shows them.
     virtual void ImageImported() = 0;
+    /// A backup of the radio's memory was saved before a write: tell the person where.
+    virtual void BackupSaved(const std::string& path) { AppendOutputLine("backup: " + path); }
 };
 
 } // namespace vd

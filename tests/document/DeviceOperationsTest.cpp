@@ -159,6 +159,10 @@ TEST_F(DeviceOperationsTest, WriteDeviceSendsTheConfiguredContentSize) {
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
     doc.Control()->SetValueByName("radioName", "Written");
     ui_.device = {"GX5", radio->devicePath()};
+    vd::WriteSafety bare; // the write alone: no backup, no verify, the project's factory values
+    bare.backup = bare.verify = false;
+    bare.writeFactoryData = true;
+    doc.SetWriteSafety(bare);
     doc.OnEditWriteDevice();
     EXPECT_EQ(doc.LastResult(), OperationResult::Success);
     EXPECT_EQ(ui_.chooserModes, std::vector<int>{2});

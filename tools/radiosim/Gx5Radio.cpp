@@ -54,7 +54,8 @@ Gx5Radio::Gx5Radio(const SimModel& model, Bytes image, const SimConfig& config, 
                    WriteSessionHandler onWritten)
     : model_(model), image_(std::move(image)), password_(config.password), faults_(config.faults),
       line_(line), onWritten_(std::move(onWritten)), statusFfPending_(config.faults.statusFf),
-      corruptPending_(config.faults.corruptBlock.has_value()) {}
+      corruptPending_(config.faults.corruptBlock.has_value()),
+      losePending_(config.faults.loseWrite.has_value()) {}
 
 void Gx5Radio::receive(std::span<const uint8_t> bytes) {
     reader_.feed(bytes);
@@ -207,6 +208,15 @@ void Gx5Radio::writePart(std::span<const uint8_t> payload) {
     }
     incoming_.resize(part * kGx5BlockSize);
     incoming_.insert(incoming_.end(), data.begin(), data.end());
+    if (losePending_ && faults_.loseWrite == part) {
+        // The part is acknowledged, but the memory keeps what it held (zeros beyond its end).
+        losePending_ = false;
+        const std::size_t start = part * kGx5BlockSize;
+        for (std::size_t i = start; i < incoming_.size(); ++i) {
+            incoming_[i] = i < image_.size() ? image_[i] : 0x00;
+        }
+        line_.note(fmt::format("part {} acknowledged but not stored", part));
+    }
     partsReceived_ = part + 1;
 
     Bytes ack{0x01, 0x01, 0x00, 0x00, 0x00, 0x00};

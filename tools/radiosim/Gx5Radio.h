@@ -43,6 +43,7 @@ private:
     Mode mode_ = Mode::Idle;
     bool statusFfPending_;
     bool corruptPending_;
+    bool losePending_;
     // The image being written: parts 0 to partsReceived_ - 1 of partCount_ are in incoming_.
     Bytes incoming_;
     std::size_t partCount_ = 0;

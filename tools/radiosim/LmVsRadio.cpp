@@ -23,7 +23,8 @@ LmVsRadio::LmVsRadio(const SimModel& model, Bytes image, const SimConfig& config
                      WriteSessionHandler onWritten)
     : model_(model), image_(std::move(image)), trailingAck_(config.trailingAck),
       faults_(config.faults), line_(line), onWritten_(std::move(onWritten)),
-      corruptPending_(config.faults.corruptBlock.has_value()) {}
+      corruptPending_(config.faults.corruptBlock.has_value()),
+      losePending_(config.faults.loseWrite.has_value()) {}
 
 void LmVsRadio::receive(std::span<const uint8_t> bytes) {
     buffer_.insert(buffer_.end(), bytes.begin(), bytes.end());
@@ -124,6 +125,7 @@ void LmVsRadio::opening(const Bytes& request) {
     // from its first step.
     stage_ = 0;
     blockAckPending_ = false;
+    blocksWritten_ = 0;
     line_.answer(Bytes{kAck});
 }
 
@@ -206,7 +208,14 @@ void LmVsRadio::writeBlock(const Bytes& request) {
                            *expected));
         return;
     }
-    std::copy(request.begin() + kBlockHeaderSize, request.end(), image_.begin() + address);
+    if (losePending_ && faults_.loseWrite == blocksWritten_) {
+        losePending_ = false;
+        line_.note(
+            fmt::format("block {} at {:04X} acknowledged but not stored", blocksWritten_, address));
+    } else {
+        std::copy(request.begin() + kBlockHeaderSize, request.end(), image_.begin() + address);
+    }
+    ++blocksWritten_;
     line_.answer(Bytes{kAck});
     if (!model_.closingByte && address == lastWriteBlockAddress(model_)) {
         endWriteSession();

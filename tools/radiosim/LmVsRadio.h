@@ -52,6 +52,9 @@ private:
     std::optional<std::size_t> stage_;
     bool blockAckPending_ = false;
     bool corruptPending_;
+    bool losePending_;
+    // Block writes since the last opening.
+    std::size_t blocksWritten_ = 0;
 };
 
 } // namespace vd::sim

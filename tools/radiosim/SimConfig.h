@@ -25,6 +25,9 @@ struct Faults {
     std::optional<unsigned> hangupAfter;
     /// Pause after every byte sent, like a real line (87 us at 115200 baud, 1042 at 9600).
     unsigned byteDelayUs = 0;
+    /// Write part (GX5) or block (LM/VS) K of a write session is acknowledged but not stored,
+    /// once: the memory keeps what it held there.
+    std::optional<unsigned> loseWrite;
 };
 
 /// Everything one simulated radio is started with.

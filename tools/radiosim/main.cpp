@@ -47,6 +47,10 @@ Examples:
   radiosim --model GX5G --password 1234 --status-ff
   radiosim --model LM704 --trailing-ack --byte-delay-us 1042
   radiosim --model VS46 --corrupt-block 3 --hangup-after 10
+  radiosim --model LM704 --lose-write 2
+
+The radio serves any number of sessions one after another (read, write, read again) and keeps
+its memory between them.
 )";
 
 } // namespace
@@ -57,6 +61,7 @@ int main(int argc, char** argv) {
     unsigned corruptBlock = 0;
     unsigned reportedBlocks = 0;
     unsigned hangupAfter = 0;
+    unsigned loseWrite = 0;
 
     CLI::App app{"Simulated radio for Valdren CPS on a pseudo-terminal", "radiosim"};
     app.footer(kExamples);
@@ -91,6 +96,9 @@ int main(int argc, char** argv) {
     auto* hangup = faultGroup->add_option(
         "--hangup-after", hangupAfter,
         "Answer N requests, then pull the cable when the next arrives and exit");
+    auto* lose = faultGroup->add_option(
+        "--lose-write", loseWrite,
+        "Acknowledge write part/block K (counted from 0 in its session) but do not store it, once");
     faultGroup->add_option("--byte-delay-us", faults.byteDelayUs,
                            "Pause after every byte sent (87 for 115200 baud, 1042 for 9600)");
 
@@ -103,6 +111,9 @@ int main(int argc, char** argv) {
     }
     if (hangup->count() > 0) {
         faults.hangupAfter = hangupAfter;
+    }
+    if (lose->count() > 0) {
+        faults.loseWrite = loseWrite;
     }
 
     try {

@@ -1,0 +1,236 @@
+// Safe writing end to end against the simulated radio: the backup taken before a write, the
+// read-back that catches a write the radio acknowledged but did not store, restore, the dry
+// run, and `vdcps diff`.
+#include "document/ProjectDiff.h"
+#include "document/ProjectFile.h"
+#include "tests/cli/CliTestSupport.h"
+#include "tests/support/RadioSim.h"
+
+#include <filesystem>
+#include <gtest/gtest.h>
+#include <regex>
+
+namespace vdtest {
+namespace {
+
+namespace fs = std::filesystem;
+
+// Short poll intervals: reads and writes otherwise wait 50 to 200 ms a block, and every write
+// here reads the radio twice.
+const char* kQuickGx5 = "[GX5]\nread_time_interval=5\nwrite_time_interval=5\n"
+                        "[LM704]\nread_time_interval=5\nwrite_time_interval=5\n"
+                        "[VS73]\nread_time_interval=5\nwrite_time_interval=5\n";
+
+std::vector<fs::path> Backups(const fs::path& folder) {
+    std::vector<fs::path> found;
+    std::error_code error;
+    for (const auto& entry : fs::directory_iterator(folder, error)) {
+        found.push_back(entry.path());
+    }
+    return found;
+}
+
+std::size_t Count(const std::string& text, const std::string& what) {
+    std::size_t count = 0;
+    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
+        ++count;
+    }
+    return count;
+}
+
+struct WriteCase {
+    const char* model;
+    const char* change;     ///< `vdcps set` argument that the write carries
+    const char* loseWrite;  ///< the write part or block that holds the change
+    const char* difference; ///< how `diff` shows the change
+};
+
+class SafeWrite : public ::testing::TestWithParam<WriteCase> {
+protected:
+    TempDir dir_;
+};
+
+TEST_P(SafeWrite, BacksUpCatchesALostWriteRestoresAndPreviews) {
+    const WriteCase& c = GetParam();
+    VdcpsRunner vdcps(dir_, kQuickGx5);
+    const std::string before = dir_.file("before.vdcps").string();
+    const std::string after = dir_.file("after.vdcps").string();
+    const std::string radioImage = dir_.file("radio.bin").string();
+    const fs::path backups = dir_.file("backups");
+    ASSERT_EQ(vdcps.Run({"new", c.model, "-o", before}), 0) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"export-bin", before, "-o", radioImage}), 0) << vdcps.err;
+    fs::copy_file(before, after);
+    ASSERT_EQ(vdcps.Run({"set", after, c.change}), 0) << vdcps.err;
+
+    RadioSimProcess radio({"--model", c.model, "--image", radioImage, "--lose-write", c.loseWrite});
+    const std::string port = radio.devicePath();
+    auto write = [&](std::vector<std::string> extra) {
+        std::vector<std::string> args{"write", after, "--port",       port,
+                                      "--yes", "-q",  "--backup-dir", backups.string()};
+        args.insert(args.end(), extra.begin(), extra.end());
+        return vdcps.Run(args);
+    };
+
+    // The radio acknowledges the part that holds the change but keeps its old bytes.
+    EXPECT_EQ(write({}), 5) << vdcps.err;
+    EXPECT_NE(vdcps.err.find("Verify failed: "), std::string::npos) << vdcps.err;
+    ASSERT_EQ(Backups(backups).size(), 1u);
+    const fs::path backup = Backups(backups).front();
+    EXPECT_NE(vdcps.err.find("backup: " + backup.string()), std::string::npos) << vdcps.err;
+    EXPECT_NE(vdcps.err.find("vdcps restore " + backup.string()), std::string::npos) << vdcps.err;
+    EXPECT_TRUE(readFile(backup) == readFile(radioImage)) << "the backup is the radio before";
+
+    ASSERT_EQ(vdcps.Run({"restore", backup.string(), "--port", port, "--yes", "-q", "--backup-dir",
+                         backups.string()}),
+              0)
+        << vdcps.err;
+    const std::string readBack = dir_.file("read-back.bin").string();
+    ASSERT_EQ(vdcps.Run({"read", c.model, "--port", port, "-o", dir_.file("r.vdcps").string(),
+                         "--save-bin", readBack, "-q"}),
+              0)
+        << vdcps.err;
+    EXPECT_TRUE(readFile(readBack) == readFile(radioImage)) << "restore brought the bytes back";
+
+    const std::size_t writes = Count(radio.transcript(), "write session ended");
+    EXPECT_EQ(write({"--dry-run"}), 0) << vdcps.err;
+    EXPECT_EQ(vdcps.out, std::string(c.difference) + "\n");
+    EXPECT_EQ(Count(radio.transcript(), "write session ended"), writes)
+        << "a dry run writes nothing";
+    EXPECT_EQ(Backups(backups).size(), 3u) << "restore and the dry run saved backups too";
+
+    EXPECT_EQ(write({}), 0) << vdcps.err;
+    EXPECT_NE(vdcps.err.find("Verified"), std::string::npos) << vdcps.err;
+    EXPECT_EQ(write({"--no-backup", "--no-verify"}), 0) << vdcps.err;
+    EXPECT_EQ(Backups(backups).size(), 4u);
+
+    EXPECT_EQ(vdcps.Run({"diff", before, after}), 1) << vdcps.err;
+    EXPECT_EQ(vdcps.out, std::string(c.difference) + "\n");
+    EXPECT_EQ(vdcps.Run({"diff", backup.string(), after}), 1) << "the image's model from its name";
+    EXPECT_EQ(vdcps.Run({"diff", after, readBack, "--model", c.model}), 1) << vdcps.err;
+    EXPECT_EQ(vdcps.Run({"diff", backup.string(), readBack}), 0) << vdcps.out << vdcps.err;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Families, SafeWrite,
+    ::testing::Values(WriteCase{"GX5", "CH1/RxFrequency=146000000", "5",
+                                "CH1/RxFrequency: 150.000000 -> 146.000000"},
+                      WriteCase{"LM704", "CH1/rx_tone=1000", "2", "CH1/rx_tone: Off -> 100.0 Hz"},
+                      WriteCase{"VS73", "CH1/rx_tone=1000", "0", "CH1/rx_tone: Off -> 100.0 Hz"}),
+    [](const auto& info) { return std::string(info.param.model); });
+
+struct NoWriteCase {
+    const char* name;
+    const char* model;
+    std::vector<std::string> radioArgs;
+    bool backupDirIsAFile;
+    int exitCode;
+    const char* writeRequest; ///< how a write request starts in the transcript
+};
+
+class NothingWritten : public ::testing::TestWithParam<NoWriteCase> {};
+
+TEST_P(NothingWritten, WhenTheBackupFails) {
+    const NoWriteCase& c = GetParam();
+    TempDir dir;
+    VdcpsRunner vdcps(dir, kQuickGx5);
+    const std::string project = dir.file("p.vdcps").string();
+    ASSERT_EQ(vdcps.Run({"new", c.model, "-o", project}), 0) << vdcps.err;
+    std::vector<std::string> args{"--model", c.model};
+    args.insert(args.end(), c.radioArgs.begin(), c.radioArgs.end());
+    RadioSimProcess radio(args);
+    const fs::path backups = c.backupDirIsAFile ? dir.write("file", "") : dir.file("backups");
+    EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q",
+                         "--backup-dir", backups.string()}),
+              c.exitCode)
+        << vdcps.err;
+    EXPECT_EQ(radio.transcript().find(c.writeRequest), std::string::npos) << radio.transcript();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Failures, NothingWritten,
+    ::testing::Values(
+        // a GX5 radio that reports more blocks than any memory holds cannot be read
+        NoWriteCase{
+            "Gx5ReadFails", "GX5", {"--blocks", "300"}, false, 5, "00 00 00 00 00 00 06 04 01 00"},
+        NoWriteCase{"Lm704ReadFails", "LM704", {"--hangup-after", "20"}, false, 5, "host>radio 57"},
+        NoWriteCase{"BackupCannotBeSaved", "VS73", {}, true, 3, "host>radio 57"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+class FactoryData : public ::testing::TestWithParam<bool> {};
+
+TEST_P(FactoryData, AWriteKeepsTheRadiosUnlessForced) {
+    const bool force = GetParam();
+    TempDir dir;
+    VdcpsRunner vdcps(dir, kQuickGx5);
+    const std::string project = dir.file("new.vdcps").string();
+    const std::string radioProject = dir.file("radio.vdcps").string();
+    const std::string radioImage = dir.file("radio.bin").string();
+    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", project}), 0) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", radioProject}), 0) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"set", radioProject, "--force", "SerialNO=RADIO0001", "SaleTerr=7"}), 0)
+        << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"export-bin", radioProject, "-o", radioImage}), 0) << vdcps.err;
+    RadioSimProcess radio({"--model", "GX5", "--image", radioImage});
+    std::vector<std::string> args{"write", project, "--port",     radio.devicePath(),
+                                  "--yes", "-q",    "--no-backup"};
+    if (force) {
+        args.push_back("--force");
+    }
+    ASSERT_EQ(vdcps.Run(args), 0) << vdcps.err;
+    ASSERT_TRUE(radio.waitForWrittenImage());
+    const std::string written = radio.writtenImage();
+    auto held = vd::DecodeImage("GX5", vd::ByteVector(written.begin(), written.end()));
+    ASSERT_TRUE(held);
+    auto template_ = vd::ProjectFile::Open(project);
+    for (const char* name : {"SerialNO", "SaleTerr"}) {
+        vd::ElementList radioValue;
+        vd::ElementList projectValue;
+        held->GetElementsByName(name, radioValue);
+        template_->GetElementsByName(name, projectValue);
+        ASSERT_EQ(radioValue.size(), 1u);
+        EXPECT_EQ(radioValue[0]->inputValue,
+                  force ? projectValue[0]->inputValue
+                        : std::string(name == std::string("SerialNO") ? "RADIO0001" : "7"))
+            << name;
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(WithAndWithoutForce, FactoryData, ::testing::Bool());
+
+TEST(VdcpsDiff, ShowsRecordsAddedRemovedRenamedAndMembershipsByName) {
+    TempDir dir;
+    VdcpsRunner vdcps(dir);
+    auto before = vd::ProjectFile::New("GX5");
+    ASSERT_TRUE(before);
+    const std::string beforePath = dir.file("a.vdcps").string();
+    ASSERT_TRUE(vd::ProjectFile::Save(*before, beforePath));
+    auto after = vd::ProjectFile::Open(beforePath);
+    ASSERT_TRUE(after);
+    // e01090005 is CH1, e01090006 CH2, e01090007 CH3; Zone1 (e01040002) holds them in order
+    ASSERT_TRUE(after->SetInputValue("e01090006", "", "Rock", false));
+    ASSERT_TRUE(after->DeleteRecord("e01090007"));
+    vd::ElementPtr added;
+    ASSERT_TRUE(after->NewRecord("e01090001", added));
+    ASSERT_TRUE(after->SetFieldValue("e01040002", "Channel", {"e01090006", "e01090005"}));
+    const std::string afterPath = dir.file("b.vdcps").string();
+    ASSERT_TRUE(vd::ProjectFile::Save(*after, afterPath));
+
+    EXPECT_EQ(vdcps.Run({"diff", beforePath, afterPath}), 1) << vdcps.err;
+    const std::string& out = vdcps.out;
+    EXPECT_NE(out.find("e01090006: CH2 -> Rock\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("- CH3\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("+ " + after->GetElement(added->id)->inputValue + "\n"), std::string::npos)
+        << out;
+    EXPECT_NE(out.find("Zone1/Channel[0]: CH1 -> Rock\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Zone1/Channel[1]: CH2 -> CH1\n"), std::string::npos) << out;
+    EXPECT_NE(out.find("Zone1/Channel[2]: CH3 -> None\n"), std::string::npos) << out;
+    EXPECT_EQ(Count(out, "Rock"), 2u) << "a rename shows where the member moved, nowhere else";
+
+    EXPECT_EQ(vdcps.Run({"diff", beforePath, dir.write("x.bin", "not an image").string()}), 3);
+    const std::string other = dir.file("vs.vdcps").string();
+    ASSERT_EQ(vdcps.Run({"new", "VS73", "-o", other}), 0);
+    EXPECT_EQ(vdcps.Run({"diff", beforePath, other}), 3) << "another model is an error";
+}
+
+} // namespace
+} // namespace vdtest
