@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/ProblemOutput.h"
 #include "cli/TerminalUi.h"
 #include "document/ImageFile.h"
 #include "model/Exceptions.h"
@@ -31,12 +32,14 @@ void AddExportBinCommand(CLI::App& app) {
                      "(65466, the default)")
         ->check(CLI::Range(0, 3));
     command->footer("Example:\n  vdcps export-bin radio.vdcps -o radio.bin");
-    command->callback([ui, options] {
+    AddProblemGateFlag(*command);
+    command->callback([ui, options, command] {
         ui->quiet = true;
         CValdrenCpsDoc doc(*ui);
         if (!doc.OnOpenDocument(options->project)) {
             OpenProjectOrThrow(options->project); // throws with the reason
         }
+        CheckBeforeSending(*doc.Control(), *command, "exported");
         ByteVector image;
         try {
             doc.generate_bin_struct(image, options->content);

@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/ProblemOutput.h"
 #include "cli/TerminalUi.h"
 
 #include <memory>
@@ -29,11 +30,13 @@ void AddWriteCommand(CLI::App& app) {
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
     command->footer("The radio must be of the project's model. Without a terminal to ask, --yes is "
                     "needed.\n\nExample:\n  vdcps write my-radio.vdcps --port /dev/ttyUSB0 --yes");
-    command->callback([ui, options] {
+    AddProblemGateFlag(*command);
+    command->callback([ui, options, command] {
         CValdrenCpsDoc doc(*ui);
         if (!doc.OnOpenDocument(options->project)) {
             OpenProjectOrThrow(options->project); // throws with the reason
         }
+        CheckBeforeSending(*doc.Control(), *command, "written");
         doc.SetBinStructContent(options->content);
         doc.OnEditWriteDevice();
         ThrowUnlessSucceeded(doc.LastResult(), ui->refusal(), "writing the radio");

@@ -41,6 +41,7 @@ public:
                        std::vector<long long>& upper, std::string& allowedChars) override;
     bool IsReferenceName(const std::string& name) override;
     std::string GetReferenceTarget(const std::string& name) override;
+    const ProjectRules& GetProjectRules() const override;
 
     /// The model's data.
     const LmVsModelData& Model() const { return model_; }
