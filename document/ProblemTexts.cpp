@@ -8,8 +8,8 @@ ProblemText RefusedValue(const std::string& what, const std::string& value,
                          const ValueVerdict& verdict) {
     switch (verdict.fault) {
     case ValueFault::NotCheckBox:
-        return {fmt::format("{}: \"{}\" is not a check box value (1 or empty)", what, value),
-                fmt::format("{}：“{}”不是复选框的值（1 或空）", what, value)};
+        return {fmt::format("{}: \"{}\" is not a check box value (1, 0 or empty)", what, value),
+                fmt::format("{}：“{}”不是复选框的值（1、0 或空）", what, value)};
     case ValueFault::NotAChoice:
         return {fmt::format("{}: \"{}\" is none of the choices {}", what, value, verdict.allowed),
                 fmt::format("{}：“{}”不在可选值 {} 之中", what, value, verdict.allowed)};

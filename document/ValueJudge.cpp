@@ -54,7 +54,8 @@ const ValueJudge::Choices& ValueJudge::ChoicesOf(const std::string& choiceValue)
 
 ValueVerdict ValueJudge::Judge(const HamCpsElement& element, const std::string& value) {
     ValueVerdict verdict;
-    if (element.controlType == 2 && !value.empty() && value != "1") {
+    // "0" is how a check box read from a radio comes back; the codecs take it as empty
+    if (element.controlType == 2 && !value.empty() && value != "1" && value != "0") {
         verdict.fault = ValueFault::NotCheckBox;
         return verdict;
     }
