@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "ui/dialogs/CpsMessageBox.h"
 #include "ui/frames/COutputWnd.h"
+#include "ui/frames/CProblemsPane.h"
 #include "ui/frames/UiConstants.h"
 
 #if VALDREN_HAVE_UI_VIEW
@@ -58,6 +59,7 @@ CChildFrame::CChildFrame(QWidget* dialogParent, QWidget* parent)
     shortlistDock_ = AddPane(shortlistPane_, Qt::RightDockWidgetArea, false, "ShortlistPane");
     output_ = new COutputWnd;
     outputDock_ = AddPane(output_, Qt::BottomDockWidgetArea, true, "OutputPane");
+    AddProblemsPane();
     resizeDocks({functionDock_, shortlistDock_}, {200, 400}, Qt::Horizontal);
     resizeDocks({functionDock_, outputDock_}, {200, 100}, Qt::Vertical);
     doc_.onSelectionChanged = [this] {
@@ -77,6 +79,7 @@ CChildFrame::~CChildFrame() {
     delete functionDock_;
     delete shortlistDock_;
     delete outputDock_;
+    delete problemsDock_;
 }
 
 QDockWidget* CChildFrame::AddPane(QWidget* pane, Qt::DockWidgetArea area, bool closable,
@@ -114,6 +117,7 @@ void CChildFrame::SendFrameMessage(int message, quint32 param) {
         if (functionPane_) {
             static_cast<IFunctionPane*>(functionPane_)->FillTree();
         }
+        problems_->ScheduleCheck();
         return;
     }
     if (message == ui::WM_LANGUAGE_CHANGED) {
@@ -154,6 +158,7 @@ void CChildFrame::NavigateTree(int command) {
 }
 
 void CChildFrame::SetModified() {
+    problems_->ScheduleCheck();
     if (!modified_) {
         modified_ = true;
         setWindowModified(true);
@@ -167,6 +172,7 @@ void CChildFrame::InitialUpdate() {
     if (functionPane_) {
         static_cast<IFunctionPane*>(functionPane_)->FillTree();
     }
+    problems_->ScheduleCheck();
     emit TitleChanged();
 }
 
@@ -196,6 +202,9 @@ bool CChildFrame::RunReadBinFile() {
 }
 
 void CChildFrame::RunWriteDevice() {
+    if (!ConfirmWriteDespiteErrors()) {
+        return;
+    }
     Busy([this] { doc_.OnEditWriteDevice(); });
 }
 
@@ -288,6 +297,7 @@ void CChildFrame::Retranslate() {
     functionDock_->setWindowTitle(Text(IDS_FUNCTION_VIEW));
     shortlistDock_->setWindowTitle(Text(IDS_SHORTLIST_VIEW));
     outputDock_->setWindowTitle(Text(IDS_OUTPUT_VIEW));
+    problemsDock_->setWindowTitle(tr("Problems"));
 }
 
 } // namespace vd
