@@ -12,13 +12,14 @@ namespace vd::cli {
 /// Exit statuses of vdcps (listed in its --help).
 enum ExitCode : int {
     kSuccess = 0,
-    kChecksFailed = 1, ///< vdcps doctor found a problem
-    kDifferent = 1,    ///< vdcps diff: the two sides differ
-    kUsageError = 2,   ///< wrong command line
-    kDataError = 3,    ///< a file or value could not be used
-    kDeviceError = 4,  ///< the serial port could not be used
-    kRadioError = 5,   ///< the radio did not complete the operation
-    kCancelled = 6,    ///< the user cancelled
+    kChecksFailed = 1,  ///< vdcps doctor found a problem
+    kDifferent = 1,     ///< vdcps diff: the two sides differ
+    kProblemsFound = 1, ///< vdcps check found errors
+    kUsageError = 2,    ///< wrong command line
+    kDataError = 3,     ///< a file or value could not be used
+    kDeviceError = 4,   ///< the serial port could not be used
+    kRadioError = 5,    ///< the radio did not complete the operation
+    kCancelled = 6,     ///< the user cancelled
 };
 
 /// A failure of a command: its message goes to standard error and the tool exits with code.

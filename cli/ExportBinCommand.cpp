@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 #include "cli/OutputPaths.h"
+#include "cli/ProblemOutput.h"
 #include "cli/TerminalUi.h"
 #include "document/ImageFile.h"
 #include "model/Exceptions.h"
@@ -32,15 +33,18 @@ void AddExportBinCommand(CLI::App& app) {
                      "GX5 family: content variant 0 (52404 bytes), 1 (55070), 2 (63418), 3 "
                      "(65466, the default)")
         ->check(CLI::Range(0, 3));
-    command->add_flag("--force", options->force, "Replace an existing file");
+    command->add_flag("--force", options->force,
+                      "Replace an existing file, and export a project that has errors");
     command->footer("Example:\n  vdcps export-bin radio.vdcps -o radio.bin");
-    command->callback([ui, options] {
+    AddProblemGateFlag(*command);
+    command->callback([ui, options, command] {
         CheckOutputPaths({options->output}, {options->project}, options->force);
         ui->quiet = true;
         CValdrenCpsDoc doc(*ui);
         if (!doc.OnOpenDocument(options->project)) {
             OpenProjectOrThrow(options->project); // throws with the reason
         }
+        CheckBeforeSending(*doc.Control(), *command, "exported");
         ByteVector image;
         try {
             doc.generate_bin_struct(image, options->content);

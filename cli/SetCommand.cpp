@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/ProblemOutput.h"
 #include "cli/Selector.h"
 #include "document/ElementEdit.h"
 
@@ -32,6 +33,7 @@ void AddSetCommand(CLI::App& app) {
                     "my-radio.vdcps radioName=Base VFO-A/RxFrequency=446006250");
     command->callback([options] {
         std::unique_ptr<HamCpsControl> control = OpenProjectOrThrow(options->path);
+        const std::vector<Problem> before = CheckProject(*control);
         for (const std::string& assignment : options->assignments) {
             const size_t equals = assignment.find('=');
             if (equals == std::string::npos) {
@@ -45,6 +47,8 @@ void AddSetCommand(CLI::App& app) {
             }
         }
         SaveProjectOrThrow(*control, options->path);
+        // what the change broke elsewhere (a power-up channel left outside its zone, ...)
+        PrintProblemLines(std::cerr, NewProblems(before, CheckProject(*control)));
     });
 }
 

@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "cli/ProblemOutput.h"
 #include "cli/TerminalUi.h"
 #include "cli/WriteSafetyOptions.h"
 #include "document/ProjectDiff.h"
@@ -49,8 +50,8 @@ void AddWriteCommand(CLI::App& app) {
                       "Read the radio (saved as a backup), print what the write would change in "
                       "the form of 'vdcps diff', and write nothing");
     command->add_flag("--force", options->safety.writeFactoryData,
-                      "Also write the project's factory values (serial number, band limits, "
-                      "sales territory) instead of keeping the radio's");
+                      "Write a project that has errors, and write its factory values (serial "
+                      "number, band limits, sales territory) instead of keeping the radio's");
     command->add_flag("-y,--yes", ui->assumeYes, "Do not ask \"Do you want to write it?\"");
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
     AddFastOption(*command);
@@ -58,11 +59,13 @@ void AddWriteCommand(CLI::App& app) {
                     "needed. The radio is read and saved as a backup first, and read back after "
                     "the write to verify it.\n\nExample:\n  vdcps write my-radio.vdcps --port "
                     "/dev/ttyUSB0 --yes");
-    command->callback([ui, options] {
+    AddProblemGateFlag(*command);
+    command->callback([ui, options, command] {
         CValdrenCpsDoc doc(*ui);
         if (!doc.OnOpenDocument(options->project)) {
             OpenProjectOrThrow(options->project); // throws with the reason
         }
+        CheckBeforeSending(*doc.Control(), *command, "written");
         doc.SetBinStructContent(options->content);
         doc.SetWriteSafety(options->safety);
         doc.OnEditWriteDevice();

@@ -3,6 +3,7 @@
 #include "app/AppPaths.h"
 #include "app/LanguageCode.h"
 #include "cli/CliSupport.h"
+#include "cli/ProblemOutput.h"
 #include "model/Exceptions.h"
 
 #include <csignal>
@@ -56,6 +57,7 @@ int main(int argc, char** argv) {
     AddDoctorCommand(app);
     AddRestoreCommand(app);
     AddDiffCommand(app);
+    AddCheckCommand(app);
     app.parse_complete_callback([&config] {
         if (!config.empty()) {
             vd::AppPaths::SetIniPath(config);

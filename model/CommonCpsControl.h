@@ -1,5 +1,6 @@
 #pragma once
 #include "model/HamCpsControl.h"
+#include "model/ProjectRules.h"
 #include "model/xml/XmlStore.h"
 
 #include <map>
@@ -66,6 +67,11 @@ public:
     virtual void Sleep(unsigned ms);
     /// Whether a reference value may be resolved against its list (all values by default).
     virtual bool IsValueAllowed(const std::string& value, const std::string& name);
+    /// The rules the radio holds a whole configuration to (none by default).
+    virtual const ProjectRules& GetProjectRules() const;
+    /// A text as the radio stores it: characters it cannot show are replaced (unchanged by
+    /// default, for radios that store no texts or every character).
+    virtual std::string ToRadioText(const std::string& utf8) const;
 
     /// Brings the in-use records named recordName to exactly count, in list order: surplus
     /// records are removed from the end, missing ones are copied from the list's free record

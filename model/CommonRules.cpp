@@ -97,4 +97,13 @@ bool CommonCpsControl::IsValueAllowed(const std::string&, const std::string&) {
     return true;
 }
 
+const ProjectRules& CommonCpsControl::GetProjectRules() const {
+    static const ProjectRules none;
+    return none;
+}
+
+std::string CommonCpsControl::ToRadioText(const std::string& utf8) const {
+    return utf8;
+}
+
 } // namespace vd

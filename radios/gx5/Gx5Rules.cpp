@@ -2,6 +2,9 @@
 #include "radios/gx5/Gx5v001Control.h"
 
 #include "model/xml/NodeReader.h"
+#include "radios/gx5/Gx5Bytes.h"
+#include "radios/gx5/Gx5ImageLayout.h"
+#include "radios/gx5/Gx5ReferenceEncoder.h"
 #include "radios/gx5/Gx5ValueRules.h"
 
 #include <array>
@@ -92,7 +95,11 @@ std::string Gx5v001Control::DefaultRecordName(const std::string& name, const std
 }
 
 bool Gx5v001Control::IsValueAllowed(const std::string& value, const std::string& name) {
-    if (value != "0x0FFF") {
+    if (value == gx5::kEndOfMembersText) {
+        // the end mark of a zone read from a radio: no channel, and the members end there
+        return name != "Channel";
+    }
+    if (value != gx5::kAllChannelsText) {
         return true;
     }
     for (std::string_view field : kPowerUpZoneFields) {
@@ -101,6 +108,30 @@ bool Gx5v001Control::IsValueAllowed(const std::string& value, const std::string&
         }
     }
     return true;
+}
+
+const ProjectRules& Gx5v001Control::GetProjectRules() const {
+    static const ProjectRules rules = [] {
+        ProjectRules r;
+        r.memberCapacity = gx5::kMemberSlots;
+        for (int home = 1; home <= 3; ++home) {
+            const std::string channel = "home" + std::to_string(home) + "PwrupChnl";
+            const std::string zone = "home" + std::to_string(home) + "PwrupZoneIndex";
+            // an empty power-up zone or channel is stored as the first one
+            r.requiredReferences.push_back(zone);
+            r.requiredReferences.push_back(channel);
+            r.channelInZone.emplace_back(channel, zone);
+        }
+        r.receiveField = "RxFrequency";
+        r.transmitField = "TxFrequency";
+        r.receiveOnly = {{162400000, 162550000}}; // the weather broadcasts
+        return r;
+    }();
+    return rules;
+}
+
+std::string Gx5v001Control::ToRadioText(const std::string& utf8) const {
+    return gx5::ToRadioCharacters(utf8);
 }
 
 } // namespace vd

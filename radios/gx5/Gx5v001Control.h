@@ -38,6 +38,8 @@ public:
     std::string FormatMemberList(const std::vector<std::string>& members) override;
     std::string DefaultRecordName(const std::string& name, const std::string& prefix) override;
     bool IsValueAllowed(const std::string& value, const std::string& name) override;
+    const ProjectRules& GetProjectRules() const override;
+    std::string ToRadioText(const std::string& utf8) const override;
 
 protected:
     /// For the GX5G, which shares the protocol and the image with other data.

@@ -95,4 +95,16 @@ std::string LmVsControl::GetReferenceTarget(const std::string& name) {
     return channel_reference_target(name);
 }
 
+// The five radios store no texts and no member lists; what they share is the channel.
+const ProjectRules& LmVsControl::GetProjectRules() const {
+    static const ProjectRules rules = [] {
+        ProjectRules r;
+        r.receiveField = "rxfreq";
+        r.transmitField = "txfreq";
+        r.receiveOnly = {{162400000, 162550000}}; // the weather broadcasts
+        return r;
+    }();
+    return rules;
+}
+
 } // namespace vd

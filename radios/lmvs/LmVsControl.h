@@ -45,6 +45,7 @@ public:
     /// Frequencies travel as BCD in 10 Hz units.
     int ValueStep(const std::string& name) override;
     std::string GetReferenceTarget(const std::string& name) override;
+    const ProjectRules& GetProjectRules() const override;
 
     /// The model's data.
     const LmVsModelData& Model() const { return model_; }

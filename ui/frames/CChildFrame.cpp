@@ -3,6 +3,7 @@
 #include "app/StringTable.h"
 #include "ui/dialogs/CpsMessageBox.h"
 #include "ui/frames/COutputWnd.h"
+#include "ui/frames/CProblemsPane.h"
 #include "ui/frames/UiConstants.h"
 
 #include "ui/panes/CFunctionPane.h"
@@ -54,6 +55,7 @@ CChildFrame::CChildFrame(QWidget* dialogParent, QWidget* parent)
     shortlistDock_ = AddPane(shortlistPane_, Qt::RightDockWidgetArea, false, "ShortlistPane");
     output_ = new COutputWnd;
     outputDock_ = AddPane(output_, Qt::BottomDockWidgetArea, true, "OutputPane");
+    AddProblemsPane();
     resizeDocks({functionDock_, shortlistDock_}, {200, 400}, Qt::Horizontal);
     resizeDocks({functionDock_, outputDock_}, {200, 100}, Qt::Vertical);
     doc_.onSelectionChanged = [this] {
@@ -73,6 +75,7 @@ CChildFrame::~CChildFrame() {
     delete functionDock_;
     delete shortlistDock_;
     delete outputDock_;
+    delete problemsDock_;
 }
 
 QDockWidget* CChildFrame::AddPane(QWidget* pane, Qt::DockWidgetArea area, bool closable,
@@ -110,6 +113,7 @@ void CChildFrame::SendFrameMessage(int message, quint32 param) {
         if (functionPane_) {
             static_cast<IFunctionPane*>(functionPane_)->FillTree();
         }
+        problems_->ScheduleCheck();
         return;
     }
     if (message == ui::WM_LANGUAGE_CHANGED) {
@@ -150,6 +154,7 @@ void CChildFrame::NavigateTree(int command) {
 }
 
 void CChildFrame::SetModified() {
+    problems_->ScheduleCheck();
     if (!modified_) {
         modified_ = true;
         setWindowModified(true);
@@ -163,6 +168,7 @@ void CChildFrame::InitialUpdate() {
     if (functionPane_) {
         static_cast<IFunctionPane*>(functionPane_)->FillTree();
     }
+    problems_->ScheduleCheck();
     emit TitleChanged();
 }
 
@@ -192,6 +198,9 @@ bool CChildFrame::RunReadBinFile() {
 }
 
 void CChildFrame::RunWriteDevice() {
+    if (!ConfirmWriteDespiteErrors()) {
+        return;
+    }
     Busy([this] { doc_.OnEditWriteDevice(); });
 }
 
@@ -284,6 +293,7 @@ void CChildFrame::Retranslate() {
     functionDock_->setWindowTitle(Text(IDS_FUNCTION_VIEW));
     shortlistDock_->setWindowTitle(Text(IDS_SHORTLIST_VIEW));
     outputDock_->setWindowTitle(Text(IDS_OUTPUT_VIEW));
+    problemsDock_->setWindowTitle(tr("Problems"));
 }
 
 } // namespace vd

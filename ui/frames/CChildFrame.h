@@ -9,10 +9,13 @@
 #include <map>
 
 class QDockWidget;
+class QLabel;
 
 namespace vd {
 
 class CValdrenCpsView;
+class CProblemsPane;
+struct Problem;
 
 /// The window of one document inside the main window's tabbed document area: the grid view
 /// in the middle, the function pane on the left, the shortlist pane on the right and the
@@ -63,6 +66,10 @@ public:
     bool IsCommandEnabled(int command) const;
     /// The dock of the output pane, whose visibility the View menu switches.
     QDockWidget* OutputDock() const { return outputDock_; }
+    /// The problems pane (the whole-project check), beside the output pane.
+    CProblemsPane* ProblemsPane() const { return problems_; }
+    /// Selects a problem's tree node and its cell in the grid (ChildFrameProblems.cpp).
+    void JumpTo(const Problem& problem);
 
 signals:
     /// The title or the modified mark changed.
@@ -82,6 +89,11 @@ private:
     QDockWidget* AddPane(QWidget* pane, Qt::DockWidgetArea area, bool closable,
                          const QString& objectName);
     template <typename Operation> auto Busy(Operation operation);
+    /// Builds the problems pane and its status bar counts (ChildFrameProblems.cpp).
+    void AddProblemsPane();
+    /// Before Write Device: true when the project has no errors or the person wants it
+    /// written anyway (ChildFrameProblems.cpp).
+    bool ConfirmWriteDespiteErrors();
 
     QPointer<QWidget> dialogParent_;
     QtUserInterface ui_;
@@ -93,6 +105,9 @@ private:
     QDockWidget* functionDock_ = nullptr;
     QDockWidget* shortlistDock_ = nullptr;
     QDockWidget* outputDock_ = nullptr;
+    CProblemsPane* problems_ = nullptr;
+    QDockWidget* problemsDock_ = nullptr;
+    QLabel* problemCounts_ = nullptr;
     std::map<int, QList<QPointer<QObject>>> subscribers_;
     bool modified_ = false;
     bool busy_ = false;

@@ -23,6 +23,14 @@
 <context>
     <name>vd::CChildFrame</name>
     <message>
+        <source>Problems</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>The project has %1 errors. Write anyway?</source>
+        <translation>工程中有 %1 个错误。仍要写入吗？</translation>
+    </message>
+    <message>
         <source>Save As</source>
         <translation>另存为</translation>
     </message>
@@ -292,6 +300,33 @@
     <message>
         <source>Copy output</source>
         <translation>复制输出</translation>
+    </message>
+</context>
+<context>
+    <name>vd::CProblemsPane</name>
+    <message>
+        <source>Error</source>
+        <translation>错误</translation>
+    </message>
+    <message>
+        <source>Warning</source>
+        <translation>警告</translation>
+    </message>
+    <message>
+        <source>Severity</source>
+        <translation>级别</translation>
+    </message>
+    <message>
+        <source>Element</source>
+        <translation>元素</translation>
+    </message>
+    <message>
+        <source>Problem</source>
+        <translation>问题</translation>
+    </message>
+    <message>
+        <source>%1 errors, %2 warnings</source>
+        <translation>%1 个错误，%2 个警告</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,106 @@
+// `vdcps check` and the check in front of every write: a broken project reaches neither the
+// radio nor an image file unless --force is given, and `set` names what its change broke.
+#include "document/ProjectFile.h"
+#include "model/CommonCpsControl.h"
+#include "tests/cli/CliTestSupport.h"
+#include "tests/support/RadioSim.h"
+
+#include <filesystem>
+#include <functional>
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+/// A GX5 project with one thing wrong that today's radio would store as something else.
+struct Broken {
+    const char* name;
+    std::function<void(vd::HamCpsControl&)> change;
+    const char* problemLine; ///< the start of the line `vdcps check` prints for it
+};
+
+const Broken kBroken[] = {
+    {"FrequencyTooLarge",
+     [](auto& c) { c.SetInputValue("e01090005", "e01099001", "99999999999", true); },
+     "error CH1/RxFrequency: "},
+    {"FrequencyNotANumber", [](auto& c) { c.SetInputValue("e01090005", "e01099001", "abc", true); },
+     "error CH1/RxFrequency: "},
+    {"ChannelsOverCapacity",
+     [](auto& c) {
+         std::vector<std::string> ids;
+         dynamic_cast<vd::CommonCpsControl&>(c).ResizeRecordList("ChannelName", 1119, ids);
+     },
+     "error e01091029: Channels: 1119 records, the radio holds 1027"},
+};
+
+class CliCheckGate : public ::testing::TestWithParam<Broken> {
+protected:
+    /// Saves the broken project; its path.
+    std::string Save() {
+        auto control = vd::ProjectFile::New("GX5");
+        GetParam().change(*control);
+        const std::string path = dir_.file("broken.vdcps").string();
+        EXPECT_TRUE(vd::ProjectFile::Save(*control, path));
+        return path;
+    }
+
+    TempDir dir_;
+};
+
+TEST_P(CliCheckGate, ErrorsStopWriteAndExportBeforeAnythingIsOpened) {
+    VdcpsRunner vdcps(dir_);
+    const std::string project = Save();
+    ASSERT_EQ(vdcps.Run({"check", project}), 1) << vdcps.out << vdcps.err;
+    EXPECT_TRUE(Has(vdcps.out, GetParam().problemLine)) << vdcps.out;
+
+    RadioSimProcess radio({"--model", "GX5"});
+    EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q"}), 3);
+    EXPECT_TRUE(Has(vdcps.err, GetParam().problemLine)) << vdcps.err;
+    const std::string image = dir_.file("broken.bin").string();
+    EXPECT_EQ(vdcps.Run({"export-bin", project, "-o", image}), 3);
+    EXPECT_FALSE(std::filesystem::exists(image));
+    EXPECT_FALSE(Has(radio.transcript(), "host>radio")) << radio.transcript();
+}
+
+INSTANTIATE_TEST_SUITE_P(Gx5, CliCheckGate, ::testing::ValuesIn(kBroken),
+                         [](const auto& info) { return std::string(info.param.name); });
+
+TEST(CliCheck, ForceWritesWarningsPassAndSetNamesOnlyWhatItBroke) {
+    TempDir dir;
+    VdcpsRunner vdcps(dir);
+    const std::string project = dir.file("radio.vdcps").string();
+    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", project}), 0) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"check", project}), 0) << vdcps.out;
+    EXPECT_EQ(vdcps.out, "0 errors, 0 warnings\n");
+
+    // a warning alone lets everything through
+    ASSERT_EQ(vdcps.Run({"set", project, "e01090006=CH1"}), 0) << vdcps.err;
+    EXPECT_TRUE(Has(vdcps.err, "warning e01090006: ")) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"export-bin", project, "-o", dir.file("warned.bin").string()}), 0);
+
+    // the power-up channel leaves its zone: reported once, by the change that did it
+    ASSERT_EQ(vdcps.Run({"set", project, "home1PwrupChnl=e01090004"}), 0) << vdcps.err;
+    EXPECT_TRUE(Has(vdcps.err, "error home1PwrupChnl: ")) << vdcps.err;
+    EXPECT_FALSE(Has(vdcps.err, "e01090006")) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"set", project, "radioName=Base"}), 0) << vdcps.err;
+    EXPECT_EQ(vdcps.err, "");
+
+    ASSERT_EQ(vdcps.Run({"check", project, "--json"}), 1);
+    EXPECT_TRUE(Has(vdcps.out, "\"severity\": \"error\", \"id\": \"e01070005\", \"field\": \"\", "
+                               "\"selector\": \"home1PwrupChnl\""))
+        << vdcps.out;
+
+    RadioSimProcess radio({"--model", "GX5"});
+    ASSERT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q", "--force"}),
+              0)
+        << vdcps.err;
+    EXPECT_TRUE(radio.waitForWrittenImage());
+    EXPECT_EQ(vdcps.Run({"check", dir.file("missing.vdcps").string()}), 3);
+}
+
+} // namespace
+} // namespace vdtest
