@@ -290,4 +290,10 @@ void CChildFrame::Retranslate() {
     outputDock_->setWindowTitle(Text(IDS_OUTPUT_VIEW));
 }
 
+void CChildFrame::AddOutputLine(const QString& line) {
+    if (output_) {
+        output_->AddLine(line);
+    }
+}
+
 } // namespace vd

@@ -11,6 +11,8 @@
 
 namespace vd {
 
+struct BandChange;
+struct BandChange;
 struct GridPlan;
 class CShortlistPane;
 
@@ -52,6 +54,10 @@ public:
     /// Whether the Read Device timer is running.
     bool IsReadDeviceTimerActive() const { return readDeviceTimer_.isActive(); }
 
+signals:
+    /// A notice was given (see Notice): a value moved, a band changed, a reference cleared.
+    void Noticed(const QString& text);
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -81,6 +87,14 @@ private:
     QMessageBox::StandardButton Message(const QString& text, MessageStyle style,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     CShortlistPane* Shortlist() const;
+    // notices (ViewNotices.cpp)
+    /// Tells the person of something the program did on its own: a line with the time in the
+    /// output pane and the text in the main window's status bar.
+    void Notice(const QString& text);
+    /// Asks before a band change moves channel frequencies; true to go on.
+    bool ConfirmBandChange(const BandChange& plan);
+    /// Lists the frequencies a band change moved.
+    void ReportBandChange(HamCpsControl& control, const BandChange& plan);
 
     IChildFrame& frame_;
     CGrid2* grid_;

@@ -1,6 +1,7 @@
 #include "ui/view/ElementCells.h"
 
 #include "model/HamCpsElement.h"
+#include "ui/view/EditNotices.h"
 #include "ui/view/ReferenceCells.h"
 
 namespace vd {
@@ -90,6 +91,13 @@ GridCell MakeElementCell(HamCpsControl& control, const ElementPtr& element, bool
         return cell;
     }
     cell.toolTip = QString::fromStdString(element->tiptext);
+    if (const std::optional<ValueRule> rule = LookUpRule(control, element->name);
+        rule && rule->kind != "char" && !IsReferenceElement(*element)) {
+        const QString range = RangeText(*rule);
+        if (!range.isEmpty()) {
+            cell.toolTip += (cell.toolTip.isEmpty() ? QString() : QStringLiteral("\n")) + range;
+        }
+    }
     cell.enabled = !element->IsLocked(control);
     cell.editable = true;
     if (memberCell) {
@@ -157,6 +165,9 @@ EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
     EditCheck check;
     const std::optional<std::string> stored = ParseCellText(control, element, cell, text, chosen);
     if (!stored || element.IsLocked(control)) {
+        if (!stored && cell.kind == CellKind::Text && !element.IsLocked(control)) {
+            check.refusal = NotANumberText(text);
+        }
         return check;
     }
     check.accept = true;
@@ -183,9 +194,15 @@ EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
     const std::optional<long long> number = ParseWholeNumber(QString::fromStdString(*stored));
     if (!number) {
         check.accept = false; // a number is needed
+        check.refusal = NotANumberText(text);
         return check;
     }
     const long long kept = NearestInRange(*number, *rule);
+    if (kept != *number) {
+        check.notice = ClampNotice(*rule, *number, kept);
+    } else if (IsFrequencyRule(*rule)) {
+        check.notice = StepNotice(kept);
+    }
     check.text =
         IsFrequencyRule(*rule) ? FrequencyToDisplay(std::to_string(kept)) : QString::number(kept);
     return check;
