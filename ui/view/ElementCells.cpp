@@ -91,8 +91,13 @@ GridCell MakeElementCell(HamCpsControl& control, const ElementPtr& element, bool
         return cell;
     }
     cell.toolTip = QString::fromStdString(element->tiptext);
-    if (const std::optional<ValueRule> rule = LookUpRule(control, element->name);
-        rule && rule->kind != "char" && !IsReferenceElement(*element)) {
+    const std::optional<ValueRule> rule = LookUpRule(control, element->name);
+    if (rule && rule->kind == "char" && element->controlType != 4 && !rule->upper.empty()) {
+        // the editor stops where the radio does (a masked cell shows stars, not the value)
+        cell.maxLength = static_cast<int>(rule->upper.front());
+        cell.allowedChars = QString::fromStdString(rule->allowedChars);
+    }
+    if (rule && rule->kind != "char" && !IsReferenceElement(*element)) {
         const QString range = RangeText(*rule);
         if (!range.isEmpty()) {
             cell.toolTip += (cell.toolTip.isEmpty() ? QString() : QStringLiteral("\n")) + range;

@@ -6,6 +6,7 @@
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
 
+#include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
 
@@ -101,6 +102,33 @@ private slots:
                     .Grid()
                     .GetCell(cell.row, cell.column)
                     .toolTip.contains(QStringLiteral("400.000000\u2013480.000000 MHz")));
+    }
+
+    void nameEditorStopsWhereTheRadioDoes_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("kept");
+        QTest::newRow("too long") << "abcdefgh"
+                                  << "abcde";
+        QTest::newRow("outside the set") << "ab-1"
+                                         << "ab1";
+    }
+    void nameEditorStopsWhereTheRadioDoes() {
+        QFETCH(QString, typed);
+        QFETCH(QString, kept);
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        frame_->Test()->rules["Label"] = {"char", {0}, {5}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"};
+        frame_->Select("c0101", "chapter");
+        CGrid2& grid = frame_->View().Grid();
+        const CellId cell = vdtest::FindValueCell(grid, "Label");
+        const QModelIndex index = grid.model()->index(cell.row, cell.column);
+        QWidget parent;
+        std::unique_ptr<QWidget> editor(
+            grid.itemDelegateForIndex(index)->createEditor(&parent, {}, index));
+        auto* line = qobject_cast<QLineEdit*>(editor.get());
+        QVERIFY(line);
+        line->setFocus();
+        QTest::keyClicks(line, typed);
+        QCOMPARE(line->text(), kept);
     }
 
     void deleteNamesTheReferencesItClears() {
