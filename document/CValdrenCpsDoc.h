@@ -93,6 +93,7 @@ private:
     OperationResult lastResult_ = OperationResult::Success;
     ByteVector lastReadImage_;
     std::optional<int> contentOverride_;
+    std::string acceptedPassword_; ///< the password the radio took last, kept in memory only
 };
 
 } // namespace vd

@@ -147,7 +147,7 @@ private slots:
         QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(Failures(answers)));
         const vdtest::SeenMessage& result = answers.messages().front();
         QCOMPARE(result.text, QStringLiteral("Can't find the device!"));
-        QCOMPARE(result.icon, int(QMessageBox::Warning)); // given without an icon
+        QCOMPARE(result.icon, int(QMessageBox::Critical));
         QTRY_VERIFY_WITH_TIMEOUT(main.Frames().isEmpty(), vdtest::kWindowWaitMs);
     }
 
