@@ -9,6 +9,8 @@
 #include <functional>
 #include <string>
 
+class QLabel;
+
 namespace vd {
 
 struct BandChange;
@@ -87,6 +89,9 @@ private:
     QMessageBox::StandardButton Message(const QString& text, MessageStyle style,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     CShortlistPane* Shortlist() const;
+    /// While a read runs the window shows "Reading from PORT…" instead of the template's
+    /// values, which would look like the radio's.
+    void ShowReading(bool reading);
     // notices (ViewNotices.cpp)
     /// Tells the person of something the program did on its own: a line with the time in the
     /// output pane and the text in the main window's status bar.
@@ -99,6 +104,7 @@ private:
     IChildFrame& frame_;
     CGrid2* grid_;
     QTimer readDeviceTimer_;
+    QLabel* reading_ = nullptr;
     MessageBoxFn messageBox_;
     BitmapChooser chooseBitmap_;
     std::string memberField_; ///< "Channel" while a record with a member list is shown

@@ -1,8 +1,12 @@
 // What the view tells the person about changes it made on its own: moved values, band
 // changes and the references a deletion clears.
 #include "document/BandChange.h"
+#include "document/CValdrenCpsDoc.h"
+#include "ui/panes/CFunctionPane.h"
+#include "ui/panes/CShortlistPane.h"
 #include "ui/view/CValdrenCpsView.h"
 
+#include <QLabel>
 #include <QMainWindow>
 #include <QStatusBar>
 #include <QTime>
@@ -14,6 +18,24 @@ void CValdrenCpsView::Notice(const QString& text) {
     emit Noticed(text);
     if (auto* main = qobject_cast<QMainWindow*>(window())) {
         main->statusBar()->showMessage(text, 15000);
+    }
+}
+
+void CValdrenCpsView::ShowReading(bool reading) {
+    QString port = QString::fromStdString(frame_.GetDocument().PortSetting());
+    bool number = false;
+    port.toInt(&number);
+    if (number) {
+        port.prepend(QStringLiteral("COM"));
+    }
+    reading_->setText(tr("Reading from %1…").arg(port));
+    reading_->setVisible(reading);
+    grid_->setVisible(!reading);
+    for (QWidget* pane : {static_cast<QWidget*>(frame_.FunctionPane()),
+                          static_cast<QWidget*>(frame_.ShortlistPane())}) {
+        if (pane) {
+            pane->setVisible(!reading);
+        }
     }
 }
 

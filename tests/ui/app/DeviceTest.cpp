@@ -175,7 +175,8 @@ private slots:
         QVERIFY(!modelShown);
         QCOMPARE(model, QStringLiteral("GX5"));
         const vdtest::SeenMessage& question = answers.messages().at(0);
-        QCOMPARE(question.text, QStringLiteral("Do you want to write it?"));
+        QCOMPARE(question.text, QStringLiteral("Do you want to write it?\nGX5 on ") +
+                                    QString::fromStdString(radio.devicePath()));
         QCOMPARE(question.icon, int(QMessageBox::Question));
         QVERIFY(question.buttons.contains("YES") && question.buttons.contains("NO"));
         QCOMPARE(answers.messages().at(1).text,
