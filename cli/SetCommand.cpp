@@ -1,6 +1,7 @@
 #include "cli/CliSupport.h"
 #include "cli/ProblemOutput.h"
 #include "cli/Selector.h"
+#include "document/BandChange.h"
 #include "document/ElementEdit.h"
 
 #include <iostream>
@@ -40,10 +41,15 @@ void AddSetCommand(CLI::App& app) {
                 throw CliError(kUsageError, "'" + assignment + "' is not SELECTOR=VALUE");
             }
             ElementPtr element = ResolveSelector(*control, assignment.substr(0, equals));
-            EditResult result =
-                SetElementValue(*control, *element, assignment.substr(equals + 1), options->force);
+            const std::string value = assignment.substr(equals + 1);
+            const std::optional<BandChange> band = PlanBandChange(*control, *element, value);
+            EditResult result = SetElementValue(*control, *element, value, options->force);
             if (!result.stored) {
                 throw CliError(kDataError, result.error + "; nothing was saved");
+            }
+            for (const MovedFrequency& move :
+                 band ? MovedAfterChange(*control, *band) : std::vector<MovedFrequency>()) {
+                std::cout << "moved " << DescribeMove(move) << "\n";
             }
         }
         SaveProjectOrThrow(*control, options->path);

@@ -77,6 +77,7 @@ bool CValdrenCpsDoc::OnSaveDocument(const std::string& path) {
 
 void CValdrenCpsDoc::OnCloseDocument() {
     control_.reset();
+    acceptedPassword_.clear();
     selectedId_.clear();
     selectedKind_.clear();
 }

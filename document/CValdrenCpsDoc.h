@@ -116,6 +116,7 @@ private:
     std::string lastBackupPath_;
     ByteVector lastWriteRadio_;
     ByteVector lastWritePlanned_;
+    std::string acceptedPassword_; ///< the password the radio took last, kept in memory only
 };
 
 } // namespace vd

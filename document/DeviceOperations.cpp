@@ -45,13 +45,13 @@ public:
             message_ += (message_.empty() ? "" : "\n") + std::string(e.what());
             doc_.lastResult_ = Classify(e);
             Reboot();
-            doc_.ui_.ShowMessage(message_, MessageStyle::Information);
+            doc_.ui_.ShowMessage(message_, FailureStyle());
             result = false;
         } catch (const ValdrenPasswordException& e) {
             message_ = e.what();
             doc_.lastResult_ = OperationResult::RadioError;
             Reboot();
-            doc_.ui_.ShowMessage(message_, MessageStyle::Information);
+            doc_.ui_.ShowMessage(message_, FailureStyle());
             result = false;
         } catch (const CSerialException& e) {
             doc_.lastResult_ = OperationResult::DeviceError;
@@ -59,7 +59,7 @@ public:
             doc_.ui_.ShowMessage(e.GetErrorCode() == 2 ? LoadString(IDS_DEVICE_NOT_FOUND) + "\n" +
                                                              e.GetErrorMessage().substr(0, 512)
                                                        : e.GetErrorMessage().substr(0, 512),
-                                 MessageStyle::Default);
+                                 FailureStyle());
             result = false;
         } catch (const std::exception& e) {
             // a file system or memory failure must still end the operation cleanly
@@ -94,21 +94,44 @@ private:
                 throw ValdrenCpsException(HostFailedText());
             }
             return true;
-        } catch (const ValdrenPasswordException&) {
-            std::string password;
-            if (!doc_.ui_.AskText(LoadString(IDS_PLEASE_INPUT),
-                                  LoadString(mode == 0 ? IDS_READ_PASSWORD : IDS_WRITE_PASSWORD),
-                                  password)) {
-                Reboot();
-                return false;
-            }
-            if (!control_.host_handshake(port_, mode,
-                                         reinterpret_cast<const uint8_t*>(password.data()),
-                                         static_cast<int>(password.size()))) {
-                throw ValdrenCpsException(HostFailedText());
-            }
-            return true;
+        } catch (const ValdrenPasswordException& refusal) {
+            return EnterWithPassword(mode, refusal.what());
         }
+    }
+
+    /// The radio wants a password: first the one it took earlier in this document, then the
+    /// person's, who has three tries. False when the person cancels (the radio is rebooted).
+    bool EnterWithPassword(int mode, std::string refusal) {
+        constexpr int kTries = 3;
+        std::string password = doc_.acceptedPassword_;
+        for (int tries = password.empty() ? 0 : -1; tries < kTries; ++tries) {
+            if (tries >= 0) {
+                std::string prompt = LoadString(mode == 0 ? IDS_READ_PASSWORD : IDS_WRITE_PASSWORD);
+                if (tries > 0) {
+                    prompt = refusal + "\n" + prompt; // say why it asks again
+                }
+                password.clear();
+                if (!doc_.ui_.AskText(LoadString(IDS_PLEASE_INPUT), prompt, password)) {
+                    Reboot();
+                    return false;
+                }
+            }
+            try {
+                if (!control_.host_handshake(port_, mode,
+                                             reinterpret_cast<const uint8_t*>(password.data()),
+                                             static_cast<int>(password.size()))) {
+                    throw ValdrenCpsException(HostFailedText());
+                }
+                doc_.acceptedPassword_ = password;
+                return true;
+            } catch (const ValdrenPasswordException& again) {
+                refusal = again.what();
+                if (tries + 1 >= kTries) {
+                    throw;
+                }
+            }
+        }
+        return false;
     }
 
     /// Takes the radio out of programming mode; a port that is gone cannot be asked.
@@ -117,6 +140,12 @@ private:
             control_.host_reboot(port_);
         } catch (const std::exception&) {
         }
+    }
+
+    /// A failure shows the error icon; a transfer the person cancelled is only information.
+    MessageStyle FailureStyle() const {
+        return doc_.lastResult_ == OperationResult::Cancelled ? MessageStyle::Information
+                                                              : MessageStyle::Error;
     }
 
     /// "Host failed!" and what to look at: the radio did not take the handshake.

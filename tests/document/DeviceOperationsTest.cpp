@@ -94,7 +94,7 @@ TEST_F(DeviceOperationsTest, AnAbsentPortIsReportedAsAMissingDevice) {
     EXPECT_EQ(doc.LastResult(), OperationResult::DeviceError);
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_EQ(ui_.messages[0].text, "Can't find the device!");
-    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Default);
+    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
 }
 
 TEST_F(DeviceOperationsTest, ASilentRadioFailsTheHandshake) {
@@ -105,7 +105,7 @@ TEST_F(DeviceOperationsTest, ASilentRadioFailsTheHandshake) {
     EXPECT_EQ(doc.LastResult(), OperationResult::RadioError);
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_EQ(ui_.messages[0].text, "Host failed!");
-    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Information);
+    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
 }
 
 TEST_F(DeviceOperationsTest, PasswordIsAskedForAndAWrongOneIsReported) {

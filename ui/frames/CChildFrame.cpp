@@ -296,4 +296,10 @@ void CChildFrame::Retranslate() {
     problemsDock_->setWindowTitle(tr("Problems"));
 }
 
+void CChildFrame::AddOutputLine(const QString& line) {
+    if (output_) {
+        output_->AddLine(line);
+    }
+}
+
 } // namespace vd

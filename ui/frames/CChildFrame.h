@@ -31,6 +31,7 @@ public:
 
     CValdrenCpsDoc& GetDocument() override { return doc_; }
     COutputWnd* OutputPane() override { return output_; }
+    void AddOutputLine(const QString& line) override;
     CFunctionPane* FunctionPane() override { return functionPane_; }
     CShortlistPane* ShortlistPane() override { return shortlistPane_; }
     IDocumentView* DocumentView() override;

@@ -1,4 +1,5 @@
 #pragma once
+#include <QString>
 #include <QtGlobal>
 
 #include <string>
@@ -95,6 +96,8 @@ public:
     virtual CValdrenCpsDoc& GetDocument() = 0;
     /// The output pane (progress lines of radio operations).
     virtual COutputWnd* OutputPane() = 0;
+    /// Appends a line to the output pane, when the window has one.
+    virtual void AddOutputLine(const QString& line) { (void)line; }
     /// The function pane.
     virtual CFunctionPane* FunctionPane() = 0;
     /// The shortlist pane.

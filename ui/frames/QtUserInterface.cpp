@@ -1,5 +1,6 @@
 #include "ui/frames/QtUserInterface.h"
 
+#include "document/CValdrenCpsDoc.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/dialogs/CInputStringDlg.h"
 #include "ui/dialogs/COptionDlg.h"
@@ -10,7 +11,9 @@
 #include "ui/frames/FrameInterfaces.h"
 #include "ui/frames/UiConstants.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
+#include <QTime>
 
 namespace vd {
 
@@ -84,10 +87,23 @@ bool QtUserInterface::AskText(const std::string& title, const std::string& promp
 }
 
 bool QtUserInterface::AskYesNo(const std::string& question) {
-    return CpsAskYesNo(Parent(), Q(question));
+    QString text = Q(question);
+    // a question about the radio says which radio: "GX5 on COM3"
+    if (frame_ && frame_->GetDocument().Control()) {
+        const CValdrenCpsDoc& document = frame_->GetDocument();
+        text += QLatin1Char('\n') + QCoreApplication::translate("vd::QtUserInterface", "%1 on %2")
+                                        .arg(Q(document.Control()->GetModelName()),
+                                             Q(PortSettingToDisplay(document.PortSetting())));
+    }
+    return CpsAskYesNo(Parent(), text);
 }
 
 void QtUserInterface::ShowMessage(const std::string& text, MessageStyle style) {
+    // the result stays readable in the output pane, with its time, after the box is closed
+    const QString time = QTime::currentTime().toString(QStringLiteral("HH:mm:ss "));
+    for (const QString& line : Q(text).split(QLatin1Char('\n'), Qt::SkipEmptyParts)) {
+        AppendOutputLine(time.toStdString() + line.trimmed().toStdString());
+    }
     CpsMessageBox(Parent(), Q(text), style);
 }
 

@@ -26,6 +26,8 @@ struct GridCell {
     QColor background;               ///< invalid: the grid's own colour
     QString toolTip;
     QString buttonText = QStringLiteral("...");
+    int maxLength = -1;    ///< the editor stops at this many characters; -1 for no limit
+    QString allowedChars;  ///< the editor takes only these (in either case); empty for any
     bool editable = false; ///< whether the person may change the cell
     bool enabled = true;   ///< false: shown greyed and never edited
     ElementPtr element;    ///< the element whose value the cell edits; null for a label

@@ -3,6 +3,7 @@
 #include "ui/grid/GridControl.h"
 
 #include <QLineEdit>
+#include <QRegularExpressionValidator>
 
 namespace vd {
 
@@ -13,6 +14,17 @@ QWidget* TextCellDelegate::createEditor(QWidget* parent, const QStyleOptionViewI
     }
     auto* editor = new QLineEdit(parent);
     editor->setFrame(false);
+    const GridCell& cell = CellAt(index);
+    if (cell.maxLength >= 0) {
+        editor->setMaxLength(cell.maxLength);
+    }
+    if (!cell.allowedChars.isEmpty()) {
+        // the radio shows no other characters: they cannot be typed at all
+        const QRegularExpression pattern(
+            QStringLiteral("[%1]*").arg(QRegularExpression::escape(cell.allowedChars)),
+            QRegularExpression::CaseInsensitiveOption);
+        editor->setValidator(new QRegularExpressionValidator(pattern, editor));
+    }
     return editor;
 }
 

@@ -13,6 +13,8 @@
 
 #include <QEvent>
 #include <QFileDialog>
+#include <QLabel>
+#include <QPointer>
 #include <QVBoxLayout>
 
 namespace vd {
@@ -44,6 +46,10 @@ CValdrenCpsView::CValdrenCpsView(IChildFrame& frame, QWidget* parent)
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
+    reading_ = new QLabel(this);
+    reading_->setAlignment(Qt::AlignCenter);
+    reading_->hide();
+    layout->addWidget(reading_);
     grid_->setContextMenuPolicy(Qt::CustomContextMenu);
     grid_->SetEndEditHandler([this](int row, int column, QString& text, int chosen) {
         return OnGridBeginEdit(row, column, text, chosen);
@@ -55,8 +61,13 @@ CValdrenCpsView::CValdrenCpsView(IChildFrame& frame, QWidget* parent)
 
     readDeviceTimer_.setSingleShot(true);
     readDeviceTimer_.setInterval(ui::kReadDeviceDelayMs);
-    connect(&readDeviceTimer_, &QTimer::timeout, this,
-            [this] { Guarded([this] { frame_.RunReadDevice(); }); });
+    connect(&readDeviceTimer_, &QTimer::timeout, this, [this] {
+        QPointer<CValdrenCpsView> self(this);
+        Guarded([this] { frame_.RunReadDevice(); });
+        if (self) {
+            ShowReading(false); // the radio's values are in (a failed read closed the window)
+        }
+    });
 
     frame_.Subscribe(ui::WM_MEMBER_COUNT_CHANGED, this);
     frame_.Subscribe(ui::WM_LANGUAGE_CHANGED, this);
@@ -288,6 +299,7 @@ void CValdrenCpsView::changeEvent(QEvent* event) {
 }
 
 void CValdrenCpsView::StartReadDeviceTimer() {
+    ShowReading(true);
     readDeviceTimer_.start();
 }
 

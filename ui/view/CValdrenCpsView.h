@@ -9,8 +9,12 @@
 #include <functional>
 #include <string>
 
+class QLabel;
+
 namespace vd {
 
+struct BandChange;
+struct BandChange;
 struct GridPlan;
 class CShortlistPane;
 
@@ -52,6 +56,10 @@ public:
     /// Whether the Read Device timer is running.
     bool IsReadDeviceTimerActive() const { return readDeviceTimer_.isActive(); }
 
+signals:
+    /// A notice was given (see Notice): a value moved, a band changed, a reference cleared.
+    void Noticed(const QString& text);
+
 protected:
     void changeEvent(QEvent* event) override;
 
@@ -81,10 +89,22 @@ private:
     QMessageBox::StandardButton Message(const QString& text, MessageStyle style,
                                         QMessageBox::StandardButtons buttons = QMessageBox::Ok);
     CShortlistPane* Shortlist() const;
+    /// While a read runs the window shows "Reading from PORT…" instead of the template's
+    /// values, which would look like the radio's.
+    void ShowReading(bool reading);
+    // notices (ViewNotices.cpp)
+    /// Tells the person of something the program did on its own: a line with the time in the
+    /// output pane and the text in the main window's status bar.
+    void Notice(const QString& text);
+    /// Asks before a band change moves channel frequencies; true to go on.
+    bool ConfirmBandChange(const BandChange& plan);
+    /// Lists the frequencies a band change moved.
+    void ReportBandChange(HamCpsControl& control, const BandChange& plan);
 
     IChildFrame& frame_;
     CGrid2* grid_;
     QTimer readDeviceTimer_;
+    QLabel* reading_ = nullptr;
     MessageBoxFn messageBox_;
     BitmapChooser chooseBitmap_;
     std::string memberField_; ///< "Channel" while a record with a member list is shown

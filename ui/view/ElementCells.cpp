@@ -2,6 +2,7 @@
 
 #include "model/HamCpsElement.h"
 #include "model/RadioText.h"
+#include "ui/view/EditNotices.h"
 #include "ui/view/ReferenceCells.h"
 
 namespace vd {
@@ -91,6 +92,18 @@ GridCell MakeElementCell(HamCpsControl& control, const ElementPtr& element, bool
         return cell;
     }
     cell.toolTip = QString::fromStdString(element->tiptext);
+    const std::optional<ValueRule> rule = LookUpRule(control, element->name);
+    if (rule && rule->kind == "char" && element->controlType != 4 && !rule->upper.empty()) {
+        // the editor stops where the radio does (a masked cell shows stars, not the value)
+        cell.maxLength = static_cast<int>(rule->upper.front());
+        cell.allowedChars = QString::fromStdString(rule->allowedChars);
+    }
+    if (rule && rule->kind != "char" && !IsReferenceElement(*element)) {
+        const QString range = RangeText(*rule);
+        if (!range.isEmpty()) {
+            cell.toolTip += (cell.toolTip.isEmpty() ? QString() : QStringLiteral("\n")) + range;
+        }
+    }
     cell.enabled = !element->IsLocked(control);
     cell.editable = true;
     if (memberCell) {
@@ -158,6 +171,9 @@ EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
     EditCheck check;
     const std::optional<std::string> stored = ParseCellText(control, element, cell, text, chosen);
     if (!stored || element.IsLocked(control)) {
+        if (!stored && cell.kind == CellKind::Text && !element.IsLocked(control)) {
+            check.refusal = NotANumberText(text);
+        }
         return check;
     }
     check.accept = true;
@@ -181,7 +197,7 @@ EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
         }
         if (!beyondAscii.empty()) {
             check.accept = false;
-            check.refusal = beyondAscii;
+            check.refusal = QString::fromStdString(beyondAscii);
             return check;
         }
         CharRuleResult result = ApplyCharRule(QString::fromStdString(*stored), *rule);
@@ -198,9 +214,15 @@ EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
     const std::optional<long long> number = ParseWholeNumber(QString::fromStdString(*stored));
     if (!number) {
         check.accept = false; // a number is needed
+        check.refusal = NotANumberText(text);
         return check;
     }
     const long long kept = NearestInRange(*number, *rule);
+    if (kept != *number) {
+        check.notice = ClampNotice(*rule, *number, kept);
+    } else if (IsFrequencyRule(*rule)) {
+        check.notice = StepNotice(kept);
+    }
     check.text =
         IsFrequencyRule(*rule) ? FrequencyToDisplay(std::to_string(kept)) : QString::number(kept);
     return check;

@@ -36,7 +36,8 @@ struct EditCheck {
     QString text;              ///< the text to keep in the cell
     bool charsDropped = false; ///< characters outside a "char" rule's set were dropped
     std::string allowedChars;  ///< that set, for the message
-    std::string refusal;       ///< why the text was refused, when the person should know
+    QString notice;            ///< what the person should know of a value that was moved
+    QString refusal;           ///< why typed text was refused (not a number)
 };
 
 /// The end-of-edit check of a cell: refuses locked elements and text that stands for no

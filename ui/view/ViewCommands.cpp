@@ -2,6 +2,7 @@
 // messages its frame forwards.
 #include "app/Log.h"
 #include "document/CValdrenCpsDoc.h"
+#include "document/RecordReferences.h"
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
 #include "ui/panes/CFunctionPane.h"
@@ -9,6 +10,7 @@
 #include "ui/view/ElementCells.h"
 #include "ui/view/ViewStrings.h"
 
+#include <QStringList>
 #include <array>
 
 namespace vd {
@@ -101,8 +103,18 @@ void CValdrenCpsView::OnNodeDelete() {
             return;
         }
         const QString name = QString::fromStdString(element->inputValue);
-        if (Message(TextWithArg(IDS_DELETE_QUESTION, name), MessageStyle::Question,
-                    QMessageBox::Yes | QMessageBox::No) != QMessageBox::Yes) {
+        const std::vector<RecordReference> references = ReferencesTo(*control, id);
+        QString question = TextWithArg(IDS_DELETE_QUESTION, name);
+        QStringList cleared;
+        for (const RecordReference& reference : references) {
+            cleared << QString::fromStdString(DescribeReference(reference));
+        }
+        if (!cleared.isEmpty()) {
+            question += QLatin1Char('\n') + tr("These references to it will be cleared: %1")
+                                                .arg(cleared.join(QStringLiteral("; ")));
+        }
+        if (Message(question, MessageStyle::Question, QMessageBox::Yes | QMessageBox::No) !=
+            QMessageBox::Yes) {
             return;
         }
         if (!control->DeleteRecord(id)) {
@@ -111,6 +123,9 @@ void CValdrenCpsView::OnNodeDelete() {
             return;
         }
         frame_.SetModified();
+        for (const QString& reference : cleared) {
+            Notice(tr("Deleting %1 cleared %2").arg(name, reference));
+        }
         if (CFunctionPane* pane = frame_.FunctionPane()) {
             pane->RemoveRecordNode(id);
         } else {
@@ -158,8 +173,18 @@ bool CValdrenCpsView::IsCommandEnabled(int command) const {
     case ui::ID_NODE_DELETE: {
         const CValdrenCpsDoc& document = frame_.GetDocument();
         try {
-            return control && control->GetNodeKind(document.SelectedId(),
-                                                   document.SelectedKind()) == kListNodeKind;
+            if (!control || control->GetNodeKind(document.SelectedId(), document.SelectedKind()) !=
+                                kListNodeKind) {
+                return false;
+            }
+            if (command == ui::ID_NODE_NEW) {
+                return true;
+            }
+            // only a record the model lets go of can be deleted
+            const std::unique_ptr<HamCpsElement> record =
+                document.SelectedKind() == "element" ? control->GetElement(document.SelectedId())
+                                                     : nullptr;
+            return record && !record->IsLocked(*control);
         } catch (const std::exception&) {
             return false;
         }

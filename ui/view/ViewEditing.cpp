@@ -1,6 +1,7 @@
 // The view's answers to the grid: end of edit, commit, button cells, focus changes and the
 // context menu.
 #include "app/Log.h"
+#include "document/BandChange.h"
 #include "document/CValdrenCpsDoc.h"
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
@@ -28,13 +29,17 @@ bool CValdrenCpsView::OnGridBeginEdit(int row, int column, QString& text, int ch
         }
         const EditCheck check = CheckEditedText(*control, *cell.element, cell, text, chosen);
         if (!check.accept) {
-            if (!check.refusal.empty()) {
-                Message(QString::fromStdString(check.refusal), MessageStyle::Default);
+            if (!check.refusal.isEmpty()) {
+                Notice(check.refusal);
+                Message(check.refusal, MessageStyle::Warning);
             }
             return;
         }
         text = check.text;
         accept = true;
+        if (!check.notice.isEmpty()) {
+            Notice(check.notice);
+        }
         if (check.charsDropped) {
             Message(QStringLiteral("%1: %2").arg(Text(IDS_INPUT_WITHIN),
                                                  QString::fromStdString(check.allowedChars)),
@@ -57,6 +62,12 @@ void CValdrenCpsView::OnGridAfterEdit(int row, int column) {
         }
         const std::optional<std::string> value =
             ParseCellText(*control, *element, cell, cell.text, cell.chosen);
+        const std::optional<BandChange> band =
+            value ? PlanBandChange(*control, *element, *value) : std::nullopt;
+        if (band && !ConfirmBandChange(*band)) {
+            RefillCell(*control, row, column); // the old band stays
+            return;
+        }
         bool refresh = false;
         if (!value || !element->SetValue(*control, *value, refresh)) {
             VD_LOG_WARN("无法设置element:{}", element->id);
@@ -73,6 +84,9 @@ void CValdrenCpsView::OnGridAfterEdit(int row, int column) {
         control->OnValueChanged(*element, *value, changed);
         RefillCell(*control, row, column);
         RefillDependents(*control, changed);
+        if (band) {
+            ReportBandChange(*control, *band);
+        }
     });
 }
 

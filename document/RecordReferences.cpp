@@ -1,0 +1,52 @@
+#include "document/RecordReferences.h"
+
+#include "model/HamCpsChapter.h"
+#include "model/HamCpsElement.h"
+
+namespace vd {
+
+namespace {
+
+bool RefersTo(HamCpsControl& control, const HamCpsElement& element, const std::string& id) {
+    return element.inputValue == id && control.IsReferenceName(element.name);
+}
+
+} // namespace
+
+std::vector<RecordReference> ReferencesTo(HamCpsControl& control, const std::string& recordId) {
+    std::vector<RecordReference> found;
+    if (recordId.empty()) {
+        return found;
+    }
+    std::vector<HamCpsChapter> chapters;
+    control.GetChapters("", chapters);
+    for (size_t i = 0; i < chapters.size(); ++i) {
+        // children are appended, so the walk visits every chapter once
+        const std::string chapterId = chapters[i].id;
+        control.GetChapters(chapterId, chapters);
+        ElementList elements;
+        control.GetElements(chapterId, elements);
+        for (const ElementPtr& element : elements) {
+            if (element->controlType == 0 || element->id == recordId) {
+                continue; // a free record, or the record itself
+            }
+            if (RefersTo(control, *element, recordId)) {
+                found.push_back({element->text, {}});
+            }
+            ElementList fields;
+            control.GetChildElements(element->id, fields);
+            for (const ElementPtr& field : fields) {
+                if (RefersTo(control, *field, recordId)) {
+                    found.push_back({element->inputValue, field->text});
+                }
+            }
+        }
+    }
+    return found;
+}
+
+std::string DescribeReference(const RecordReference& reference) {
+    return reference.field.empty() ? reference.owner : reference.owner + ": " + reference.field;
+}
+
+} // namespace vd
