@@ -114,23 +114,19 @@ void Build(vd::Gx5v001Control& control, const Shape& shape) {
         SetField(control, dtmf[k], "fastCallLst07", "*#AB" + std::to_string(k));
         SetField(control, dtmf[k], "fastCallLst10", "D");
     }
-    const std::pair<const char*, const char*> settings[] = {
-        {"radioId", "1234567"},
-        {"WritingPassword", "8765"},
-        {"PowerOnPassword", "00112233"},
-        {"SerialNO", "0123456789ABCDEF"},
-        {"swVer", "V3.14.15.926"},
-        {"ownId", "123"},
-        {"pttId_EOT", "0123456789ABCD*#"},
-        {"stepVal", "6250"},
-        {"uiAttribute_Band", "2"},
-        {"home2PwrupZoneSwitch", "1"},
-        {"home3PwrupZoneIndex", ""},
-        {"home3PwrupChnl", ""},
-        {"radioName", "Valdren \xE6\xB5\x8B\xE8\xAF\x95 unit"}};
-    for (const auto& [name, value] : settings) {
-        SetSetting(control, name, value);
-    }
+    SetSetting(control, "radioId", "1234567");
+    SetSetting(control, "WritingPassword", "8765");
+    SetSetting(control, "PowerOnPassword", "00112233");
+    SetSetting(control, "SerialNO", "0123456789ABCDEF");
+    SetSetting(control, "swVer", "V3.14.15.926");
+    SetSetting(control, "ownId", "123");
+    SetSetting(control, "pttId_EOT", "0123456789ABCD*#");
+    SetSetting(control, "stepVal", "6250");
+    SetSetting(control, "uiAttribute_Band", "2");
+    SetSetting(control, "home2PwrupZoneSwitch", "1");
+    SetSetting(control, "home3PwrupZoneIndex", "");
+    SetSetting(control, "home3PwrupChnl", "");
+    SetSetting(control, "radioName", "Valdren \xE6\xB5\x8B\xE8\xAF\x95 unit");
     SetSetting(control, "home1PwrupZoneIndex", "0x0FFF");
     SetSetting(control, "home1PwrupChnl", Pick(channels, channels.size() - 1));
     SetSetting(control, "home2PwrupZoneIndex", Pick(zones, 5));
