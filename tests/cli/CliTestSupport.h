@@ -1,5 +1,6 @@
 #pragma once
 #include "tests/support/ChildProcess.h"
+#include "tests/support/FastIni.h"
 #include "tests/support/TempDir.h"
 
 #include <cstdlib>
@@ -31,15 +32,6 @@ public:
     std::string err;
 
 private:
-    static std::string FastIni() {
-        std::string ini =
-            "[Device]\nretry_count=2\nhandshake_retry_count=2\nretry_time_interval=10\n";
-        for (const char* section : {"GX5", "LM704", "VS31", "VS46", "VS58", "VS73"}) {
-            ini += std::string("[") + section + "]\ntimeout=400\nretry_time_interval=10\n";
-        }
-        return ini;
-    }
-
     std::string ini_;
 };
 

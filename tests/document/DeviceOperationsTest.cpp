@@ -4,6 +4,7 @@
 #include "document/CValdrenCpsDoc.h"
 #include "document/ImageFile.h"
 #include "document/ProjectFile.h"
+#include "tests/support/FastIni.h"
 #include "tests/support/RadioSim.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempDir.h"
@@ -16,16 +17,10 @@ namespace {
 using vd::MessageStyle;
 using vd::OperationResult;
 
-/// Short timings so that failing radios fail fast; everything else as the defaults.
-constexpr const char* kFastIni = "[Device]\nretry_count=2\nhandshake_retry_count=2\n"
-                                 "retry_time_interval=10\n"
-                                 "[GX5]\ntimeout=300\nretry_time_interval=10\n"
-                                 "[LM704]\ntimeout=300\nretry_time_interval=10\n";
-
 class DeviceOperationsTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        dir_.write("cps.ini", kFastIni);
+        dir_.write("cps.ini", FastIni());
         vd::AppPaths::SetIniPath(dir_.file("cps.ini").string());
     }
     void TearDown() override { vd::AppPaths::SetIniPath(""); }
