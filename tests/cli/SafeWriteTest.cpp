@@ -21,6 +21,9 @@ namespace fs = std::filesystem;
 // here reads the radio twice.
 const char* kQuickGx5 = "[GX5]\nread_time_interval=5\nwrite_time_interval=5\n"
                         "[LM704]\nread_time_interval=5\nwrite_time_interval=5\n"
+                        "[VS31]\nread_time_interval=5\nwrite_time_interval=5\n"
+                        "[VS46]\nread_time_interval=5\nwrite_time_interval=5\n"
+                        "[VS58]\nread_time_interval=5\nwrite_time_interval=5\n"
                         "[VS73]\nread_time_interval=5\nwrite_time_interval=5\n";
 
 std::vector<fs::path> Backups(const fs::path& folder) {
@@ -116,7 +119,11 @@ INSTANTIATE_TEST_SUITE_P(
     Families, SafeWrite,
     ::testing::Values(WriteCase{"GX5", "CH1/RxFrequency=146000000", "5",
                                 "CH1/RxFrequency: 150.000000 -> 146.000000"},
+                      WriteCase{"GX5G", "radioName=HELLO", "0", "radioName:  -> HELLO"},
                       WriteCase{"LM704", "CH1/rx_tone=1000", "2", "CH1/rx_tone: Off -> 100.0 Hz"},
+                      WriteCase{"VS31", "CH1/rx_tone=1000", "2", "CH1/rx_tone: Off -> 100.0 Hz"},
+                      WriteCase{"VS46", "CH1/rx_tone=1000", "0", "CH1/rx_tone: Off -> 100.0 Hz"},
+                      WriteCase{"VS58", "CH1/rx_tone=1000", "2", "CH1/rx_tone: Off -> 100.0 Hz"},
                       WriteCase{"VS73", "CH1/rx_tone=1000", "0", "CH1/rx_tone: Off -> 100.0 Hz"}),
     [](const auto& info) { return std::string(info.param.model); });
 
