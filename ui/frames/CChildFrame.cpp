@@ -197,6 +197,10 @@ bool CChildFrame::RunReadBinFile() {
     return read;
 }
 
+void CChildFrame::RunBusy(const std::function<void()>& operation) {
+    Busy(operation);
+}
+
 void CChildFrame::RunWriteDevice() {
     if (!ConfirmWriteDespiteErrors()) {
         return;
