@@ -82,6 +82,8 @@ void CProblemsPane::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         Retranslate();
         Fill(); // the messages come in both languages
+        emit countsChanged(static_cast<int>(CountProblems(problems_, Severity::Error)),
+                           static_cast<int>(CountProblems(problems_, Severity::Warning)));
     }
     QWidget::changeEvent(event);
 }
