@@ -6,8 +6,8 @@
 
 #include <algorithm>
 #include <benchmark/benchmark.h>
-#include <chrono>
 #include <cstdio>
+#include <ctime>
 #include <map>
 #include <memory>
 #include <stdexcept>
@@ -74,13 +74,20 @@ void CheckProject(benchmark::State& state) {
 }
 BENCHMARK(CheckProject)->Arg(100)->Arg(1027)->Unit(benchmark::kMillisecond);
 
+double CpuSeconds() {
+    timespec now{};
+    clock_gettime(CLOCK_PROCESS_CPUTIME_ID, &now);
+    return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) * 1e-9;
+}
+
+/// The median of 15 checks in processor time: a loaded machine stretches the wall time of a
+/// single-threaded pass without making it cost more.
 double MedianSeconds(FilledProject& project) {
     std::vector<double> samples;
     for (int i = 0; i < 15; ++i) {
-        const auto start = std::chrono::steady_clock::now();
+        const double start = CpuSeconds();
         benchmark::DoNotOptimize(vd::CheckProject(*project.control));
-        samples.push_back(
-            std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count());
+        samples.push_back(CpuSeconds() - start);
     }
     std::sort(samples.begin(), samples.end());
     return samples[samples.size() / 2];
@@ -95,8 +102,9 @@ void PrintTargets() {
     const double fullSeconds = MedianSeconds(full);
     const double ratio = (fullSeconds / static_cast<double>(full.records)) /
                          (smallSeconds / static_cast<double>(small.records));
-    std::printf("\nfull GX5 project (%zu records): %.1f ms (target < 50 ms: %s)\n", full.records,
-                fullSeconds * 1e3, fullSeconds < 0.050 ? "met" : "MISSED");
+    std::printf(
+        "\nfull GX5 project (%zu records): %.1f ms of processor time (target < 50 ms: %s)\n",
+        full.records, fullSeconds * 1e3, fullSeconds < 0.050 ? "met" : "MISSED");
     std::printf("per record: %.2f us at 100 channels, %.2f us at 1027, ratio %.2f (target <= "
                 "1.5: %s)\n",
                 smallSeconds / static_cast<double>(small.records) * 1e6,

@@ -27,8 +27,9 @@ const std::optional<ValueRule>& ValueJudge::RuleOf(const std::string& name) {
     return found->second;
 }
 
-const ValueJudge::Choices& ValueJudge::ChoicesOf(const std::string& choiceValue) {
-    auto found = choices_.find(choiceValue);
+const ValueJudge::Choices& ValueJudge::ChoicesOf(const std::string& name,
+                                                 const std::string& choiceValue) {
+    auto found = choices_.find(name);
     if (found != choices_.end()) {
         return found->second;
     }
@@ -49,7 +50,7 @@ const ValueJudge::Choices& ValueJudge::ChoicesOf(const std::string& choiceValue)
         start = end + 1;
     }
     std::sort(choices.numbers.begin(), choices.numbers.end());
-    return choices_.emplace(choiceValue, std::move(choices)).first->second;
+    return choices_.emplace(name, std::move(choices)).first->second;
 }
 
 ValueVerdict ValueJudge::Judge(const HamCpsElement& element, const std::string& value) {
@@ -60,7 +61,7 @@ ValueVerdict ValueJudge::Judge(const HamCpsElement& element, const std::string& 
         return verdict;
     }
     if (element.controlType == 3) {
-        const Choices& choices = ChoicesOf(element.choiceValue);
+        const Choices& choices = ChoicesOf(element.name, element.choiceValue);
         // a list without choices has nothing to hold the value against
         if (!choices.numbers.empty() &&
             (!IsWholeNumberText(value) ||

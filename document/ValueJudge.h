@@ -52,11 +52,12 @@ private:
         std::vector<long long> numbers;
         std::string text; ///< "0 (Off), 1 (On)"
     };
-    const Choices& ChoicesOf(const std::string& choiceValue);
+    /// The choices of an element name: fields of one name share their list.
+    const Choices& ChoicesOf(const std::string& name, const std::string& choiceValue);
 
     HamCpsControl& control_;
     std::unordered_map<std::string, std::optional<ValueRule>> rules_;
-    std::unordered_map<std::string, Choices> choices_;
+    std::unordered_map<std::string, Choices> choices_; ///< by element name
 };
 
 /// Whether a text is a whole decimal number with an optional sign.

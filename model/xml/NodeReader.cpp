@@ -2,6 +2,8 @@
 
 #include "model/TextNumber.h"
 
+#include <string_view>
+
 namespace vd {
 
 namespace {
@@ -45,22 +47,73 @@ HamCpsChapter ReadChapter(pugi::xml_node node, const std::string& languageSuffix
 
 void ReadElementAttributes(pugi::xml_node node, const std::string& languageSuffix,
                            HamCpsElement& out) {
-    out.id = node.attribute("id").value();
-    out.name = node.attribute("name").value();
-    out.text = node.attribute("textENG").value();
-    out.parentID = node.attribute("parentID").value();
-    out.image = AttributeInt(node, "image");
-    out.controlType = AttributeInt(node, "controlType");
-    out.choiceValue = node.attribute("choiceValue").value();
-    out.defaultValue = node.attribute("defaultValue").value();
-    out.inputValue = node.attribute("inputValue").value();
-    out.tiptext = node.attribute("tiptext").value();
+    // One pass over the attributes: a whole-project pass reads tens of thousands of fields,
+    // and a look-up by name would walk the attribute list once per attribute.
+    out.id.clear();
+    out.name.clear();
+    out.text.clear();
+    out.parentID.clear();
+    out.choiceValue.clear();
+    out.defaultValue.clear();
+    out.inputValue.clear();
+    out.tiptext.clear();
+    out.image = 0;
+    out.controlType = 0;
     out.showSelf = true;
-    LocalizedAttribute(node, "text", languageSuffix, out.text);
-    LocalizedAttribute(node, "choiceValue", languageSuffix, out.choiceValue);
-    LocalizedAttribute(node, "tiptext", languageSuffix, out.tiptext);
-    if (*node.attribute("showSelf").value() != '\0') {
-        out.showSelf = AttributeInt(node, "showSelf") != 0;
+    const char* localizedText = nullptr;
+    const char* localizedChoices = nullptr;
+    const char* localizedTip = nullptr;
+    auto isLocalized = [&languageSuffix](std::string_view name, std::string_view base) {
+        return name.size() == base.size() + languageSuffix.size() && name.starts_with(base) &&
+               name.substr(base.size()) == languageSuffix;
+    };
+    for (pugi::xml_attribute attribute : node.attributes()) {
+        const std::string_view name = attribute.name();
+        const char* value = attribute.value();
+        if (name == "id") {
+            out.id = value;
+        } else if (name == "name") {
+            out.name = value;
+        } else if (name == "parentID") {
+            out.parentID = value;
+        } else if (name == "inputValue") {
+            out.inputValue = value;
+        } else if (name == "controlType") {
+            out.controlType = ParseDecimalInt(value);
+        } else if (name == "choiceValue") {
+            out.choiceValue = value;
+        } else if (name == "defaultValue") {
+            out.defaultValue = value;
+        } else if (name == "image") {
+            out.image = ParseDecimalInt(value);
+        } else if (name == "tiptext") {
+            out.tiptext = value;
+        } else if (name == "showSelf") {
+            if (*value != '\0') {
+                out.showSelf = ParseDecimalInt(value) != 0;
+            }
+        }
+        if (name == "textENG") {
+            out.text = value;
+        }
+        if (*value != '\0') {
+            if (isLocalized(name, "text")) {
+                localizedText = value;
+            } else if (isLocalized(name, "choiceValue")) {
+                localizedChoices = value;
+            } else if (isLocalized(name, "tiptext")) {
+                localizedTip = value;
+            }
+        }
+    }
+    if (localizedText) {
+        out.text = localizedText;
+    }
+    if (localizedChoices) {
+        out.choiceValue = localizedChoices;
+    }
+    if (localizedTip) {
+        out.tiptext = localizedTip;
     }
 }
 

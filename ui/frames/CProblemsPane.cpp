@@ -26,6 +26,8 @@ CProblemsPane::CProblemsPane(std::function<HamCpsControl*()> control, QWidget* p
     list_->setRootIsDecorated(false);
     list_->setUniformRowHeights(true);
     list_->header()->setStretchLastSection(true);
+    list_->setColumnWidth(0, 90);
+    list_->setColumnWidth(1, 180);
     timer_.setSingleShot(true);
     timer_.setInterval(kCheckDelayMs);
     connect(&timer_, &QTimer::timeout, this, &CProblemsPane::CheckNow);
@@ -82,6 +84,8 @@ void CProblemsPane::changeEvent(QEvent* event) {
     if (event->type() == QEvent::LanguageChange) {
         Retranslate();
         Fill(); // the messages come in both languages
+        emit countsChanged(static_cast<int>(CountProblems(problems_, Severity::Error)),
+                           static_cast<int>(CountProblems(problems_, Severity::Warning)));
     }
     QWidget::changeEvent(event);
 }

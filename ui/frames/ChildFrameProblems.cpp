@@ -30,7 +30,8 @@ constexpr size_t kListedProblems = 20;
 
 void CChildFrame::AddProblemsPane() {
     problems_ = new CProblemsPane([this] { return doc_.Control(); });
-    problemsDock_ = AddPane(problems_, Qt::BottomDockWidgetArea, true, "ProblemsPane");
+    // not closable: no menu brings it back, and a hidden list of errors helps no one
+    problemsDock_ = AddPane(problems_, Qt::BottomDockWidgetArea, false, "ProblemsPane");
     splitDockWidget(outputDock_, problemsDock_, Qt::Horizontal);
     problemCounts_ = new QLabel(this);
     statusBar()->addPermanentWidget(problemCounts_);
