@@ -38,8 +38,8 @@ int main(int argc, char** argv) {
     std::string config;
     app.add_option("--config", config, "Use this cps.ini instead of the default one")
         ->check(CLI::ExistingFile);
-    app.footer("Exit status: 0 success, 1 doctor found a problem or diff found a difference, 2 "
-               "usage error, 3 file or value error, 4 serial port "
+    app.footer("Exit status: 0 success, 1 check found errors, diff a difference or doctor a "
+               "problem, 2 usage error, 3 file or value error, 4 serial port "
                "error, 5 radio error, 6 cancelled.\nEnvironment: VALDREN_CPS_INI names cps.ini, "
                "VALDREN_CPS_TEMPLATE_DIR the template folder.");
     AddModelsCommand(app);
