@@ -35,6 +35,8 @@ inline constexpr int ID_READ_DEVICE = 32792;
 inline constexpr int ID_EDIT_WRITE_DEVICE = 32793;
 inline constexpr int ID_READ_BIN_FILE = 32795;
 inline constexpr int ID_OPTION = 32804;
+/// Help → Connection Check...
+inline constexpr int ID_CONNECTION_CHECK = 32870;
 
 // List nodes (context menu 314) and navigation in the function tree.
 inline constexpr int ID_NODE_NEW = 32773;
