@@ -31,6 +31,7 @@ CChooseRegCpsDlg::CChooseRegCpsDlg(int mode, const QString& presetModel, QWidget
     const bool showModel = mode != ModeWrite;
     PortLabel()->setVisible(showPort);
     PortBox()->setVisible(showPort);
+    FastBox()->setVisible(showPort);
     modelLabel_->setVisible(showModel);
     modelBox_->setVisible(showModel);
 
