@@ -10,6 +10,7 @@
 #include "ui/dialogs/PortText.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QLabel>
