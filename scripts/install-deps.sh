@@ -8,6 +8,7 @@ packages=(
     libpugixml-dev libspdlog-dev libfmt-dev libboost-dev libserialport-dev
     libsimpleini-dev libcli11-dev libgtest-dev libgmock-dev libbenchmark-dev
     xvfb xauth imagemagick fonts-dejavu-core fonts-wqy-microhei
+    appstream dpkg-dev bash-completion
 )
 
 missing=()

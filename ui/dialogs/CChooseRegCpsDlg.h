@@ -1,6 +1,8 @@
 #pragma once
 #include "ui/dialogs/COptionDlg.h"
 
+class QPushButton;
+
 namespace vd {
 
 /// The model and port chooser of a new document (mode 0: model only), of Read Device and
@@ -20,10 +22,14 @@ public:
     QString ModelName() const { return modelName_; }
     /// The model box, for tests.
     QComboBox* ModelBox() const { return modelBox_; }
+    /// The "Detect" button, shown when reading a radio.
+    QPushButton* DetectButton() const { return detect_; }
 
 public slots:
     /// Stores the model index, then the port, and closes the dialog.
     void accept() override;
+    /// Asks the radio on the chosen port which model it is and selects that model.
+    void Detect();
 
 protected:
     void Retranslate() override;
@@ -32,6 +38,7 @@ private:
     int mode_;
     QLabel* modelLabel_;
     QComboBox* modelBox_;
+    QPushButton* detect_;
     QString modelName_;
 };
 

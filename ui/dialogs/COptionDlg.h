@@ -37,11 +37,10 @@ protected:
     QGridLayout* Grid() const { return grid_; }
     /// The label of the port box.
     QLabel* PortLabel() const { return portLabel_; }
-
-private:
     /// The port the person chose: the device of a listed entry, else the typed text.
     QString ChosenPortText() const;
 
+private:
     QGridLayout* grid_;
     QLabel* portLabel_;
     QComboBox* portBox_;

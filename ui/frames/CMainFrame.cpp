@@ -2,6 +2,7 @@
 
 #include "app/StringTable.h"
 #include "ui/dialogs/CAboutDlg.h"
+#include "ui/dialogs/CConnectionCheckDlg.h"
 #include "ui/dialogs/CpsMessageBox.h"
 #include "ui/frames/AppIcon.h"
 #include "ui/frames/CChildFrame.h"
@@ -305,6 +306,11 @@ void CMainFrame::RunCommand(int command) {
     case ID_LANGUAGE_ENGLISH:
         emit LanguageRequested(QStringLiteral("ENG"));
         break;
+    case ID_CONNECTION_CHECK: {
+        CConnectionCheckDlg check(this);
+        check.exec();
+        break;
+    }
     case ID_APP_ABOUT: {
         CAboutDlg about(this);
         about.exec();

@@ -95,6 +95,10 @@ const CommandInfo kCommands[] = {
     {ID_WINDOW_PREVIOUS, QT_TRANSLATE_NOOP("vd::CMainFrame", "Pre&vious"),
      QT_TRANSLATE_NOOP("vd::CMainFrame", "Show the previous document"),
      QKeySequence::PreviousChild},
+    {ID_CONNECTION_CHECK, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Connection Check..."),
+     QT_TRANSLATE_NOOP("vd::CMainFrame",
+                       "Check the port, permissions and services, and detect the radio"),
+     QKeySequence::UnknownKey},
     {ID_APP_ABOUT, QT_TRANSLATE_NOOP("vd::CMainFrame", "&About Valdren CPS..."),
      QT_TRANSLATE_NOOP("vd::CMainFrame", "Display program information and version"),
      QKeySequence::UnknownKey},
@@ -266,6 +270,7 @@ void CMainFrame::CreateMenus() {
 
     QMenu* help = menus_["help"];
     bar->addMenu(help);
+    AddCommand(help, ID_CONNECTION_CHECK);
     AddCommand(help, ID_APP_ABOUT);
 
     for (QMenu* menu : {file, edit, device, window, language, help}) {

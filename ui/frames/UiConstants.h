@@ -38,6 +38,8 @@ inline constexpr int ID_OPTION = 32804;
 inline constexpr int ID_RESTORE_BACKUP = 32805;     ///< "Restore &Backup..."
 inline constexpr int ID_COMPARE_WITH_RADIO = 32806; ///< "&Compare with Radio..."
 inline constexpr int ID_FILE_COMPARE = 32807;       ///< File "Co&mpare..." (two documents)
+/// Help → Connection Check...
+inline constexpr int ID_CONNECTION_CHECK = 32870;
 
 // List nodes (context menu 314) and navigation in the function tree.
 inline constexpr int ID_NODE_NEW = 32773;
