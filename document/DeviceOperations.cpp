@@ -13,6 +13,19 @@
 
 namespace vd {
 
+namespace {
+
+/// Adds a line to a result message: the step ("Host read all data") and its outcome
+/// ("Data read completed") are two lines, which a terminal may join.
+void AppendLine(std::string& message, const std::string& line) {
+    if (!message.empty() && message.back() != '\n') {
+        message += '\n';
+    }
+    message += line;
+}
+
+} // namespace
+
 /// The frame of one radio operation: the port, the progress slots, the message that is built
 /// step by step, and the handling of every failure.
 class DeviceOperation {
@@ -41,7 +54,7 @@ public:
             }
             doc_.ui_.ShowMessage(message_, style_);
         } catch (const ValdrenCpsException& e) {
-            message_ += (message_.empty() ? "" : "\n") + std::string(e.what());
+            AppendLine(message_, e.what());
             doc_.lastResult_ = Classify(e);
             Reboot();
             doc_.ui_.ShowMessage(message_, MessageStyle::Information);
@@ -152,7 +165,7 @@ bool CValdrenCpsDoc::ReadDevice() {
         op.message() = LoadString(IDS_HOST_READ_ALL_DATA);
         ByteVector image;
         if (op.control().ReadAll(op.port(), image, op.message()) == -1) {
-            op.message() += "\n" + LoadString(IDS_DATA_NOT_FULLY_READ);
+            AppendLine(op.message(), LoadString(IDS_DATA_NOT_FULLY_READ));
             op.SetStyle(MessageStyle::Error);
             lastResult_ = OperationResult::RadioError;
             return false;
@@ -164,7 +177,7 @@ bool CValdrenCpsDoc::ReadDevice() {
             throw ValdrenCpsException(e.what(), e.kind() == FailureKind::Data ? FailureKind::Radio
                                                                               : e.kind());
         }
-        op.message() += "\n" + LoadString(IDS_DATA_READ_COMPLETED);
+        AppendLine(op.message(), LoadString(IDS_DATA_READ_COMPLETED));
         lastReadImage_ = std::move(image);
         return true;
     });
@@ -214,12 +227,12 @@ void CValdrenCpsDoc::OnEditWriteDevice() {
                                        image.size(), elapsed);
         }
         if (blocks == -1) {
-            op.message() += "\n" + LoadString(IDS_DATA_NOT_FULLY_WRITTEN);
+            AppendLine(op.message(), LoadString(IDS_DATA_NOT_FULLY_WRITTEN));
             op.SetStyle(MessageStyle::Error);
             lastResult_ = OperationResult::RadioError;
             return false;
         }
-        op.message() += "\n" + LoadString(IDS_DATA_WRITE_COMPLETED);
+        AppendLine(op.message(), LoadString(IDS_DATA_WRITE_COMPLETED));
         return true;
     });
 }

@@ -3,6 +3,7 @@
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/RadioSim.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
@@ -172,34 +173,44 @@ TEST_F(CliHardening, SavesThroughALinkAndNeverOverAReadOnlyOrHalfWrittenFile) {
 }
 
 TEST_F(CliHardening, OpensOnlyFilesAStrictParserWouldTake) {
+    const auto project = [this](const std::string& name, const std::string& declaration,
+                                const std::string& elements) {
+        return dir_
+            .write(name + ".vdcps", "<?xml version=\"1.0\"" + declaration +
+                                        "?><vs73_v001><chapters/><elements>" + elements +
+                                        "</elements></vs73_v001>")
+            .string();
+    };
     std::string nested;
     for (int i = 0; i < 40; ++i) {
-        nested += "<element>";
-    }
-    for (int i = 0; i < 40; ++i) {
-        nested += "</element>";
+        nested = "<element>" + nested + "</element>";
     }
     const Refusal rows[] = {
-        {{"info", dir_.write("deep.vdcps", "<?xml version=\"1.0\"?><vs73_v001><chapters/>"
-                                           "<elements>" +
-                                               nested + "</elements></vs73_v001>")
-                      .string()},
-         3,
-         "nested deeper"},
-        {{"info", dir_.write("cp1252.vdcps", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>"
-                                             "<vs73_v001><chapters/><elements/></vs73_v001>")
-                      .string()},
-         3,
-         "windows-1252"},
-        {{"info", dir_.write("control.vdcps", "<vs73_v001><chapters/><elements><element "
-                                              "inputValue=\"&#1;\"/></elements></vs73_v001>")
-                      .string()},
-         3,
-         "control character U+0001"},
+        {{"info", project("deep", "", nested)}, 3, "nested deeper"},
+        {{"info", project("cp1252", " encoding=\"windows-1252\"", "")}, 3, "windows-1252"},
+        {{"info", project("control", "", "<element inputValue=\"&#1;\"/>")}, 3, "U+0001"},
     };
     for (const Refusal& row : rows) {
         EXPECT_EQ(Run(row.args), row.status) << row.args.back();
         EXPECT_NE(vdcps_.err.find(row.says), std::string::npos) << vdcps_.err;
+    }
+}
+
+TEST_F(CliHardening, SigtermAndSighupCancelLikeCtrlC) {
+    ASSERT_EQ(Run({"export-bin", "{gx5}", "-o", "{gx5.bin}"}), 0);
+    for (int signal : {SIGTERM, SIGHUP}) {
+        RadioSimProcess radio({"--model", "GX5", "--image", Path("gx5.bin")});
+        ChildProcess read(
+            VdcpsRunner::Program(),
+            vdcps_.Args({"read", "GX5", "--port", radio.devicePath(), "-o", Path("read")}));
+        ASSERT_TRUE(read.waitForStderr("Host read all data 3/", std::chrono::seconds(60)))
+            << read.err();
+        read.signal(signal);
+        const auto status = read.wait(std::chrono::seconds(60));
+        ASSERT_TRUE(status.has_value());
+        EXPECT_EQ(*status, 6) << read.err();
+        EXPECT_TRUE(radio.waitForTranscript("rebooting")) << "left through the cancel path";
+        EXPECT_FALSE(fs::exists(Path("read")));
     }
 }
 
