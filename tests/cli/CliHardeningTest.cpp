@@ -9,6 +9,7 @@
 #include <pugixml.hpp>
 #include <regex>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace vdtest {
 namespace {
@@ -25,6 +26,19 @@ protected:
         dir_.write("blank.bin", std::string(55070, '\xFF'));
         dir_.write("short.bin", std::string(512, 'x'));
         dir_.write("exists.bin", "x");
+        std::string nested;
+        for (int i = 0; i < 40; ++i) {
+            nested = "<element>" + nested + "</element>";
+        }
+        for (auto [name, declaration, elements] :
+             {std::tuple{"deep", "", nested},
+              {"cp1252", " encoding=\"windows-1252\"", ""},
+              {"control", "", "<element inputValue=\"&#1;\"/>"}}) {
+            dir_.write(name + std::string(".vdcps"), "<?xml version=\"1.0\"" +
+                                                         std::string(declaration) +
+                                                         "?><vs73_v001><chapters/><elements>" +
+                                                         elements + "</elements></vs73_v001>");
+        }
     }
 
     /// The path of a named file: "gx5" is the GX5 project, "gx5g.bin" an image, ...
@@ -32,14 +46,10 @@ protected:
         return dir_.file(name.find('.') == std::string::npos ? name + ".vdcps" : name).string();
     }
 
-    /// Runs vdcps with "{name}" in the arguments replaced by Path(name).
+    /// Runs vdcps with every "{name}" argument replaced by Path(name).
     int Run(std::vector<std::string> args) {
-        static const std::regex placeholder(R"(\{([^}]+)\})");
         for (std::string& arg : args) {
-            std::smatch match;
-            while (std::regex_search(arg, match, placeholder)) {
-                arg = match.prefix().str() + Path(match[1].str()) + match.suffix().str();
-            }
+            arg = arg.front() == '{' ? Path(arg.substr(1, arg.size() - 2)) : arg;
         }
         return vdcps_.Run(args);
     }
@@ -90,6 +100,10 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         {{"write", "{gx5}", "--port", "{no-tty}", "--content", "4"}, 2, "--content"},
         {{"frobnicate", "{gx5}"}, 2, "unknown command 'frobnicate'"},
         {{"get", "{gx5}", "RxFrequency"}, 2, "ambiguous"},
+        // files only our own parser would take
+        {{"info", "{deep}"}, 3, "nested deeper"},
+        {{"info", "{cp1252}"}, 3, "windows-1252"},
+        {{"info", "{control}"}, 3, "U+0001"},
     };
     for (const Refusal& row : rows) {
         const std::string before = readFile(Path("gx5"));
@@ -169,30 +183,6 @@ TEST_F(CliHardening, SavesThroughALinkAndNeverOverAReadOnlyOrHalfWrittenFile) {
     EXPECT_NE(err.find("File too large"), std::string::npos) << err;
     for (const fs::directory_entry& entry : fs::directory_iterator(dir_.path())) {
         EXPECT_NE(entry.path().filename().string().rfind(".vs73.vdcps.", 0), 0u) << entry.path();
-    }
-}
-
-TEST_F(CliHardening, OpensOnlyFilesAStrictParserWouldTake) {
-    const auto project = [this](const std::string& name, const std::string& declaration,
-                                const std::string& elements) {
-        return dir_
-            .write(name + ".vdcps", "<?xml version=\"1.0\"" + declaration +
-                                        "?><vs73_v001><chapters/><elements>" + elements +
-                                        "</elements></vs73_v001>")
-            .string();
-    };
-    std::string nested;
-    for (int i = 0; i < 40; ++i) {
-        nested = "<element>" + nested + "</element>";
-    }
-    const Refusal rows[] = {
-        {{"info", project("deep", "", nested)}, 3, "nested deeper"},
-        {{"info", project("cp1252", " encoding=\"windows-1252\"", "")}, 3, "windows-1252"},
-        {{"info", project("control", "", "<element inputValue=\"&#1;\"/>")}, 3, "U+0001"},
-    };
-    for (const Refusal& row : rows) {
-        EXPECT_EQ(Run(row.args), row.status) << row.args.back();
-        EXPECT_NE(vdcps_.err.find(row.says), std::string::npos) << vdcps_.err;
     }
 }
 

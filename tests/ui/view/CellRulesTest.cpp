@@ -198,6 +198,10 @@ private slots:
         const EditCheck typed = CheckEditedText(*control_, *password, masked, "12a4", -1);
         QCOMPARE(typed.text, QStringLiteral("124"));
         QVERIFY(typed.charsDropped);
+        const EditCheck foreign =
+            CheckEditedText(*control_, *password, masked, QStringLiteral("12\u00FC"), -1);
+        QVERIFY(!foreign.accept); // refused with its name, never sent to the radio as '?'
+        QVERIFY(foreign.refusal.find("U+00FC") != std::string::npos);
 
         control_->readOnlyKeys.insert("e01010007_Label");
         const ElementPtr label = Setting("e01010007");
