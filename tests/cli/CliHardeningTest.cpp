@@ -112,6 +112,10 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         EXPECT_NE(vdcps_.err.find(row.says), std::string::npos) << vdcps_.err;
         EXPECT_EQ(readFile(Path("gx5")), before) << "a refused command changed the project";
     }
+    const std::string templates = std::getenv("VALDREN_CPS_TEMPLATE_DIR");
+    ::setenv("VALDREN_CPS_TEMPLATE_DIR", dir_.path().c_str(), 1); // no templates there
+    EXPECT_EQ(Run({"new", "GX5", "-o", "{none}"}), 3) << "a missing template is a file error";
+    ::setenv("VALDREN_CPS_TEMPLATE_DIR", templates.c_str(), 1);
     EXPECT_FALSE(fs::exists(Path("read"))) << "nothing is written when an output cannot be";
     EXPECT_FALSE(fs::exists(Path("imported")));
 }
