@@ -3,6 +3,7 @@
 #include "app/CpsIni.h"
 #include "app/StringTable.h"
 #include "document/CValdrenCpsDoc.h"
+#include "document/HeardPort.h"
 #include "document/ProgressSlots.h"
 #include "link/CpsSerialPort.h"
 #include "link/SerialException.h"
@@ -130,9 +131,15 @@ private:
 
     /// "Host failed!" and what to look at: the radio did not take the handshake.
     std::string HostFailedText() const {
-        return fmt::format("Host failed! The radio on {} did not answer as a {}: check the "
-                           "cable, that the radio is on, and that it is a {}",
-                           port_.GetPortPath(), control_.GetModelName(), control_.GetModelName());
+        const std::string model = control_.GetModelName();
+        if (port_.BytesHeard() == 0) {
+            return fmt::format("Host failed! No answer on {}: check the cable, that the radio "
+                               "is on, and that it is a {}",
+                               port_.GetPortPath(), model);
+        }
+        return fmt::format("Host failed! The radio on {} answered, but not as a {} does: "
+                           "check that it is a {}",
+                           port_.GetPortPath(), model, model);
     }
 
     /// A cancel asked for through the progress display ends the operation as cancelled,
@@ -148,7 +155,8 @@ private:
     CValdrenCpsDoc& doc_;
     HamCpsControl& control_;
     int mode_;
-    CpsSerialPort port_;
+    CpsSerialPort device_;
+    HeardPort port_{device_};
     std::string message_;
     bool cancelRequested_ = false;
     MessageStyle style_ = MessageStyle::Information;

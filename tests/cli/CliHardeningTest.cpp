@@ -208,9 +208,16 @@ TEST_F(CliHardening, SigtermAndSighupCancelLikeCtrlC) {
     }
 }
 
-TEST_F(CliHardening, AnImageTooShortFromTheRadioIsARadioError) {
-    RadioSimProcess radio({"--model", "GX5", "--blocks", "10"});
-    EXPECT_EQ(Run({"read", "GX5", "--port", radio.devicePath(), "-o", "{read}", "-q"}), 5)
+TEST_F(CliHardening, RadioFailuresSayWhatToCheck) {
+    {
+        RadioSimProcess radio({"--model", "GX5", "--blocks", "10"}); // a short image
+        EXPECT_EQ(Run({"read", "GX5", "--port", radio.devicePath(), "-o", "{read}", "-q"}), 5)
+            << vdcps_.err;
+    }
+    RadioSimProcess silent({"--model", "GX5", "--silent"});
+    EXPECT_EQ(Run({"read", "GX5", "--port", silent.devicePath(), "-o", "{read}", "-q"}), 5);
+    EXPECT_NE(vdcps_.err.find("Host failed! No answer on " + silent.devicePath()),
+              std::string::npos)
         << vdcps_.err;
     EXPECT_FALSE(fs::exists(Path("read")));
 }
