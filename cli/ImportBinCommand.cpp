@@ -26,7 +26,7 @@ void AddImportBinCommand(CLI::App& app) {
     command->add_option("-o,--output", options->output, "Project file to write (.vdcps)")
         ->required();
     command->add_flag("--force", options->force, "Replace an existing project file");
-    command->add_flag("-q,--quiet", ui->quiet, "Print nothing on success");
+    command->add_flag("-q,--quiet", ui->hideSuccess, "Print nothing on success");
     command->footer("The image must be of the model: its size, and the model a GX5 family image "
                     "names, are checked.\n\nExample:\n  vdcps import-bin GX5 radio.bin -o "
                     "radio.vdcps");

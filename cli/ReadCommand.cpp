@@ -41,8 +41,7 @@ void AddReadCommand(CLI::App& app) {
         CValdrenCpsDoc doc(*ui);
         NewDocumentOrThrow(doc, ui->model, ui->port);
         doc.ReadDevice();
-        ThrowUnlessSucceeded(doc.LastResult(), ui->refusal(), "reading the radio",
-                             ui->heldMessage());
+        ThrowUnlessSucceeded(doc.LastResult(), ui->refusal(), "reading the radio");
         // the image first: a project without the image asked for would be half the result
         std::error_code error;
         const bool binExisted =

@@ -178,7 +178,7 @@ void TerminalUi::ShowMessage(const std::string& text, MessageStyle style) {
             line += (line.empty() ? "" : ": ") + part.substr(first, last - first + 1);
         }
     }
-    if (quiet && style == MessageStyle::Information) {
+    if (hideSuccess && style == MessageStyle::Information) {
         held_ = line;
         return;
     }

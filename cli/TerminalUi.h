@@ -21,14 +21,16 @@ public:
     std::string saveFile;
     std::optional<std::string> password;
     bool assumeYes = false;
-    /// No progress and no result message of a success (failures are still told).
+    /// No progress output.
     bool quiet = false;
     /// Progress output (off for operations that take a moment only).
     bool showProgress = true;
+    /// No result message of a success (failures are still told).
+    bool hideSuccess = false;
 
     /// Why the last question could not be answered (no terminal), or empty.
     const std::string& refusal() const { return refusal_; }
-    /// The last result message that quiet kept back, for the report of a failure.
+    /// The last result message that hideSuccess kept back, for the report of a failure.
     const std::string& heldMessage() const { return held_; }
 
     bool ChooseDevice(int mode, const std::string& presetModel, DeviceChoice& choice) override;

@@ -3,6 +3,7 @@
 #include "app/CpsIni.h"
 #include "app/StringTable.h"
 #include "document/CValdrenCpsDoc.h"
+#include "document/HeardPort.h"
 #include "document/ProgressSlots.h"
 #include "document/SafeWrite.h"
 #include "link/CpsSerialPort.h"
@@ -13,6 +14,13 @@
 #include <fmt/format.h>
 
 namespace vd {
+
+void AppendResultLine(std::string& message, const std::string& line) {
+    if (!message.empty() && message.back() != '\n') {
+        message += '\n';
+    }
+    message += line;
+}
 
 /// The frame of one radio operation: the port, the progress slots, the message that is built
 /// step by step, and the handling of every failure.
@@ -42,7 +50,7 @@ public:
             }
             doc_.ui_.ShowMessage(message_, style_);
         } catch (const ValdrenCpsException& e) {
-            message_ += (message_.empty() ? "" : "\n") + std::string(e.what());
+            AppendResultLine(message_, e.what());
             doc_.lastResult_ = Classify(e);
             Reboot();
             doc_.ui_.ShowMessage(message_, FailureStyle());
@@ -150,9 +158,15 @@ private:
 
     /// "Host failed!" and what to look at: the radio did not take the handshake.
     std::string HostFailedText() const {
-        return fmt::format("Host failed! The radio on {} did not answer as a {}: check the "
-                           "cable, that the radio is on, and that it is a {}",
-                           port_.GetPortPath(), control_.GetModelName(), control_.GetModelName());
+        const std::string model = control_.GetModelName();
+        if (port_.BytesHeard() == 0) {
+            return fmt::format("Host failed! No answer on {}: check the cable, that the radio "
+                               "is on, and that it is a {}",
+                               port_.GetPortPath(), model);
+        }
+        return fmt::format("Host failed! The radio on {} answered, but not as a {} does: "
+                           "check that it is a {}",
+                           port_.GetPortPath(), model, model);
     }
 
     /// A cancel asked for through the progress display ends the operation as cancelled,
@@ -168,7 +182,8 @@ private:
     CValdrenCpsDoc& doc_;
     HamCpsControl& control_;
     int mode_;
-    CpsSerialPort port_;
+    CpsSerialPort device_;
+    HeardPort port_{device_};
     std::string message_;
     bool cancelRequested_ = false;
     MessageStyle style_ = MessageStyle::Information;
@@ -185,7 +200,7 @@ bool CValdrenCpsDoc::ReadDevice() {
         op.message() = LoadString(IDS_HOST_READ_ALL_DATA);
         ByteVector image;
         if (op.control().ReadAll(op.port(), image, op.message()) == -1) {
-            op.message() += "\n" + LoadString(IDS_DATA_NOT_FULLY_READ);
+            AppendResultLine(op.message(), LoadString(IDS_DATA_NOT_FULLY_READ));
             op.SetStyle(MessageStyle::Error);
             lastResult_ = OperationResult::RadioError;
             return false;
@@ -197,7 +212,7 @@ bool CValdrenCpsDoc::ReadDevice() {
             throw ValdrenCpsException(e.what(), e.kind() == FailureKind::Data ? FailureKind::Radio
                                                                               : e.kind());
         }
-        op.message() += "\n" + LoadString(IDS_DATA_READ_COMPLETED);
+        AppendResultLine(op.message(), LoadString(IDS_DATA_READ_COMPLETED));
         lastReadImage_ = std::move(image);
         return true;
     });

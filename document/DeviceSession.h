@@ -35,4 +35,8 @@ public:
     virtual void RebootRadio() = 0;
 };
 
+/// Adds a line to a result message: the step ("Host read all data") and its outcome
+/// ("Data read completed") are two lines, which a terminal may join.
+void AppendResultLine(std::string& message, const std::string& line);
+
 } // namespace vd

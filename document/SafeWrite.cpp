@@ -51,7 +51,7 @@ OperationResult SafeWrite::Run(DeviceSession& session) {
     if (!control.NeedsNoBaseImage()) {
         // LM704 and VS: the write is merged into the radio's image, read in the same session.
         if (!control.ReadBaseImage(session.port(), radioImage_, writeText)) {
-            return Fail(session, writeText + LoadString(IDS_DATA_NOT_FULLY_READ));
+            return Fail(session, writeText + "\n" + LoadString(IDS_DATA_NOT_FULLY_READ));
         }
         radioRead = true;
     } else if (ReadsGx5First(control)) {
@@ -84,7 +84,7 @@ OperationResult SafeWrite::Run(DeviceSession& session) {
     }
     if (safety_.dryRun) {
         session.message() =
-            LoadString(IDS_HOST_READ_ALL_DATA) + LoadString(IDS_DATA_READ_COMPLETED);
+            LoadString(IDS_HOST_READ_ALL_DATA) + "\n" + LoadString(IDS_DATA_READ_COMPLETED);
         return OperationResult::Success;
     }
 
@@ -98,11 +98,12 @@ OperationResult SafeWrite::Run(DeviceSession& session) {
                                         blocks, planned_.size(), session.ElapsedMs());
     }
     if (blocks == -1) {
-        session.message() += LoadString(IDS_DATA_NOT_FULLY_WRITTEN) + RestoreHint();
+        AppendResultLine(session.message(), LoadString(IDS_DATA_NOT_FULLY_WRITTEN) +
+                                                RestoreHint(session.port().GetPortPath()));
         session.SetStyle(MessageStyle::Error);
         return OperationResult::RadioError;
     }
-    session.message() += LoadString(IDS_DATA_WRITE_COMPLETED);
+    AppendResultLine(session.message(), LoadString(IDS_DATA_WRITE_COMPLETED));
     const OperationResult result = Verify() ? VerifyWrite(session) : OperationResult::Success;
     if (result == OperationResult::Success && !backupPath_.empty()) {
         session.message() += "\nBackup: " + backupPath_;
@@ -110,21 +111,17 @@ OperationResult SafeWrite::Run(DeviceSession& session) {
     return result;
 }
 
-std::string SafeWrite::RestoreHint() const {
+std::string SafeWrite::RestoreHint(const std::string& port) const {
     return backupPath_.empty()
                ? std::string()
-               : fmt::format("\nBackup: {}\nTo restore it: vdcps restore {} --port PORT",
-                             backupPath_, backupPath_);
+               : fmt::format("\nBackup: {}\nTo restore it: vdcps restore {} --port {}", backupPath_,
+                             backupPath_, port);
 }
 
 OperationResult SafeWrite::VerifyWrite(DeviceSession& session) {
     HamCpsControl& control = session.control();
     const std::string written = session.message();
-    const std::string restoreHint =
-        backupPath_.empty()
-            ? std::string()
-            : fmt::format("\nBackup: {}\nTo restore it: vdcps restore {} --port PORT", backupPath_,
-                          backupPath_);
+    const std::string restoreHint = RestoreHint(session.port().GetPortPath());
     ByteVector readBack;
     int blocks = -1;
     try {
@@ -133,7 +130,7 @@ OperationResult SafeWrite::VerifyWrite(DeviceSession& session) {
         }
         blocks = control.ReadAll(session.port(), readBack, LoadString(IDS_HOST_READ_ALL_DATA));
     } catch (const ValdrenCpsException& e) {
-        if (std::string(e.what()) == "break!") {
+        if (e.kind() == FailureKind::Cancelled) {
             throw;
         }
         // a radio that does not answer the verify read is reported below

@@ -37,7 +37,7 @@ private:
     OperationResult Fail(DeviceSession& session, const std::string& text) const;
     OperationResult VerifyWrite(DeviceSession& session);
     /// Where the backup is and how to write it back, for a message; empty without a backup.
-    std::string RestoreHint() const;
+    std::string RestoreHint(const std::string& port) const;
 
     WriteSafety safety_;
     int content_ = 1;

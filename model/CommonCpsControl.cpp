@@ -2,7 +2,6 @@
 
 #include "model/DisplayLanguage.h"
 #include "model/Exceptions.h"
-#include "model/TextNumber.h"
 #include "model/xml/ChoiceExpansion.h"
 #include "model/xml/NodeReader.h"
 #include "model/xml/WindowLayoutReader.h"
@@ -191,10 +190,12 @@ bool CommonCpsControl::SetInputValue(const std::string& id, const std::string& c
 }
 
 void CommonCpsControl::StoreCheckBoxesAsEdited() {
+    // only a cleared box changes form; any other number the radio held stays, so that it
+    // is written back as it was
     auto normalise = [](pugi::xml_node node) {
-        if (AttributeInt(node, "controlType") == 2) {
-            const std::string value = node.attribute("inputValue").value();
-            SetAttribute(node, "inputValue", ParseDecimal(value) != 0 ? "1" : "");
+        if (AttributeInt(node, "controlType") == 2 &&
+            std::string_view(node.attribute("inputValue").value()) == "0") {
+            SetAttribute(node, "inputValue", "");
         }
     };
     for (pugi::xml_node element : store_.ElementsNode().children("element")) {

@@ -86,8 +86,8 @@ public:
 protected:
     /// The document, for the model classes' fast paths.
     XmlStore& Store() { return store_; }
-    /// Brings every check box to the form an edit stores, "1" or empty, after an image
-    /// decoder wrote its bits as numbers.
+    /// Stores every cleared check box ("0" from an image decoder) as empty, the form an
+    /// edit stores.
     void StoreCheckBoxesAsEdited();
 
 private:

@@ -253,7 +253,7 @@ bool Gx5Protocol::host_reboot() {
 
 void Gx5Protocol::report_progress(const std::string& text, int position, int total) {
     if (!progress_(text, position, total)) {
-        throw ValdrenCpsException("break!");
+        throw CancelledException();
     }
 }
 

@@ -118,7 +118,7 @@ bool LmVsProtocol::Exchange(ISerialPort& port, const ByteVector& request, unsign
 
 void LmVsProtocol::Emit(const std::string& text, int position, int total) {
     if (!progress_(text, position, total)) {
-        throw ValdrenCpsException("break!");
+        throw CancelledException();
     }
 }
 

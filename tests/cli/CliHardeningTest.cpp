@@ -3,11 +3,13 @@
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/RadioSim.h"
 
+#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 #include <regex>
 #include <sys/stat.h>
+#include <tuple>
 
 namespace vdtest {
 namespace {
@@ -24,6 +26,19 @@ protected:
         dir_.write("blank.bin", std::string(55070, '\xFF'));
         dir_.write("short.bin", std::string(512, 'x'));
         dir_.write("exists.bin", "x");
+        std::string nested;
+        for (int i = 0; i < 40; ++i) {
+            nested = "<element>" + nested + "</element>";
+        }
+        for (auto [name, declaration, elements] :
+             {std::tuple{"deep", "", nested},
+              {"cp1252", " encoding=\"windows-1252\"", ""},
+              {"control", "", "<element inputValue=\"&#1;\"/>"}}) {
+            dir_.write(name + std::string(".vdcps"), "<?xml version=\"1.0\"" +
+                                                         std::string(declaration) +
+                                                         "?><vs73_v001><chapters/><elements>" +
+                                                         elements + "</elements></vs73_v001>");
+        }
     }
 
     /// The path of a named file: "gx5" is the GX5 project, "gx5g.bin" an image, ...
@@ -31,14 +46,10 @@ protected:
         return dir_.file(name.find('.') == std::string::npos ? name + ".vdcps" : name).string();
     }
 
-    /// Runs vdcps with "{name}" in the arguments replaced by Path(name).
+    /// Runs vdcps with every "{name}" argument replaced by Path(name).
     int Run(std::vector<std::string> args) {
-        static const std::regex placeholder(R"(\{([^}]+)\})");
         for (std::string& arg : args) {
-            std::smatch match;
-            while (std::regex_search(arg, match, placeholder)) {
-                arg = match.prefix().str() + Path(match[1].str()) + match.suffix().str();
-            }
+            arg = arg.front() == '{' ? Path(arg.substr(1, arg.size() - 2)) : arg;
         }
         return vdcps_.Run(args);
     }
@@ -89,6 +100,10 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         {{"write", "{gx5}", "--port", "{no-tty}", "--content", "4"}, 2, "--content"},
         {{"frobnicate", "{gx5}"}, 2, "unknown command 'frobnicate'"},
         {{"get", "{gx5}", "RxFrequency"}, 2, "ambiguous"},
+        // files only our own parser would take
+        {{"info", "{deep}"}, 3, "nested deeper"},
+        {{"info", "{cp1252}"}, 3, "windows-1252"},
+        {{"info", "{control}"}, 3, "U+0001"},
     };
     for (const Refusal& row : rows) {
         const std::string before = readFile(Path("gx5"));
@@ -97,6 +112,10 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         EXPECT_NE(vdcps_.err.find(row.says), std::string::npos) << vdcps_.err;
         EXPECT_EQ(readFile(Path("gx5")), before) << "a refused command changed the project";
     }
+    const std::string templates = std::getenv("VALDREN_CPS_TEMPLATE_DIR");
+    ::setenv("VALDREN_CPS_TEMPLATE_DIR", dir_.path().c_str(), 1); // no templates there
+    EXPECT_EQ(Run({"new", "GX5", "-o", "{none}"}), 3) << "a missing template is a file error";
+    ::setenv("VALDREN_CPS_TEMPLATE_DIR", templates.c_str(), 1);
     EXPECT_FALSE(fs::exists(Path("read"))) << "nothing is written when an output cannot be";
     EXPECT_FALSE(fs::exists(Path("imported")));
 }
@@ -171,41 +190,34 @@ TEST_F(CliHardening, SavesThroughALinkAndNeverOverAReadOnlyOrHalfWrittenFile) {
     }
 }
 
-TEST_F(CliHardening, OpensOnlyFilesAStrictParserWouldTake) {
-    std::string nested;
-    for (int i = 0; i < 40; ++i) {
-        nested += "<element>";
-    }
-    for (int i = 0; i < 40; ++i) {
-        nested += "</element>";
-    }
-    const Refusal rows[] = {
-        {{"info", dir_.write("deep.vdcps", "<?xml version=\"1.0\"?><vs73_v001><chapters/>"
-                                           "<elements>" +
-                                               nested + "</elements></vs73_v001>")
-                      .string()},
-         3,
-         "nested deeper"},
-        {{"info", dir_.write("cp1252.vdcps", "<?xml version=\"1.0\" encoding=\"windows-1252\"?>"
-                                             "<vs73_v001><chapters/><elements/></vs73_v001>")
-                      .string()},
-         3,
-         "windows-1252"},
-        {{"info", dir_.write("control.vdcps", "<vs73_v001><chapters/><elements><element "
-                                              "inputValue=\"&#1;\"/></elements></vs73_v001>")
-                      .string()},
-         3,
-         "control character U+0001"},
-    };
-    for (const Refusal& row : rows) {
-        EXPECT_EQ(Run(row.args), row.status) << row.args.back();
-        EXPECT_NE(vdcps_.err.find(row.says), std::string::npos) << vdcps_.err;
+TEST_F(CliHardening, SigtermAndSighupCancelLikeCtrlC) {
+    ASSERT_EQ(Run({"export-bin", "{gx5}", "-o", "{gx5.bin}"}), 0);
+    for (int signal : {SIGTERM, SIGHUP}) {
+        RadioSimProcess radio({"--model", "GX5", "--image", Path("gx5.bin")});
+        ChildProcess read(
+            VdcpsRunner::Program(),
+            vdcps_.Args({"read", "GX5", "--port", radio.devicePath(), "-o", Path("read")}));
+        ASSERT_TRUE(read.waitForStderr("Host read all data 3/", std::chrono::seconds(60)))
+            << read.err();
+        read.signal(signal);
+        const auto status = read.wait(std::chrono::seconds(60));
+        ASSERT_TRUE(status.has_value());
+        EXPECT_EQ(*status, 6) << read.err();
+        EXPECT_TRUE(radio.waitForTranscript("rebooting")) << "left through the cancel path";
+        EXPECT_FALSE(fs::exists(Path("read")));
     }
 }
 
-TEST_F(CliHardening, AnImageTooShortFromTheRadioIsARadioError) {
-    RadioSimProcess radio({"--model", "GX5", "--blocks", "10"});
-    EXPECT_EQ(Run({"read", "GX5", "--port", radio.devicePath(), "-o", "{read}", "-q"}), 5)
+TEST_F(CliHardening, RadioFailuresSayWhatToCheck) {
+    {
+        RadioSimProcess radio({"--model", "GX5", "--blocks", "10"}); // a short image
+        EXPECT_EQ(Run({"read", "GX5", "--port", radio.devicePath(), "-o", "{read}", "-q"}), 5)
+            << vdcps_.err;
+    }
+    RadioSimProcess silent({"--model", "GX5", "--silent"});
+    EXPECT_EQ(Run({"read", "GX5", "--port", silent.devicePath(), "-o", "{read}", "-q"}), 5);
+    EXPECT_NE(vdcps_.err.find("Host failed! No answer on " + silent.devicePath()),
+              std::string::npos)
         << vdcps_.err;
     EXPECT_FALSE(fs::exists(Path("read")));
 }

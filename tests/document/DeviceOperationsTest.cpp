@@ -73,7 +73,7 @@ TEST_F(DeviceOperationsTest, ReadDeviceBringsTheRadiosValues) {
     EXPECT_EQ(doc.LastResult(), OperationResult::Success);
     EXPECT_EQ(Value(*doc.Control(), "radioName"), "Summit");
     ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, "Host read all dataData read completed");
+    EXPECT_EQ(ui_.messages[0].text, "Host read all data\nData read completed");
     EXPECT_EQ(ui_.messages[0].style, MessageStyle::Information);
     EXPECT_EQ(ui_.imagesImported, 1);
     EXPECT_EQ(doc.LastReadImage().size(), 55070u);
@@ -88,7 +88,7 @@ TEST_F(DeviceOperationsTest, AnAbsentPortIsReportedAsAMissingDevice) {
     EXPECT_FALSE(doc.ReadDevice());
     EXPECT_EQ(doc.LastResult(), OperationResult::DeviceError);
     ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, "Can't find the device!");
+    EXPECT_EQ(ui_.messages[0].text.rfind("Can't find the device!\n", 0), 0u);
     EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
 }
 
@@ -99,7 +99,7 @@ TEST_F(DeviceOperationsTest, ASilentRadioFailsTheHandshake) {
     EXPECT_FALSE(doc.ReadDevice());
     EXPECT_EQ(doc.LastResult(), OperationResult::RadioError);
     ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, "Host failed!");
+    EXPECT_EQ(ui_.messages[0].text.rfind("Host failed! ", 0), 0u) << ui_.messages[0].text;
     EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
 }
 
@@ -143,7 +143,7 @@ TEST_F(DeviceOperationsTest, CancelDuringAReadRebootsTheRadio) {
     EXPECT_FALSE(doc.ReadDevice());
     EXPECT_EQ(doc.LastResult(), OperationResult::Cancelled);
     ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, "Host read all databreak!");
+    EXPECT_EQ(ui_.messages[0].text, "Host read all data\nbreak!");
     EXPECT_EQ(ui_.progressTexts.size(), 5u) << "no step after the cancel";
     EXPECT_TRUE(radio->waitForTranscript("rebooting"));
 }
@@ -164,7 +164,7 @@ TEST_F(DeviceOperationsTest, WriteDeviceSendsTheConfiguredContentSize) {
     EXPECT_EQ(ui_.chooserPresets, std::vector<std::string>{"GX5"});
     EXPECT_EQ(ui_.questions, std::vector<std::string>{"Do you want to write it?"});
     ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, "Host write all dataData write completed");
+    EXPECT_EQ(ui_.messages[0].text, "Host write all data\nData write completed");
     ASSERT_TRUE(radio->waitForWrittenImage());
     EXPECT_EQ(radio->writtenImage().size(), 55070u) << "bin_struct_content absent: variant 1";
     EXPECT_EQ(radio->transcript().find("08 00 01 02"), std::string::npos)
@@ -195,7 +195,7 @@ TEST_F(DeviceOperationsTest, CancelDuringAWriteRebootsTheRadio) {
     ui_.device = {"GX5", radio->devicePath()};
     doc.OnEditWriteDevice();
     ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, "Host write all databreak!");
+    EXPECT_EQ(ui_.messages[0].text, "Host write all data\nbreak!");
     EXPECT_TRUE(radio->waitForTranscript("rebooting"));
 }
 
@@ -237,7 +237,7 @@ TEST_F(DeviceOperationsTest, BinFilesRoundTripAndARejectedImageIsReported) {
 
     ui_.openFile = dir_.write("short.bin", std::string(100, '\0')).string();
     EXPECT_FALSE(target.ReadBinfile());
-    EXPECT_EQ(ui_.messages.back().text, "import_bin_struct failed!");
+    EXPECT_NE(ui_.messages.back().text.find("52404 to 65466 bytes"), std::string::npos);
     EXPECT_EQ(ui_.messages.back().style, MessageStyle::Error);
 }
 

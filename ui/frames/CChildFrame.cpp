@@ -16,6 +16,8 @@
 #include <QFileInfo>
 #include <QMdiSubWindow>
 #include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace vd {
 
@@ -232,7 +234,10 @@ bool CChildFrame::Save(bool saveAs) {
         path = dialog.selectedFiles().constFirst();
     }
     if (!doc_.OnSaveDocument(path.toStdString())) {
-        CpsMessageBox(dialogParent_, tr("The project could not be saved as %1.").arg(path),
+        const int cause = errno; // the save leaves the system's reason here
+        CpsMessageBox(dialogParent_,
+                      tr("The project could not be saved as %1.").arg(path) + QLatin1Char('\n') +
+                          QString::fromLocal8Bit(std::strerror(cause)),
                       MessageStyle::Error);
         return false;
     }

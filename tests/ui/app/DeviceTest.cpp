@@ -98,7 +98,7 @@ private slots:
         QCOMPARE(title, QStringLiteral("Read option"));
         QCOMPARE(prompt, QStringLiteral("Please input/Please input the read password"));
         QCOMPARE(answers.messages().front().text,
-                 QStringLiteral("Host read all dataData read completed"));
+                 QStringLiteral("Host read all data\nData read completed"));
         QCOMPARE(answers.messages().front().icon, int(QMessageBox::Information));
         QCOMPARE(main.Frames().size(), 1);
         QCOMPARE(Value(*main.CurrentFrame()->GetDocument().Control(), "radioName"),
@@ -186,7 +186,7 @@ private slots:
         QCOMPARE(question.icon, int(QMessageBox::Question));
         QVERIFY(question.buttons.contains("YES") && question.buttons.contains("NO"));
         QVERIFY(answers.messages().at(1).text.startsWith(
-            QStringLiteral("Host write all dataData write completed\nVerified")));
+            QStringLiteral("Host write all data\nData write completed\nVerified")));
         QVERIFY(radio.waitForWrittenImage());
         // what the radio holds now is this document
         const std::string written = radio.writtenImage();

@@ -172,6 +172,17 @@ private slots:
         const EditCheck typed = CheckEditedText(*control_, *password, masked, "12a4", -1);
         QCOMPARE(typed.text, QStringLiteral("124"));
         QVERIFY(typed.charsDropped);
+        const EditCheck foreign =
+            CheckEditedText(*control_, *password, masked, QStringLiteral("12\u00FC"), -1);
+        QVERIFY(!foreign.accept); // refused with its name, never sent to the radio as '?'
+        QVERIFY(foreign.refusal.contains(QStringLiteral("U+00FC")));
+
+        control_->readOnlyKeys.insert("e01010007_Label");
+        const ElementPtr label = Setting("e01010007");
+        QVERIFY(
+            !CheckEditedText(*control_, *label, MakeElementCell(*control_, label, false), "x", -1)
+                 .accept);
+        QVERIFY(!MakeElementCell(*control_, label, false).enabled);
     }
 };
 
