@@ -5,6 +5,7 @@
 #include "document/BackupStore.h"
 #include "document/FactoryValues.h"
 #include "document/WriteReach.h"
+#include "link/ISerialPort.h"
 #include "model/Exceptions.h"
 
 #include <fmt/format.h>

@@ -23,20 +23,20 @@ ByteVector Lm704Opening() {
 
 /// A scripted port in front of the simulated radio of `model`, with `alter` free to change
 /// any answer.
-ReplyPort AlteredRadio(const std::string& model, std::size_t imageSize, bool trailingAck,
+FakePort AlteredRadio(const std::string& model, std::size_t imageSize, bool trailingAck,
                        std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
     auto radio = std::make_shared<SimResponder>(model, Pattern(imageSize, 2), trailingAck);
-    return ReplyPort(
+    return FakePort(
         [radio, alter](const ByteVector& request) { return alter(request, (*radio)(request)); });
 }
 
 class RetryCountZeroTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(RetryCountZeroTest, NothingIsSentAndTransfersFailAfterTheirFirstProgress) {
-    TestIni ini;
+    LmVsIni ini;
     ini.Set("Device", "retry_count", 0);
     auto control = MakeLmVsControl(GetParam());
-    ReplyPort port([](const ByteVector&) { return ByteVector{0x06}; });
+    FakePort port([](const ByteVector&) { return ByteVector{0x06}; });
     control->OpenPort(port, "COM3");
     ProgressLog progress(*control);
 
@@ -55,10 +55,10 @@ INSTANTIATE_TEST_SUITE_P(Models, RetryCountZeroTest, ::testing::ValuesIn(kLmVsMo
                          [](const auto& info) { return info.param; });
 
 TEST(LmVsHandshakeFaultTest, Lm704IdentificationOfNineBytesFailsBySizeAndStartsOver) {
-    TestIni ini;
+    LmVsIni ini;
     LogCapture log;
     auto control = MakeLmVsControl("LM704");
-    ReplyPort port =
+    FakePort port =
         AlteredRadio("LM704", 1008, false, [](const ByteVector& request, ByteVector answer) {
             return request == ByteVector{0x02} ? Ascii("LM704ID12") : answer;
         });
@@ -77,12 +77,12 @@ TEST(LmVsHandshakeFaultTest, Lm704IdentificationOfNineBytesFailsBySizeAndStartsO
 /// with a single attempt and a short time-out.
 std::string FirstHandshakeFailure(const std::string& model, std::size_t imageSize,
                                   std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
-    TestIni ini;
+    LmVsIni ini;
     ini.Set("Device", "retry_count", 1);
     ini.SetForAllModels("timeout", static_cast<int>(kShortTimeout));
     LogCapture log;
     auto control = MakeLmVsControl(model);
-    ReplyPort port = AlteredRadio(model, imageSize, false, std::move(alter));
+    FakePort port = AlteredRadio(model, imageSize, false, std::move(alter));
     EXPECT_FALSE(control->host_handshake(port, 0, nullptr, 0));
     return log.lines().empty() ? "nothing logged" : log.lines().front();
 }
@@ -113,9 +113,9 @@ struct Session {
           port(AlteredRadio(model, imageSize, trailingAck, std::move(alter))) {
         EXPECT_TRUE(control->host_handshake(port, 0, nullptr, 0));
     }
-    TestIni ini;
+    LmVsIni ini;
     std::unique_ptr<vd::LmVsControl> control;
-    ReplyPort port;
+    FakePort port;
 };
 
 ByteVector ReplaceLastByte(ByteVector answer, std::uint8_t last) {
@@ -141,11 +141,11 @@ TEST(LmVsBlockFaultTest, Lm704AnswerOfThirteenBytesEndingWronglyFailsEveryAttemp
 
 // A retry after a failed acknowledgement must not add the block a second time.
 TEST(LmVsBlockFaultTest, BlockIsTakenOnceWhenItsAcknowledgementFailedFirst) {
-    TestIni ini;
+    LmVsIni ini;
     auto radio = std::make_shared<SimResponder>("VS73", Pattern(1024, 2), true);
     int acks = 0;
     bool programming = false;
-    ReplyPort port([&, radio](const ByteVector& request) {
+    FakePort port([&, radio](const ByteVector& request) {
         const ByteVector answer = (*radio)(request);
         programming = programming || request.front() == 0x52;
         const bool ack = programming && request == ByteVector{0x06};
@@ -191,7 +191,7 @@ TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShows
            "数据读取异常:Vs73v001Control::read_data_by_index answer size = 1 content = 21"}}) {
         auto radio = std::make_shared<SimResponder>(model, Pattern(size, 2));
         bool programming = false;
-        ReplyPort port([&, radio](const ByteVector& request) {
+        FakePort port([&, radio](const ByteVector& request) {
             ByteVector answer = (*radio)(request);
             if (request.front() == 0x52) {
                 programming = true;
@@ -199,7 +199,7 @@ TEST(LmVsBlockFaultTest, WrongAcknowledgementOfABlockNamesItsByteAsTheModelShows
             return programming ? nak(request, answer) : answer;
         });
         auto control = MakeLmVsControl(model);
-        TestIni ini;
+        LmVsIni ini;
         ASSERT_TRUE(control->host_handshake(port, 0, nullptr, 0));
         LogCapture log;
         ByteVector image;
@@ -224,9 +224,9 @@ TEST(LmVsBlockFaultTest, BlockWriteWantsAnAckFirst) {
 TEST(LmVsBlockFaultTest, WriteEndsWithTheModelsClosingByteWhereItHasOne) {
     for (const auto& [model, closing] :
          {std::pair<std::string, std::uint8_t>{"LM704", 0x45}, {"VS31", 0x62}, {"VS46", 0x57}}) {
-        TestIni ini;
+        LmVsIni ini;
         auto control = MakeLmVsControl(model);
-        ReplyPort port([](const ByteVector&) { return ByteVector{0x06}; });
+        FakePort port([](const ByteVector&) { return ByteVector{0x06}; });
         EXPECT_GT(control->WriteAll(port, ByteVector(control->Model().link.imageSize, 0), ""), 0);
         // VS46 has none: its last request is its last block
         EXPECT_EQ(port.requests().back().front(), closing) << model;
@@ -248,7 +248,7 @@ public:
 // The rest of an answer that came too late must not be taken for the start of the answer to
 // the retry.
 TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
-    TestIni ini;
+    LmVsIni ini;
     ini.Set("Device", "retry_count", 2);
     ini.Set("LM704", "retry_time_interval", 37);
     ini.Set("LM704", "timeout", static_cast<int>(kShortTimeout));
@@ -257,7 +257,7 @@ TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
     const ByteVector image = Pattern(1008, 2);
     auto radio = std::make_shared<SimResponder>("LM704", image);
     int reads = 0;
-    ReplyPort port([&, radio](const ByteVector& request) {
+    FakePort port([&, radio](const ByteVector& request) {
         ByteVector answer = (*radio)(request);
         if (request.front() == 0x52 && ++reads == 1) {
             return ByteVector{}; // the first answer is late...
@@ -266,7 +266,7 @@ TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
     });
     control.onSleep = [&](unsigned ms) {
         if (ms == 37) {
-            port.Deliver({0x57, 0x00}); // ...and its first bytes arrive during the pause
+            port.deliver({0x57, 0x00}); // ...and its first bytes arrive during the pause
         }
     };
     ASSERT_TRUE(control.host_handshake(port, 0, nullptr, 0));
