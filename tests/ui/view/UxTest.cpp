@@ -145,6 +145,59 @@ private slots:
         QVERIFY(notices.front().front().toString().contains(QStringLiteral("Power-up channel")));
     }
 
+    void shortlistOnlyForNodesWithAMemberList_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("scan list") << "e01100002"
+                                   << "element" << true;
+        QTest::newRow("channel") << "e01090003"
+                                 << "element" << false;
+        QTest::newRow("settings") << "c0101"
+                                  << "chapter" << false;
+    }
+    void shortlistOnlyForNodesWithAMemberList() {
+        QFETCH(QString, node);
+        QFETCH(QString, kind);
+        QFETCH(bool, editing);
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        frame_->Select("e01100002", "element");
+        frame_->Select(node.toStdString(), kind.toStdString());
+        QCOMPARE(frame_->Shortlist().IsEditing(), editing);
+    }
+
+    void membersMoveAndSelectAllKeepsListOrder() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        frame_->Select("e01100002", "element");
+        CShortlistPane& pane = frame_->Shortlist();
+        auto members = [this] {
+            QStringList ids;
+            ElementList fields;
+            frame_->Control().GetChildElements("e01100002", fields);
+            for (const ElementPtr& field : fields) {
+                if (field->name == "Channel") {
+                    ids << QString::fromStdString(field->inputValue);
+                }
+            }
+            return ids.join(QLatin1Char(' '));
+        };
+        pane.MemberGrid().SetFocusCell(1, 0);
+        pane.MoveMember(-1);
+        QCOMPARE(members(), QStringLiteral("e01090004 e01090003"));
+        pane.MoveMember(-1); // already first
+        QCOMPARE(members(), QStringLiteral("e01090004 e01090003"));
+        pane.MoveMember(+1);
+        QCOMPARE(members(), QStringLiteral("e01090003 e01090004"));
+        pane.MoveMember(-1);
+        pane.MemberGrid().clearSelection();
+        pane.MemberGrid().SetFocusCell(1, 0);
+        pane.UnselectOne();
+        QCOMPARE(members(), QStringLiteral("e01090004"));
+        pane.SelectAll();
+        QCOMPARE(members(), QStringLiteral("e01090003 e01090004"));
+        QCOMPARE(pane.MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
+    }
+
     void deleteIsOfferedOnlyWhereItWorks_data() {
         QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("record");
