@@ -14,10 +14,12 @@
 #endif
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QStandardPaths>
 #include <algorithm>
 
 namespace vd {
@@ -210,7 +212,10 @@ void CChildFrame::RunOption() {
 bool CChildFrame::Save(bool saveAs) {
     QString path = QString::fromStdString(doc_.PathName());
     if (saveAs || path.isEmpty()) {
-        QString proposal = path.isEmpty() ? Title() : path;
+        // a project never saved goes where the last one went, else to the documents folder
+        static QString lastFolder =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString proposal = path.isEmpty() ? QDir(lastFolder).filePath(Title()) : path;
         if (!proposal.endsWith(QLatin1Char('.') + kProjectSuffix, Qt::CaseInsensitive)) {
             proposal += QLatin1Char('.') + kProjectSuffix;
         }
@@ -221,6 +226,7 @@ bool CChildFrame::Save(bool saveAs) {
             return false;
         }
         path = dialog.selectedFiles().constFirst();
+        lastFolder = QFileInfo(path).absolutePath();
     }
     if (!doc_.OnSaveDocument(path.toStdString())) {
         CpsMessageBox(dialogParent_, tr("The project could not be saved as %1.").arg(path),

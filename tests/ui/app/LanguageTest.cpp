@@ -107,7 +107,7 @@ private slots:
         });
         main.RunCommand(ID_FILE_NEW);
         QVERIFY(answers.waitDone());
-        QCOMPARE(title, QStringLiteral("新建选项"));
+        QCOMPARE(title, QStringLiteral("新建工程：选择对讲机型号"));
     }
 
 private:

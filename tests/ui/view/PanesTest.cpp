@@ -71,12 +71,12 @@ private slots:
         QCOMPARE(frame_->View().Grid().GetItemText(0, 1), QStringLiteral("Beep"));
     }
 
-    void treeIsRebuiltOnALanguageChangeAndSelectsTheFirstLeafAgain() {
+    void treeIsRebuiltOnALanguageChangeKeepingTheSelection() {
         frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
         Tree().setCurrentItem(Tree().RecordItem("e01090004"));
         QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090004"));
         frame_->SendFrameMessage(ui::WM_LANGUAGE_CHANGED, 0);
-        QCOMPARE(frame_->GetDocument().SelectedId(), std::string("c0101"));
+        QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090004"));
         QVERIFY(Tree().RecordItem("e01090004"));
     }
 

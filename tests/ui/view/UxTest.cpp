@@ -5,6 +5,7 @@
 
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/panes/CFunctionTree.h"
 
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -196,6 +197,19 @@ private slots:
         pane.SelectAll();
         QCOMPARE(members(), QStringLiteral("e01090003 e01090004"));
         QCOMPARE(pane.MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
+    }
+
+    void languageSwitchKeepsOpenChaptersAndSelection() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        QTreeWidgetItem* channels = frame_->Functions().Tree().RecordItem("e01090004")->parent();
+        channels->setExpanded(false);
+        frame_->Functions().Tree().setCurrentItem(channels);
+        const QString text = channels->text(0);
+        frame_->SendFrameMessage(ui::WM_LANGUAGE_CHANGED, 0);
+        channels = frame_->Functions().Tree().RecordItem("e01090004")->parent();
+        QCOMPARE(channels->text(0), text);
+        QVERIFY(!channels->isExpanded());
+        QCOMPARE(frame_->Functions().Tree().currentItem(), channels);
     }
 
     void deleteIsOfferedOnlyWhereItWorks_data() {
