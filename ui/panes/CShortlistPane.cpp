@@ -121,11 +121,8 @@ std::vector<ShortlistEntry> CShortlistPane::TargetRecords(HamCpsControl& control
     std::vector<ShortlistEntry> entries;
     int number = 0;
     for (const ElementPtr& record : records) {
-        if (!record || record->controlType == 0) {
-            continue;
-        }
-        ++number; // the record's number as the radio counts its list
-        if (IsOfferedRecord(*record)) {
+        if (record && IsOfferedRecord(*record)) {
+            ++number; // the memory channel's number, as the radio's display counts them
             details_[record->id] = RecordDetail(control, *record, number);
             entries.push_back({record->id, record->inputValue});
         }

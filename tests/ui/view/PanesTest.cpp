@@ -96,7 +96,7 @@ private slots:
         QCOMPARE(Shortlist().CandidateGrid().GetRowCount(), 0);
         QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 2);
         QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
-        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 1), QStringLiteral("2")); // its number
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 1), QStringLiteral("1")); // its number
 
         Shortlist().MemberGrid().SetFocusCell(1, 0);
         Shortlist().UnselectOne();
