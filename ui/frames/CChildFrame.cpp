@@ -60,7 +60,8 @@ CChildFrame::CChildFrame(QWidget* dialogParent, QWidget* parent)
     shortlistDock_ = AddPane(shortlistPane_, Qt::RightDockWidgetArea, false, "ShortlistPane");
     output_ = new COutputWnd;
     outputDock_ = AddPane(output_, Qt::BottomDockWidgetArea, true, "OutputPane");
-    resizeDocks({functionDock_, shortlistDock_}, {200, 400}, Qt::Horizontal);
+    // wide enough for the chapter names ("Device information") at the default window size
+    resizeDocks({functionDock_, shortlistDock_}, {230, 400}, Qt::Horizontal);
     resizeDocks({functionDock_, outputDock_}, {200, 100}, Qt::Vertical);
     doc_.onSelectionChanged = [this] {
         if (IDocumentView* view = DocumentView()) {

@@ -60,6 +60,7 @@ void CFunctionPane::UpdateCurrentTreeNode(const std::string& id) {
         }
         if (QTreeWidgetItem* item = tree_->RecordItem(id)) {
             item->setText(0, QString::fromStdString(element->inputValue));
+            item->setToolTip(0, item->text(0));
         }
     });
 }
