@@ -7,6 +7,7 @@
 #include "ui/frames/UiConstants.h"
 #include "ui/panes/CFunctionTree.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -210,6 +211,19 @@ private slots:
         QCOMPARE(channels->text(0), text);
         QVERIFY(!channels->isExpanded());
         QCOMPARE(frame_->Functions().Tree().currentItem(), channels);
+    }
+
+    void readShowsThePortInsteadOfTheTemplate() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        CValdrenCpsView& view = frame_->View();
+        view.StartReadDeviceTimer();
+        auto* reading = view.findChild<QLabel*>();
+        QVERIFY(reading && reading->isVisibleTo(&view));
+        QCOMPARE(reading->text(), QStringLiteral("Reading from COM11\u2026"));
+        QVERIFY(!view.Grid().isVisibleTo(&view));
+        QTRY_COMPARE_WITH_TIMEOUT(frame_->readDeviceRuns, 1, 10000);
+        QVERIFY(!reading->isVisibleTo(&view));
+        QVERIFY(view.Grid().isVisibleTo(&view));
     }
 
     void deleteIsOfferedOnlyWhereItWorks_data() {
