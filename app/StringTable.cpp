@@ -48,7 +48,7 @@ const std::unordered_map<int, Texts>& Table() {
         {IDS_REOPEN_QUESTION, {"Do you want to reopen it?", "确定要重新打开吗？"}},
         {IDS_HOST_WRITE_ALL_DATA, {"Host write all data", "写入全部数据"}},
         {IDS_DEVICE_NOT_FOUND, {"Can't find the device!", "找不到设备！"}},
-        {IDS_NEW_OPTION, {"New option", "新建选项"}},
+        {IDS_NEW_OPTION, {"New project: choose the radio model", "新建工程：选择对讲机型号"}},
         {IDS_READ_OPTION, {"Read option", "读频选项"}},
         {IDS_WRITE_OPTION, {"Write option", "写频选项"}},
         {IDS_FUNCTION_VIEW, {"Function View", "功能视图"}},

@@ -120,6 +120,10 @@ private:
                 }
                 password.clear();
                 if (!doc_.ui_.AskText(LoadString(IDS_PLEASE_INPUT), prompt, password)) {
+                    if (tries > 0) {
+                        // the radio refused what was typed: that stays the result
+                        throw ValdrenPasswordException(refusal);
+                    }
                     Reboot();
                     return false;
                 }

@@ -82,7 +82,8 @@ TEST_P(PasswordTest, ThreeTriesThenTheRememberedPassword) {
 INSTANTIATE_TEST_SUITE_P(
     Tries, PasswordTest,
     ::testing::Values(PasswordCase{"RightAtTheThirdTry", {"1", "2", "1234"}, true, 3},
-                      PasswordCase{"WrongThreeTimes", {"1", "2", "3", "1234"}, false, 3}),
+                      PasswordCase{"WrongThreeTimes", {"1", "2", "3", "1234"}, false, 3},
+                      PasswordCase{"WrongThenCancelled", {"1"}, false, 2}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

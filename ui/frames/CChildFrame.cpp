@@ -11,10 +11,12 @@
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMdiSubWindow>
+#include <QStandardPaths>
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
@@ -58,7 +60,8 @@ CChildFrame::CChildFrame(QWidget* dialogParent, QWidget* parent)
     output_ = new COutputWnd;
     outputDock_ = AddPane(output_, Qt::BottomDockWidgetArea, true, "OutputPane");
     AddProblemsPane();
-    resizeDocks({functionDock_, shortlistDock_}, {200, 400}, Qt::Horizontal);
+    // wide enough for the chapter names ("Device information") at the default window size
+    resizeDocks({functionDock_, shortlistDock_}, {230, 400}, Qt::Horizontal);
     resizeDocks({functionDock_, outputDock_}, {200, 100}, Qt::Vertical);
     doc_.onSelectionChanged = [this] {
         if (IDocumentView* view = DocumentView()) {
@@ -221,7 +224,10 @@ void CChildFrame::RunOption() {
 bool CChildFrame::Save(bool saveAs) {
     QString path = QString::fromStdString(doc_.PathName());
     if (saveAs || path.isEmpty()) {
-        QString proposal = path.isEmpty() ? Title() : path;
+        // a project never saved goes where the last one went, else to the documents folder
+        static QString lastFolder =
+            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation);
+        QString proposal = path.isEmpty() ? QDir(lastFolder).filePath(Title()) : path;
         if (!proposal.endsWith(QLatin1Char('.') + kProjectSuffix, Qt::CaseInsensitive)) {
             proposal += QLatin1Char('.') + kProjectSuffix;
         }
@@ -232,6 +238,7 @@ bool CChildFrame::Save(bool saveAs) {
             return false;
         }
         path = dialog.selectedFiles().constFirst();
+        lastFolder = QFileInfo(path).absolutePath();
     }
     if (!doc_.OnSaveDocument(path.toStdString())) {
         const int cause = errno; // the save leaves the system's reason here

@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QComboBox>
 #include <QPainter>
+#include <QTimer>
 
 namespace vd {
 
@@ -41,6 +42,11 @@ QWidget* ComboCellDelegate::createEditor(QWidget* parent, const QStyleOptionView
     for (const GridChoice& choice : CellAt(index).choices) {
         combo->addItem(choice.text);
     }
+    QTimer::singleShot(0, combo, [combo] {
+        if (combo->isVisible()) {
+            combo->showPopup(); // the list is what the person came for
+        }
+    });
     // picking an entry is the whole edit
     connect(combo, &QComboBox::activated, this, [this, combo](int) {
         emit const_cast<ComboCellDelegate*>(this)->commitData(combo);

@@ -24,6 +24,14 @@ GridControl::GridControl(int id, QWidget* parent)
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::SelectedClicked |
                     QAbstractItemView::EditKeyPressed | QAbstractItemView::AnyKeyPressed);
+    // a drop-down opens on the first click, as drop-downs do everywhere else
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
+        if (editingEnabled_ && index.isValid() &&
+            GetCell(index.row(), index.column()).kind == CellKind::Combo &&
+            state() != QAbstractItemView::EditingState) {
+            edit(index);
+        }
+    });
 }
 
 GridControl::~GridControl() = default;

@@ -454,4 +454,11 @@
         <translation>关闭</translation>
     </message>
 </context>
+<context>
+    <name>vd::QtUserInterface</name>
+    <message>
+        <source>%1 on %2</source>
+        <translation>%1，端口 %2</translation>
+    </message>
+</context>
 </TS>

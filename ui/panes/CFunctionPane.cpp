@@ -7,7 +7,9 @@
 #include "ui/panes/CFunctionTree.h"
 
 #include <QMenu>
+#include <QTreeWidgetItemIterator>
 #include <QVBoxLayout>
+#include <set>
 
 namespace vd {
 
@@ -58,6 +60,7 @@ void CFunctionPane::UpdateCurrentTreeNode(const std::string& id) {
         }
         if (QTreeWidgetItem* item = tree_->RecordItem(id)) {
             item->setText(0, QString::fromStdString(element->inputValue));
+            item->setToolTip(0, item->text(0));
         }
     });
 }
@@ -97,8 +100,29 @@ bool CFunctionPane::HandleCommand(int command) {
 }
 
 void CFunctionPane::OnFrameMessage(int message, quint32) {
-    if (message == ui::WM_LANGUAGE_CHANGED) {
-        FillTree();
+    if (message != ui::WM_LANGUAGE_CHANGED) {
+        return;
+    }
+    // new texts, same tree: the person's open chapters and selection stay as they were
+    std::set<std::pair<std::string, std::string>> expanded;
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        if ((*it)->isExpanded()) {
+            expanded.insert(CFunctionTree::SplitDatum(*it));
+        }
+    }
+    const auto selected = tree_->currentItem() ? CFunctionTree::SplitDatum(tree_->currentItem())
+                                               : std::pair<std::string, std::string>();
+    FillTree();
+    QTreeWidgetItem* current = nullptr;
+    for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
+        const auto datum = CFunctionTree::SplitDatum(*it);
+        (*it)->setExpanded(expanded.count(datum) != 0);
+        if (datum == selected && !selected.first.empty()) {
+            current = *it;
+        }
+    }
+    if (current) {
+        tree_->setCurrentItem(current);
     }
 }
 

@@ -52,6 +52,7 @@ QTreeWidgetItem* CFunctionTree::NewItem(const std::string& text, int image, cons
                                         const char* kind) {
     auto* item = new QTreeWidgetItem;
     item->setText(0, QString::fromStdString(text));
+    item->setToolTip(0, item->text(0)); // whole, where the pane cuts it
     item->setIcon(0, icons_[static_cast<size_t>(std::clamp(image, 0, 3))]);
     item->setData(0, kDatumRole, QString::fromStdString(id + "|" + kind));
     item->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);

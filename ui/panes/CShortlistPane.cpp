@@ -4,9 +4,11 @@
 #include "document/CValdrenCpsDoc.h"
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/view/CellRules.h"
 #include "ui/view/ReferenceCells.h"
 #include "ui/view/ViewStrings.h"
 
+#include <QDockWidget>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,6 +42,20 @@ std::vector<int> PickedRows(const CGrid2& grid) {
     return rows;
 }
 
+/// The record's number, and for a channel its first frequency: "3 · 446.006250".
+std::string RecordDetail(HamCpsControl& control, const HamCpsElement& record, int number) {
+    std::string detail = std::to_string(number);
+    ElementList fields;
+    control.GetChildElements(record.id, fields);
+    for (const ElementPtr& field : fields) {
+        const std::optional<ValueRule> rule = LookUpRule(control, field->name);
+        if (rule && IsFrequencyRule(*rule)) {
+            return detail + " · " + FrequencyToDisplay(field->inputValue).toStdString();
+        }
+    }
+    return detail;
+}
+
 } // namespace
 
 CShortlistPane::CShortlistPane(IChildFrame& frame, QWidget* parent)
@@ -55,6 +71,12 @@ CShortlistPane::CShortlistPane(IChildFrame& frame, QWidget* parent)
                 [this, command] { HandleCommand(command); });
         bar->addWidget(buttons_[i]);
     }
+    moveUp_ = new QPushButton(this);
+    moveDown_ = new QPushButton(this);
+    connect(moveUp_, &QPushButton::clicked, this, [this] { MoveMember(-1); });
+    connect(moveDown_, &QPushButton::clicked, this, [this] { MoveMember(+1); });
+    bar->addWidget(moveUp_);
+    bar->addWidget(moveDown_);
     bar->addStretch();
     layout->addLayout(bar);
 
@@ -97,8 +119,11 @@ std::vector<ShortlistEntry> CShortlistPane::TargetRecords(HamCpsControl& control
     ElementList records;
     control.GetElementsByName(control.GetReferenceTarget(name), records);
     std::vector<ShortlistEntry> entries;
+    int number = 0;
     for (const ElementPtr& record : records) {
         if (record && IsOfferedRecord(*record)) {
+            ++number; // the memory channel's number, as the radio's display counts them
+            details_[record->id] = RecordDetail(control, *record, number);
             entries.push_back({record->id, record->inputValue});
         }
     }
@@ -199,11 +224,23 @@ void CShortlistPane::FillGrid(CGrid2& grid, const std::vector<ShortlistEntry>& e
     for (size_t i = 0; i < entries.size(); ++i) {
         const int row = static_cast<int>(i);
         grid.SetItemText(row, 0, QString::fromStdString(entries[i].name));
-        grid.SetItemText(row, 1, QString::fromStdString(entries[i].id));
+        const auto detail = details_.find(entries[i].id);
+        grid.SetItemText(
+            row, 1, detail == details_.end() ? QString() : QString::fromStdString(detail->second));
+    }
+}
+
+void CShortlistPane::ShowDock(bool shown) {
+    // a dock of its own in the program's window; in tests the pane stands alone
+    if (auto* dock = qobject_cast<QDockWidget*>(parentWidget())) {
+        dock->setVisible(shown);
     }
 }
 
 void CShortlistPane::ShowState(int markedMembers) {
+    ShowDock(target_.active);
+    moveUp_->setEnabled(target_.active && !target_.single);
+    moveDown_->setEnabled(target_.active && !target_.single);
     FillGrid(*candidates_, state_.Candidates());
     FillGrid(*members_, state_.Members());
     // the rows just moved in stay marked
@@ -247,7 +284,32 @@ void CShortlistPane::UnselectOne() {
 }
 
 void CShortlistPane::SelectAll() {
+    const ShortlistState before = state_;
     MoveToMembers(AllRows(candidates_->GetRowCount()));
+    // all of them: in the list's own order, whatever order the members had
+    if (target_.active && !target_.single && state_.Members() != before.Members()) {
+        state_.SortMembers();
+        ShowState();
+        Write(before);
+    }
+}
+
+void CShortlistPane::MoveMember(int delta) {
+    const std::vector<int> rows = PickedRows(*members_);
+    if (!target_.active || target_.single || rows.size() != 1) {
+        return;
+    }
+    const ShortlistState before = state_;
+    if (!state_.MoveMember(rows.front(), delta)) {
+        return;
+    }
+    ShowState();
+    const int row = rows.front() + delta;
+    members_->SetFocusCell(row, 0);
+    members_->selectionModel()->select(members_->model()->index(row, 0),
+                                       QItemSelectionModel::ClearAndSelect |
+                                           QItemSelectionModel::Rows);
+    Write(before);
 }
 
 void CShortlistPane::UnselectAll() {
@@ -332,8 +394,10 @@ void CShortlistPane::Retranslate() {
     candidates_->SetHeaderText(0, Text(IDS_SHORTLIST));
     members_->SetHeaderText(0, Text(IDS_MEMBER_LIST));
     for (CGrid2* grid : {candidates_, members_}) {
-        grid->SetHeaderText(1, QStringLiteral("col_IDY"));
+        grid->SetHeaderText(1, tr("No. · MHz"));
     }
+    moveUp_->setText(tr("Move up"));
+    moveDown_->setText(tr("Move down"));
     buttons_[0]->setText(tr("Select one"));
     buttons_[1]->setText(tr("Unselect one"));
     buttons_[2]->setText(tr("Select all"));

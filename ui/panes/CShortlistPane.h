@@ -7,6 +7,7 @@
 
 #include <QWidget>
 #include <array>
+#include <map>
 
 class QPushButton;
 
@@ -45,6 +46,8 @@ public:
     void SelectAll();
     /// Moves every member back to the candidates.
     void UnselectAll();
+    /// Moves the member with the focus one place up (delta -1) or down (+1).
+    void MoveMember(int delta);
     /// Makes "AllChannel" the only member of a power-up zone reference.
     void AllChannel();
     /// The shortlist commands (ID_SELECT_ONE ... ID_ALL_CHANNEL); true when handled.
@@ -82,6 +85,8 @@ private:
     void MoveToMembers(const std::vector<int>& candidateRows);
     void MoveToCandidates(const std::vector<int>& memberRows);
     void ShowState(int markedMembers = 0);
+    /// Shows the pane's dock only while there is a list to edit.
+    void ShowDock(bool shown);
     void FillGrid(CGrid2& grid, const std::vector<ShortlistEntry>& entries);
     /// Stores the membership and asks the view to refresh its cell; false (and the state
     /// put back to before) when the model refused it.
@@ -92,7 +97,10 @@ private:
     CGrid2* candidates_;
     CGrid2* members_;
     std::array<QPushButton*, 5> buttons_{};
+    QPushButton* moveUp_ = nullptr;
+    QPushButton* moveDown_ = nullptr;
     ShortlistState state_;
+    std::map<std::string, std::string> details_; ///< record id -> "3 · 446.006250"
     Target target_;
     MessageBoxFn messageBox_;
 };

@@ -73,6 +73,29 @@ int ShortlistState::Unselect(const std::vector<int>& memberRows) {
     return removed;
 }
 
+void ShortlistState::SortMembers() {
+    auto position = [this](const ShortlistEntry& member) {
+        const auto found =
+            std::find_if(records_.begin(), records_.end(),
+                         [&](const ShortlistEntry& record) { return record.id == member.id; });
+        return found - records_.begin();
+    };
+    std::stable_sort(members_.begin(), members_.end(),
+                     [&](const ShortlistEntry& a, const ShortlistEntry& b) {
+                         return position(a) < position(b);
+                     });
+}
+
+bool ShortlistState::MoveMember(int row, int delta) {
+    const int to = row + delta;
+    const int count = static_cast<int>(members_.size());
+    if (row < 0 || row >= count || to < 0 || to >= count || row == to) {
+        return false;
+    }
+    std::swap(members_[static_cast<size_t>(row)], members_[static_cast<size_t>(to)]);
+    return true;
+}
+
 void ShortlistState::SetOnlyMember(ShortlistEntry entry) {
     members_.assign(1, std::move(entry));
 }

@@ -42,6 +42,10 @@ public:
     SelectResult Select(const std::vector<int>& candidateRows);
     /// Gives the members at those rows back to the candidates; returns how many went.
     int Unselect(const std::vector<int>& memberRows);
+    /// Puts the members in list order; members the list does not hold stay last.
+    void SortMembers();
+    /// Moves the member at row one place up (delta -1) or down (+1); false at either end.
+    bool MoveMember(int row, int delta);
     /// Makes one entry the only member (all channels).
     void SetOnlyMember(ShortlistEntry entry);
 

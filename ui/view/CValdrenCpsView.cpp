@@ -6,6 +6,7 @@
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
 #include "ui/panes/CShortlistPane.h"
+#include "ui/view/ColumnFit.h"
 #include "ui/view/ElementCells.h"
 #include "ui/view/GridPlan.h"
 #include "ui/view/ReferenceCells.h"
@@ -16,6 +17,7 @@
 #include <QLabel>
 #include <QPointer>
 #include <QVBoxLayout>
+#include <set>
 
 namespace vd {
 
@@ -195,6 +197,8 @@ void CValdrenCpsView::ClearGrid() {
     grid_->SetFixedColumnCount(1);
     BuildHeader(kInitialColumns);
     memberCell_ = {};
+    labelColumns_.clear();
+    valueColumns_.clear();
 }
 
 void CValdrenCpsView::BuildHeader(int columns) {
@@ -220,12 +224,20 @@ void CValdrenCpsView::FillGrid(HamCpsControl& control, const GridPlan& plan) {
         grid_->SetItemText(heading.row, heading.column, heading.text);
         grid_->SetCellSpan(heading.row, heading.column, 1, columns - heading.column);
     }
+    std::set<int> labelColumns;
+    std::set<int> valueColumns;
     for (const ElementPlacement& placement : plan.elements) {
         GridCell label;
         label.text = QString::fromStdString(placement.element->text);
         label.background = placement.labelColour;
-        label.toolTip = QString::fromStdString(placement.element->tiptext);
+        // the whole label, also when the column cuts it
+        label.toolTip = placement.element->tiptext.empty()
+                            ? label.text
+                            : label.text + QLatin1Char('\n') +
+                                  QString::fromStdString(placement.element->tiptext);
         grid_->SetCell(placement.row, placement.column, std::move(label));
+        labelColumns.insert(placement.column);
+        valueColumns.insert(placement.column + 1);
         if (placement.memberCell) {
             memberCell_ = {placement.row, placement.column + 1};
         }
@@ -234,6 +246,14 @@ void CValdrenCpsView::FillGrid(HamCpsControl& control, const GridPlan& plan) {
     if (CShortlistPane* pane = Shortlist(); pane && memberCell_.IsValid()) {
         pane->SetMemberCell(memberCell_);
     }
+    labelColumns_.assign(labelColumns.begin(), labelColumns.end());
+    valueColumns_.assign(valueColumns.begin(), valueColumns.end());
+    FitColumns(*grid_, labelColumns_, valueColumns_);
+}
+
+void CValdrenCpsView::resizeEvent(QResizeEvent* event) {
+    QWidget::resizeEvent(event);
+    FitColumns(*grid_, labelColumns_, valueColumns_);
 }
 
 void CValdrenCpsView::fill_cell(HamCpsControl& control, int row, int column,

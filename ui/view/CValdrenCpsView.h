@@ -8,6 +8,7 @@
 #include <QWidget>
 #include <functional>
 #include <string>
+#include <vector>
 
 class QLabel;
 
@@ -62,6 +63,7 @@ signals:
 
 protected:
     void changeEvent(QEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
 
 private:
     // grid notifications (ViewEditing.cpp)
@@ -105,6 +107,8 @@ private:
     CGrid2* grid_;
     QTimer readDeviceTimer_;
     QLabel* reading_ = nullptr;
+    std::vector<int> labelColumns_; ///< columns of the shown node's labels
+    std::vector<int> valueColumns_; ///< columns of its editing cells
     MessageBoxFn messageBox_;
     BitmapChooser chooseBitmap_;
     std::string memberField_; ///< "Channel" while a record with a member list is shown

@@ -107,8 +107,7 @@ GridCell MakeElementCell(HamCpsControl& control, const ElementPtr& element, bool
     cell.enabled = !element->IsLocked(control);
     cell.editable = true;
     if (memberCell) {
-        cell.text =
-            QString::fromStdString(control.FormatMemberList(MemberValues(control, *element)));
+        cell.text = ShownModelText(control.FormatMemberList(MemberValues(control, *element)));
         cell.editable = false;
     } else if (IsReferenceElement(*element)) {
         cell.kind = CellKind::Combo;
@@ -125,7 +124,7 @@ std::optional<std::string> ParseCellText(HamCpsControl& control, const HamCpsEle
         if (std::optional<std::string> value = ChoiceValue(cell, text, chosen)) {
             return value;
         }
-        if (text == QLatin1String(kNoneText)) {
+        if (text == QLatin1String(kNoneText) || text == NoneText()) {
             return std::string();
         }
         if (text == QLatin1String(kAllChannelText) && IsPowerUpZoneReference(element.name)) {

@@ -1,5 +1,7 @@
 #include "ui/view/ReferenceCells.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <array>
 #include <string_view>
@@ -40,21 +42,21 @@ bool IsOfferedRecord(const HamCpsElement& record) {
 QString ReferenceText(HamCpsControl& control, const HamCpsElement& reference) {
     const std::string& value = reference.inputValue;
     if (value.empty()) {
-        return QString::fromLatin1(kNoneText);
+        return NoneText();
     }
     if (value == kAllChannelValue && IsPowerUpZoneReference(reference.name)) {
         return QString::fromLatin1(kAllChannelText);
     }
     std::unique_ptr<HamCpsElement> target = control.GetElement(value);
     if (!target || target->controlType == 0) {
-        return QString::fromLatin1(kNoneText); // the record it named is gone
+        return NoneText(); // the record it named is gone
     }
     return QString::fromStdString(target->inputValue);
 }
 
 ReferenceChoices BuildReferenceChoices(HamCpsControl& control, const HamCpsElement& reference) {
     ReferenceChoices result;
-    result.choices.push_back({QString::fromLatin1(kNoneText), QString()});
+    result.choices.push_back({NoneText(), QString()});
     const bool zone = IsPowerUpZoneReference(reference.name);
     if (zone) {
         result.choices.push_back(
@@ -77,6 +79,14 @@ ReferenceChoices BuildReferenceChoices(HamCpsControl& control, const HamCpsEleme
     }
     result.originalDeleted = !found;
     return result;
+}
+
+QString NoneText() {
+    return QCoreApplication::translate("vd::ReferenceCells", kNoneText);
+}
+
+QString ShownModelText(const std::string& text) {
+    return text == kNoneText ? NoneText() : QString::fromStdString(text);
 }
 
 } // namespace vd

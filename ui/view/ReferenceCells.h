@@ -14,6 +14,10 @@ inline constexpr const char* kAllChannelValue = "0x0FFF";
 inline constexpr const char* kAllChannelText = "AllChannel";
 /// How an empty reference is shown.
 inline constexpr const char* kNoneText = "None";
+/// "None" in the language of the user interface.
+QString NoneText();
+/// A text from the model for display: its "None" in the user interface's language.
+QString ShownModelText(const std::string& text);
 /// Name of the fields that hold the members of a zone or a scan list.
 inline constexpr const char* kMemberField = "Channel";
 /// Most members a zone or a scan list holds (the radio's image keeps 16).

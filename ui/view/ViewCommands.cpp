@@ -8,6 +8,7 @@
 #include "ui/panes/CFunctionPane.h"
 #include "ui/view/CValdrenCpsView.h"
 #include "ui/view/ElementCells.h"
+#include "ui/view/ReferenceCells.h"
 #include "ui/view/ViewStrings.h"
 
 #include <QStringList>
@@ -219,9 +220,9 @@ void CValdrenCpsView::OnFrameMessage(int message, quint32 param) {
             return;
         }
         if (memberCell_ == CellId{row, column}) {
-            grid_->SetItemText(row, column,
-                               QString::fromStdString(
-                                   control->FormatMemberList(MemberValues(*control, *element))));
+            grid_->SetItemText(
+                row, column,
+                ShownModelText(control->FormatMemberList(MemberValues(*control, *element))));
         } else {
             RefillCell(*control, row, column);
         }

@@ -40,7 +40,7 @@ private slots:
         QTest::addColumn<bool>("port");
         QTest::addColumn<bool>("model");
         QTest::addColumn<QString>("title");
-        QTest::newRow("new") << 0 << false << true << "New option";
+        QTest::newRow("new") << 0 << false << true << "New project: choose the radio model";
         QTest::newRow("read") << 1 << true << true << "Read option";
         QTest::newRow("write") << 2 << true << false << "Write option";
     }

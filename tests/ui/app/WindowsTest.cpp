@@ -110,7 +110,7 @@ private slots:
         });
         main.RunCommand(ID_FILE_NEW);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QCOMPARE(title, QStringLiteral("New option"));
+        QCOMPARE(title, QStringLiteral("New project: choose the radio model"));
         QCOMPARE(main.Frames().size(), 1);
         const QString documentTitle = main.CurrentFrame()->Title();
         QVERIFY2(QRegularExpression("^VS31_\\d{8}_\\d{6}$").match(documentTitle).hasMatch(),

@@ -5,7 +5,9 @@
 
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/panes/CFunctionTree.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QtTest>
@@ -143,6 +145,85 @@ private slots:
             QStringLiteral("cleared: Power-up channel; Scan1: Channel")));
         QCOMPARE(notices.size(), 2);
         QVERIFY(notices.front().front().toString().contains(QStringLiteral("Power-up channel")));
+    }
+
+    void shortlistOnlyForNodesWithAMemberList_data() {
+        QTest::addColumn<QString>("node");
+        QTest::addColumn<QString>("kind");
+        QTest::addColumn<bool>("editing");
+        QTest::newRow("scan list") << "e01100002"
+                                   << "element" << true;
+        QTest::newRow("channel") << "e01090003"
+                                 << "element" << false;
+        QTest::newRow("settings") << "c0101"
+                                  << "chapter" << false;
+    }
+    void shortlistOnlyForNodesWithAMemberList() {
+        QFETCH(QString, node);
+        QFETCH(QString, kind);
+        QFETCH(bool, editing);
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        frame_->Select("e01100002", "element");
+        frame_->Select(node.toStdString(), kind.toStdString());
+        QCOMPARE(frame_->Shortlist().IsEditing(), editing);
+    }
+
+    void membersMoveAndSelectAllKeepsListOrder() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        frame_->Select("e01100002", "element");
+        CShortlistPane& pane = frame_->Shortlist();
+        auto members = [this] {
+            QStringList ids;
+            ElementList fields;
+            frame_->Control().GetChildElements("e01100002", fields);
+            for (const ElementPtr& field : fields) {
+                if (field->name == "Channel") {
+                    ids << QString::fromStdString(field->inputValue);
+                }
+            }
+            return ids.join(QLatin1Char(' '));
+        };
+        pane.MemberGrid().SetFocusCell(1, 0);
+        pane.MoveMember(-1);
+        QCOMPARE(members(), QStringLiteral("e01090004 e01090003"));
+        pane.MoveMember(-1); // already first
+        QCOMPARE(members(), QStringLiteral("e01090004 e01090003"));
+        pane.MoveMember(+1);
+        QCOMPARE(members(), QStringLiteral("e01090003 e01090004"));
+        pane.MoveMember(-1);
+        pane.MemberGrid().clearSelection();
+        pane.MemberGrid().SetFocusCell(1, 0);
+        pane.UnselectOne();
+        QCOMPARE(members(), QStringLiteral("e01090004"));
+        pane.SelectAll();
+        QCOMPARE(members(), QStringLiteral("e01090003 e01090004"));
+        QCOMPARE(pane.MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
+    }
+
+    void languageSwitchKeepsOpenChaptersAndSelection() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        QTreeWidgetItem* channels = frame_->Functions().Tree().RecordItem("e01090004")->parent();
+        channels->setExpanded(false);
+        frame_->Functions().Tree().setCurrentItem(channels);
+        const QString text = channels->text(0);
+        frame_->SendFrameMessage(ui::WM_LANGUAGE_CHANGED, 0);
+        channels = frame_->Functions().Tree().RecordItem("e01090004")->parent();
+        QCOMPARE(channels->text(0), text);
+        QVERIFY(!channels->isExpanded());
+        QCOMPARE(frame_->Functions().Tree().currentItem(), channels);
+    }
+
+    void readShowsThePortInsteadOfTheTemplate() {
+        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        CValdrenCpsView& view = frame_->View();
+        view.StartReadDeviceTimer();
+        auto* reading = view.findChild<QLabel*>();
+        QVERIFY(reading && reading->isVisibleTo(&view));
+        QCOMPARE(reading->text(), QStringLiteral("Reading from COM11\u2026"));
+        QVERIFY(!view.Grid().isVisibleTo(&view));
+        QTRY_COMPARE_WITH_TIMEOUT(frame_->readDeviceRuns, 1, 10000);
+        QVERIFY(!reading->isVisibleTo(&view));
+        QVERIFY(view.Grid().isVisibleTo(&view));
     }
 
     void deleteIsOfferedOnlyWhereItWorks_data() {

@@ -1,6 +1,7 @@
 // Takes the pictures of docs/screenshots: the main window with a GX5 project showing the
 // channel list, one channel, a zone with the shortlist pane, the general settings with their
-// window layout, and the progress dialog during Read Device from a simulated radio. Run it
+// window layout, the progress dialog during Read Device from a simulated radio, the question
+// before a VS73 band change and the message of a read from an absent port. Run it
 // through scripts/screenshots, which starts the radio and an X server.
 #include "document/ProjectFile.h"
 #include "ui/app/CValdrenCpsApp.h"
@@ -22,6 +23,7 @@
 #include <QTimer>
 #include <cstdio>
 #include <cstdlib>
+#include <functional>
 
 namespace {
 
@@ -74,6 +76,46 @@ QString WriteProject(const QString& folder) {
     control->SetFieldValue("e01040002", "Channel", members);
     const QString path = QDir(folder).filePath(QStringLiteral("demo.vdcps"));
     return control->Save(path.toStdString()) ? path : QString();
+}
+
+/// Runs action, which shows a message box and waits for it; pictures the box as out/name.png
+/// once it has painted, then answers it.
+bool ShootMessage(const QString& out, const QString& name, QMessageBox::StandardButton answer,
+                  const std::function<void()>& action) {
+    bool shot = false;
+    int ticks = 0;
+    QTimer watcher;
+    watcher.setInterval(100);
+    QObject::connect(&watcher, &QTimer::timeout, [&] {
+        for (QWidget* window : QApplication::topLevelWidgets()) {
+            auto* box = qobject_cast<QMessageBox*>(window);
+            if (!box || !box->isVisible() || ++ticks < 5) {
+                continue;
+            }
+            shot = Shoot(out, name);
+            box->done(box->button(answer) ? answer : QMessageBox::Ok);
+        }
+    });
+    watcher.start();
+    action();
+    watcher.stop();
+    if (!shot) {
+        std::fprintf(stderr, "no message box for %s\n", qPrintable(name));
+    }
+    return shot;
+}
+
+/// The grid cell that edits the element of that name, or (-1, -1).
+vd::CellId FindCell(vd::GridControl& grid, const std::string& name) {
+    for (int row = 0; row < grid.GetRowCount(); ++row) {
+        for (int column = 0; column < grid.GetColumnCount(); ++column) {
+            const vd::GridCell& cell = grid.GetCell(row, column);
+            if (cell.element && cell.element->name == name) {
+                return {row, column};
+            }
+        }
+    }
+    return {};
 }
 
 } // namespace
@@ -167,6 +209,44 @@ int main(int argc, char** argv) {
             std::fprintf(stderr, "the read ended before its progress could be pictured\n");
             ok = false;
         }
+    }
+    // a VS73 project: the question before a band change moves the channels, then a read from
+    // a port that is not there
+    {
+        std::unique_ptr<vd::HamCpsControl> vs73 = vd::ProjectFile::New("VS73");
+        const QString path = QDir(folder.path()).filePath(QStringLiteral("vs73.vdcps"));
+        vd::CChildFrame* radio =
+            vs73 && vs73->Save(path.toStdString()) ? main->OpenDocumentFile(path) : nullptr;
+        if (!radio) {
+            std::fprintf(stderr, "the VS73 project cannot be opened\n");
+            return 1;
+        }
+        Settle(800);
+        ok = SelectNode(*radio, "c0103", false) && ok;
+        Settle(600);
+        auto* view = radio->findChild<vd::CValdrenCpsView*>();
+        const vd::CellId band = view ? FindCell(view->Grid(), "freq_range") : vd::CellId{};
+        ok = band.IsValid() && ok;
+        if (band.IsValid()) {
+            view->Grid().SetFocusCell(band.row, band.column);
+            ok = ShootMessage(
+                     out, prefix + "band-question", QMessageBox::No,
+                     [&] {
+                         view->Grid().CommitEdit(
+                             band.row, band.column,
+                             view->Grid().GetCell(band.row, band.column).choices.at(0).text, 0);
+                     }) &&
+                 ok;
+        }
+        if (ini.open(QIODevice::WriteOnly)) {
+            ini.write(QStringLiteral("[Option]\nlanguage=%1\n[Device]\nport=/dev/ttyUSB7\n")
+                          .arg(language)
+                          .toUtf8());
+            ini.close();
+        }
+        ok = ShootMessage(out, prefix + "connection-error", QMessageBox::Ok,
+                          [&] { radio->RunReadDevice(); }) &&
+             ok;
     }
     app.ExitInstance();
     return ok ? 0 : 1;
