@@ -56,5 +56,6 @@ void AddExportBinCommand(CLI::App& app);
 void AddPortsCommand(CLI::App& app);
 void AddRestoreCommand(CLI::App& app);
 void AddDiffCommand(CLI::App& app);
+void AddFleetCommand(CLI::App& app);
 
 } // namespace vd::cli

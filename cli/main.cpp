@@ -30,6 +30,7 @@ int main(int argc, char** argv) {
     AddPortsCommand(app);
     AddRestoreCommand(app);
     AddDiffCommand(app);
+    AddFleetCommand(app);
     app.parse_complete_callback([&config] {
         if (!config.empty()) {
             vd::AppPaths::SetIniPath(config);
