@@ -5,6 +5,7 @@
 #include "cli/WriteSafetyOptions.h"
 #include "document/FleetRun.h"
 
+#include <algorithm>
 #include <atomic>
 #include <csignal>
 #include <fmt/format.h>
@@ -75,7 +76,7 @@ std::vector<FleetTarget> Targets(const FleetOptions& options) {
 }
 
 /// One port's progress on standard error: a bar per port redrawn in place on a terminal,
-/// otherwise a plain line whenever a port's step or tenth of progress changes.
+/// otherwise a plain line whenever a port's step or quarter of progress changes.
 class FleetProgressLines {
 public:
     FleetProgressLines(std::vector<std::string> ports, bool terminal, bool quiet)
@@ -89,7 +90,7 @@ public:
         const std::lock_guard<std::mutex> lock(mutex_);
         const std::string line = fmt::format("{}: {} {}%", ports_[index], text, percent);
         if (!terminal_) {
-            const int key = percent / 10;
+            const int key = percent / 25;
             if (line.substr(0, line.rfind(' ')) !=
                     lines_[index].substr(0, lines_[index].rfind(' ')) ||
                 key != last_[index]) {
@@ -192,13 +193,23 @@ void RunFleet(FleetOptions& options, TerminalUi& ui) {
     runningFleet = nullptr;
 
     const bool verified = options.run.safety.verify.value_or(true);
-    std::cout << fmt::format("{:<24} {:<40} {:<40} {}\n", "PORT", "RESULT", "BACKUP", "TIME");
+    std::size_t portWidth = 4;
+    std::size_t resultWidth = 6;
+    std::size_t backupWidth = 6;
+    for (const FleetPortResult& result : results) {
+        portWidth = std::max(portWidth, result.port.size());
+        resultWidth = std::max(resultWidth, ResultText(result, verified).size());
+        backupWidth = std::max(backupWidth, result.backupPath.size());
+    }
+    std::cout << fmt::format("{:<{}}  {:<{}}  {:<{}}  {}\n", "PORT", portWidth, "RESULT",
+                             resultWidth, "BACKUP", backupWidth, "TIME");
     bool failed = false;
     bool cancelled = false;
     for (const FleetPortResult& result : results) {
-        std::cout << fmt::format(
-            "{:<24} {:<40} {:<40} {:.1f} s\n", result.port, ResultText(result, verified),
-            result.backupPath.empty() ? "-" : result.backupPath, result.elapsedMs / 1000.0);
+        std::cout << fmt::format("{:<{}}  {:<{}}  {:<{}}  {:.1f} s\n", result.port, portWidth,
+                                 ResultText(result, verified), resultWidth,
+                                 result.backupPath.empty() ? "-" : result.backupPath, backupWidth,
+                                 result.elapsedMs / 1000.0);
         failed = failed || (result.result != OperationResult::Success &&
                             result.result != OperationResult::Cancelled);
         cancelled = cancelled || result.result == OperationResult::Cancelled;
