@@ -26,15 +26,6 @@ std::map<int, double>& Results() {
     return results;
 }
 
-vd::ElementPtr ByName(vd::HamCpsControl& control, const std::string& name) {
-    vd::ElementList found;
-    control.GetElementsByName(name, found);
-    if (found.size() != 1) {
-        throw std::runtime_error("no element " + name);
-    }
-    return found.front();
-}
-
 double RunFleet(int radios) {
     vdtest::TempDir folder;
     const auto ini = folder.write("cps.ini", "[Device]\n");
@@ -52,7 +43,7 @@ double RunFleet(int radios) {
     }
     vd::FleetRun::Options options;
     options.safety.backupDir = folder.file("backups").string();
-    vd::FleetRun run(project, targets, options, ByName);
+    vd::FleetRun run(project, targets, options);
     const auto start = Clock::now();
     const auto results = run.Run({});
     const double seconds = std::chrono::duration<double>(Clock::now() - start).count();

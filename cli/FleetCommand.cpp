@@ -1,6 +1,5 @@
 // vdcps fleet: one project to several radios at once, each with its own values.
 #include "cli/CliSupport.h"
-#include "cli/Selector.h"
 #include "cli/TerminalUi.h"
 #include "cli/WriteSafetyOptions.h"
 #include "document/FleetRun.h"
@@ -168,10 +167,7 @@ void RunFleet(FleetOptions& options, TerminalUi& ui) {
     }
     std::unique_ptr<FleetRun> run;
     try {
-        run = std::make_unique<FleetRun>(options.project, targets, options.run,
-                                         [](HamCpsControl& control, const std::string& selector) {
-                                             return ResolveSelector(control, selector);
-                                         });
+        run = std::make_unique<FleetRun>(options.project, targets, options.run);
     } catch (const FleetSetupError& e) {
         throw CliError(kDataError, std::string(e.what()) + "; no radio was written");
     }

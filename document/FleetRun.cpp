@@ -2,6 +2,7 @@
 
 #include "app/LanguageCode.h"
 #include "document/ElementEdit.h"
+#include "document/ElementSelector.h"
 
 #include <chrono>
 #include <fmt/format.h>
@@ -120,7 +121,7 @@ std::vector<FleetTarget> FleetTargetsFromCsv(const CsvRows& rows) {
 }
 
 FleetRun::FleetRun(const std::string& projectPath, const std::vector<FleetTarget>& targets,
-                   Options options, const SelectorResolver& resolve)
+                   Options options)
     : options_(std::move(options)) {
     // the language code is read lazily once; settle it before any thread reads it
     CurrentLanguageCode();
@@ -141,7 +142,7 @@ FleetRun::FleetRun(const std::string& projectPath, const std::vector<FleetTarget
         for (const auto& [selector, value] : target.values) {
             std::string error;
             try {
-                const ElementPtr element = resolve(control, selector);
+                const ElementPtr element = ResolveSelector(control, selector);
                 const EditResult result =
                     SetElementValue(control, *element, value, options_.forceLocked);
                 error = result.stored ? std::string() : result.error;

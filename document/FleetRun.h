@@ -36,10 +36,6 @@ struct FleetPortResult {
     long long elapsedMs = 0;
 };
 
-/// Finds the element a selector names, or throws with the reason (the selectors of
-/// `vdcps get` and `vdcps set`).
-using SelectorResolver = std::function<ElementPtr(HamCpsControl&, const std::string&)>;
-
 /// Told of each radio's progress; called from the radios' threads, so it must be thread-safe.
 using FleetProgress = std::function<void(std::size_t index, const std::string& text, int percent)>;
 
@@ -63,10 +59,11 @@ public:
         bool forceLocked = false;            ///< values may change read-only elements
     };
 
-    /// Opens the project once per target and applies each target's values; throws
+    /// Opens the project once per target and applies each target's values (selectors as
+    /// `vdcps set` takes them); throws
     /// FleetSetupError with the port and the reason when any of them is refused.
     FleetRun(const std::string& projectPath, const std::vector<FleetTarget>& targets,
-             Options options, const SelectorResolver& resolve);
+             Options options);
     ~FleetRun();
     FleetRun(const FleetRun&) = delete;
     FleetRun& operator=(const FleetRun&) = delete;

@@ -4,6 +4,7 @@
 #include "document/FleetRun.h"
 #include "app/AppPaths.h"
 #include "document/ElementEdit.h"
+#include "document/ElementSelector.h"
 #include "document/ImageFile.h"
 #include "document/ProjectFile.h"
 #include "tests/support/RadioSim.h"
@@ -24,16 +25,6 @@ using vd::OperationResult;
 constexpr const char* kIni = "[Device]\nretry_count=2\nhandshake_retry_count=2\n"
                              "retry_time_interval=10\n[GX5]\ntimeout=400\nretry_time_interval=10\n"
                              "read_time_interval=5\nwrite_time_interval=5\n";
-
-// Top-level elements by their unique name (the command line resolves full selectors).
-vd::ElementPtr ByName(vd::HamCpsControl& control, const std::string& name) {
-    vd::ElementList found;
-    control.GetElementsByName(name, found);
-    if (found.size() != 1) {
-        throw std::runtime_error("no element " + name);
-    }
-    return found.front();
-}
 
 class FleetRunTest : public ::testing::Test {
 protected:
@@ -56,8 +47,9 @@ protected:
     /// The image the project with this radio name gives.
     std::string Expected(const std::string& radioName) {
         auto control = vd::ProjectFile::Open(project_);
-        EXPECT_TRUE(
-            vd::SetElementValue(*control, *ByName(*control, "radioName"), radioName, false).stored);
+        EXPECT_TRUE(vd::SetElementValue(*control, *vd::ResolveSelector(*control, "radioName"),
+                                        radioName, false)
+                        .stored);
         vd::ByteVector image;
         EXPECT_TRUE(control->GenerateImage(image, 1));
         return std::string(image.begin(), image.end());
@@ -95,7 +87,7 @@ TEST_F(FleetRunTest, HealthyRadiosGetTheirValuesWhileFaultyOnesFailOnTheirOwn) {
         radios.push_back(Radio(c.faults));
         targets.push_back({radios.back()->devicePath(), {{"radioName", c.name}}});
     }
-    FleetRun run(project_, targets, Options(), ByName);
+    FleetRun run(project_, targets, Options());
     std::mutex mutex;
     std::vector<int> steps(cases.size());
     const auto results = run.Run([&](std::size_t index, const std::string&, int) {
@@ -132,7 +124,7 @@ TEST_F(FleetRunTest, RefusedValuesStopTheRunBeforeAnyPortIsOpened) {
         {{radio->devicePath(), {}}, {radio->devicePath(), {}}},
     };
     for (const auto& targets : refused) {
-        EXPECT_THROW(FleetRun(project_, targets, Options(), ByName), vd::FleetSetupError);
+        EXPECT_THROW(FleetRun(project_, targets, Options()), vd::FleetSetupError);
     }
     EXPECT_EQ(radio->transcript().find("session"), std::string::npos) << radio->transcript();
 
@@ -162,7 +154,7 @@ TEST_F(FleetRunTest, CancelStopsEveryTransfer) {
         radios.push_back(Radio({"--byte-delay-us", "1042"}));
         targets.push_back({radios.back()->devicePath(), {}});
     }
-    FleetRun run(project_, targets, Options(), ByName);
+    FleetRun run(project_, targets, Options());
     std::mutex mutex;
     std::condition_variable changed;
     std::set<std::size_t> started;
