@@ -122,39 +122,10 @@ private:
     std::mutex mutex_;
 };
 
-std::string FirstLine(const std::string& text) {
-    return text.substr(0, text.find('\n'));
-}
-
-std::string ResultText(const FleetPortResult& result, bool verified) {
-    switch (result.result) {
-    case OperationResult::Success:
-        return verified ? "written and verified" : "written";
-    case OperationResult::Cancelled:
-        return "cancelled";
-    default:
-        return "failed: " + FirstLine(result.message);
-    }
-}
-
 void WriteReport(const std::string& path, const std::vector<FleetTarget>& targets,
                  const std::vector<FleetPortResult>& results, bool verified) {
-    std::vector<std::string> header = {"port", "result", "backup", "elapsed_s"};
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    for (const auto& [selector, value] :
-         targets.empty() ? std::vector<std::pair<std::string, std::string>>() : targets[0].values) {
-        header.push_back(selector);
-    }
-    out << CsvLine(header);
-    for (std::size_t i = 0; i < results.size(); ++i) {
-        std::vector<std::string> row = {results[i].port, ResultText(results[i], verified),
-                                        results[i].backupPath,
-                                        fmt::format("{:.1f}", results[i].elapsedMs / 1000.0)};
-        for (const auto& assignment : targets[i].values) {
-            row.push_back(assignment.second);
-        }
-        out << CsvLine(row);
-    }
+    out << FleetReportCsv(targets, results, verified);
     if (!out.flush()) {
         throw CliError(kDataError, "cannot write the report " + path);
     }
@@ -194,7 +165,7 @@ void RunFleet(FleetOptions& options, TerminalUi& ui) {
     std::size_t backupWidth = 6;
     for (const FleetPortResult& result : results) {
         portWidth = std::max(portWidth, result.port.size());
-        resultWidth = std::max(resultWidth, ResultText(result, verified).size());
+        resultWidth = std::max(resultWidth, FleetResultText(result, verified).size());
         backupWidth = std::max(backupWidth, result.backupPath.size());
     }
     std::cout << fmt::format("{:<{}}  {:<{}}  {:<{}}  {}\n", "PORT", portWidth, "RESULT",
@@ -203,7 +174,7 @@ void RunFleet(FleetOptions& options, TerminalUi& ui) {
     bool cancelled = false;
     for (const FleetPortResult& result : results) {
         std::cout << fmt::format("{:<{}}  {:<{}}  {:<{}}  {:.1f} s\n", result.port, portWidth,
-                                 ResultText(result, verified), resultWidth,
+                                 FleetResultText(result, verified), resultWidth,
                                  result.backupPath.empty() ? "-" : result.backupPath, backupWidth,
                                  result.elapsedMs / 1000.0);
         failed = failed || (result.result != OperationResult::Success &&

@@ -120,6 +120,40 @@ std::vector<FleetTarget> FleetTargetsFromCsv(const CsvRows& rows) {
     return targets;
 }
 
+std::string FleetResultText(const FleetPortResult& result, bool verified) {
+    switch (result.result) {
+    case OperationResult::Success:
+        return verified ? "written and verified" : "written";
+    case OperationResult::Cancelled:
+        return "cancelled";
+    default:
+        return "failed: " + result.message.substr(0, result.message.find('\n'));
+    }
+}
+
+std::string FleetReportCsv(const std::vector<FleetTarget>& targets,
+                           const std::vector<FleetPortResult>& results, bool verified) {
+    std::vector<std::string> header = {"port", "result", "backup", "elapsed_s"};
+    if (!targets.empty()) {
+        for (const auto& assignment : targets[0].values) {
+            header.push_back(assignment.first);
+        }
+    }
+    std::string csv = CsvLine(header);
+    for (std::size_t i = 0; i < results.size(); ++i) {
+        std::vector<std::string> row = {results[i].port, FleetResultText(results[i], verified),
+                                        results[i].backupPath,
+                                        fmt::format("{:.1f}", results[i].elapsedMs / 1000.0)};
+        if (i < targets.size()) {
+            for (const auto& assignment : targets[i].values) {
+                row.push_back(assignment.second);
+            }
+        }
+        csv += CsvLine(row);
+    }
+    return csv;
+}
+
 FleetRun::FleetRun(const std::string& projectPath, const std::vector<FleetTarget>& targets,
                    Options options)
     : options_(std::move(options)) {

@@ -44,6 +44,14 @@ using FleetProgress = std::function<void(std::size_t index, const std::string& t
 /// of fields, or a port is named twice.
 std::vector<FleetTarget> FleetTargetsFromCsv(const CsvRows& rows);
 
+/// How a radio ended, as the summary shows it: "written and verified" ("written" without
+/// verification), "cancelled", or "failed: " and the first line of the reason.
+std::string FleetResultText(const FleetPortResult& result, bool verified);
+
+/// The summary as CSV: port, result, backup, elapsed seconds, then each target's values.
+std::string FleetReportCsv(const std::vector<FleetTarget>& targets,
+                           const std::vector<FleetPortResult>& results, bool verified);
+
 /// Writes one project to several radios at once, one thread per port. Each port gets a
 /// document of its own, opened from the project, with its own values set and checked by the
 /// model's rules before any port is opened; each write is backed up and verified on its own.
