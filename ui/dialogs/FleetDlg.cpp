@@ -106,6 +106,10 @@ void FleetDlg::ChooseValues() {
     }
 }
 
+QString FleetDlg::StatusText() const {
+    return status_->text();
+}
+
 bool FleetDlg::Start() {
     if (Running()) {
         return false;
@@ -143,8 +147,8 @@ bool FleetDlg::Start() {
         }
         run_ = std::make_unique<FleetRun>(project_.toStdString(), targets, FleetRun::Options());
     } catch (const std::exception& e) {
-        status_->setText(QString::fromStdString(e.what()));
-        QMessageBox::warning(this, windowTitle(), QString::fromStdString(e.what()));
+        // refused before any port was opened: the reason stays in sight in the window
+        status_->setText(tr("Nothing was written: %1").arg(QString::fromStdString(e.what())));
         return false;
     }
     targets_ = targets;

@@ -31,6 +31,8 @@ public:
     bool Running() const { return worker_.joinable() && !finished_; }
     /// The result column of a row ("written and verified", "failed: …").
     QString ResultText(int row) const;
+    /// The line below the table: what is going on, or why nothing was written.
+    QString StatusText() const;
     /// The summary as CSV, as `vdcps fleet --report` writes it.
     std::string ReportCsv() const;
 
