@@ -219,7 +219,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(device, ID_READ_DEVICE);
     AddCommand(device, ID_EDIT_WRITE_DEVICE);
     AddCommand(device, ID_OPTION);
-    device->addAction(tr("Program Several &Radios..."), this, &CMainFrame::OnProgramFleet);
+    device->addAction(tr("Program &Several Radios..."), this, &CMainFrame::OnProgramFleet);
     if (factory_) {
         device->addSeparator();
         AddCommand(device, ID_READ_BIN_FILE);
