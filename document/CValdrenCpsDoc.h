@@ -1,5 +1,6 @@
 #pragma once
 #include "document/IUserInterface.h"
+#include "document/ProjectDiff.h"
 #include "document/WriteSafety.h"
 #include "model/HamCpsControl.h"
 
@@ -46,10 +47,14 @@ public:
     /// Writes this document to the radio after the person confirmed it: backed up and verified
     /// as SetWriteSafety says (a dry run reads the radio and writes nothing, without asking).
     void OnEditWriteDevice();
-    /// Writes an image as it is (a backup) to the radio of this document's model and port,
-    /// backed up and verified like every write, after the person confirmed it; the image must
-    /// fit the model (ImageSizeProblem).
+    /// Writes an image as it is (a backup) to a radio of this document's model, backed up and
+    /// verified like every write, after the port chooser and the write question; the image
+    /// must fit the model (ImageSizeProblem).
     void RestoreImage(const ByteVector& image);
+    /// Reads the radio (saved as a backup, like the read before a write) and compares what it
+    /// holds with this document, value by value; empty when they agree or the read failed
+    /// (LastResult tells).
+    std::vector<Difference> CompareWithDevice();
     /// How writes guard the radio from now on.
     void SetWriteSafety(const WriteSafety& safety) { writeSafety_ = safety; }
     /// The backup the last write saved, or empty text.

@@ -183,8 +183,8 @@ std::vector<Difference> CompareConfigurations(HamCpsControl& before, HamCpsContr
         std::string shownB;
         const std::string name = y ? y->name : x->name;
         if (Differs(a, x, b, y, name, shownA, shownB)) {
-            out.push_back({Difference::Kind::Changed, SettingKey(y ? b : a, y ? *y : *x), path, id,
-                           shownA, shownB});
+            out.push_back({Difference::Kind::Changed, SettingKey(y ? b : a, y ? *y : *x), path,
+                           y ? y->parentID : x->parentID, shownA, shownB});
         }
     }
     return out;

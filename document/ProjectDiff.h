@@ -11,9 +11,9 @@ namespace vd {
 struct Difference {
     enum class Kind { Changed, Added, Removed };
     Kind kind = Kind::Changed;
-    std::string selector;  ///< as `vdcps get` takes it ("CH1/RxFrequency", "radioName")
-    std::string path;      ///< the function tree's path ("Channel/CH1"), for the desktop program
-    std::string elementId; ///< the element (a record's id for its fields) to jump to
+    std::string selector; ///< as `vdcps get` takes it ("CH1/RxFrequency", "radioName")
+    std::string path;     ///< the function tree's path ("Channel/CH1"), for the desktop program
+    std::string nodeId;   ///< the function tree node showing it: a record, or a setting's chapter
     std::string oldValue; ///< as the desktop program shows it; the record's name when added/removed
     std::string newValue;
 };

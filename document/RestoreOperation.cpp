@@ -1,9 +1,9 @@
-// Restore: a backup written back to the radio by the same road as every write.
+// Restore and Compare with Radio: the radio operations that go the road of every write.
 #include "app/StringTable.h"
 #include "document/CValdrenCpsDoc.h"
+#include "document/ProjectDiff.h"
 #include "document/SafeWrite.h"
 #include "document/WriteReach.h"
-#include "model/Exceptions.h"
 
 namespace vd {
 
@@ -17,12 +17,43 @@ void CValdrenCpsDoc::RestoreImage(const ByteVector& image) {
         ui_.ShowMessage(problem, MessageStyle::Error);
         return;
     }
+    DeviceChoice choice;
+    if (!ui_.ChooseDevice(2, control_->GetModelName(), choice) ||
+        choice.model != control_->GetModelName()) {
+        lastResult_ = OperationResult::Cancelled;
+        return;
+    }
+    if (!choice.port.empty()) {
+        chosenPort_ = choice.port;
+    }
     if (!ui_.AskYesNo(LoadString(IDS_WRITE_QUESTION))) {
         lastResult_ = OperationResult::Cancelled;
         return;
     }
     SafeWrite write(writeSafety_, image);
     RunWrite(write);
+}
+
+std::vector<Difference> CValdrenCpsDoc::CompareWithDevice() {
+    if (!control_) {
+        return {};
+    }
+    // A dry run of Write Device reads the radio exactly as a write would, and writes nothing.
+    const WriteSafety kept = writeSafety_;
+    writeSafety_.dryRun = true;
+    OnEditWriteDevice();
+    writeSafety_ = kept;
+    if (lastResult_ != OperationResult::Success) {
+        return {};
+    }
+    const std::unique_ptr<HamCpsControl> radio =
+        DecodeImage(control_->GetModelName(), lastWriteRadio_);
+    if (!radio) {
+        lastResult_ = OperationResult::DataError;
+        ui_.ShowMessage("import_bin_struct failed!", MessageStyle::Error);
+        return {};
+    }
+    return CompareConfigurations(*radio, *control_);
 }
 
 } // namespace vd

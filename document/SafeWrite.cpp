@@ -98,7 +98,7 @@ OperationResult SafeWrite::Run(DeviceSession& session) {
                                         blocks, planned_.size(), session.ElapsedMs());
     }
     if (blocks == -1) {
-        session.message() += LoadString(IDS_DATA_NOT_FULLY_WRITTEN);
+        session.message() += LoadString(IDS_DATA_NOT_FULLY_WRITTEN) + RestoreHint();
         session.SetStyle(MessageStyle::Error);
         return OperationResult::RadioError;
     }
@@ -108,6 +108,13 @@ OperationResult SafeWrite::Run(DeviceSession& session) {
         session.message() += "\nBackup: " + backupPath_;
     }
     return result;
+}
+
+std::string SafeWrite::RestoreHint() const {
+    return backupPath_.empty()
+               ? std::string()
+               : fmt::format("\nBackup: {}\nTo restore it: vdcps restore {} --port PORT",
+                             backupPath_, backupPath_);
 }
 
 OperationResult SafeWrite::VerifyWrite(DeviceSession& session) {

@@ -36,6 +36,8 @@ private:
     bool ReadsGx5First(HamCpsControl& control) const;
     OperationResult Fail(DeviceSession& session, const std::string& text) const;
     OperationResult VerifyWrite(DeviceSession& session);
+    /// Where the backup is and how to write it back, for a message; empty without a backup.
+    std::string RestoreHint() const;
 
     WriteSafety safety_;
     int content_ = 1;

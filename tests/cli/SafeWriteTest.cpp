@@ -1,6 +1,8 @@
 // Safe writing end to end against the simulated radio: the backup taken before a write, the
 // read-back that catches a write the radio acknowledged but did not store, restore, the dry
 // run, and `vdcps diff`.
+#include "app/AppPaths.h"
+#include "document/BackupStore.h"
 #include "document/ProjectDiff.h"
 #include "document/ProjectFile.h"
 #include "tests/cli/CliTestSupport.h"
@@ -19,6 +21,9 @@ namespace fs = std::filesystem;
 // here reads the radio twice.
 const char* kQuickGx5 = "[GX5]\nread_time_interval=5\nwrite_time_interval=5\n"
                         "[LM704]\nread_time_interval=5\nwrite_time_interval=5\n"
+                        "[VS31]\nread_time_interval=5\nwrite_time_interval=5\n"
+                        "[VS46]\nread_time_interval=5\nwrite_time_interval=5\n"
+                        "[VS58]\nread_time_interval=5\nwrite_time_interval=5\n"
                         "[VS73]\nread_time_interval=5\nwrite_time_interval=5\n";
 
 std::vector<fs::path> Backups(const fs::path& folder) {
@@ -114,7 +119,11 @@ INSTANTIATE_TEST_SUITE_P(
     Families, SafeWrite,
     ::testing::Values(WriteCase{"GX5", "CH1/RxFrequency=146000000", "5",
                                 "CH1/RxFrequency: 150.000000 -> 146.000000"},
+                      WriteCase{"GX5G", "radioName=HELLO", "0", "radioName:  -> HELLO"},
                       WriteCase{"LM704", "CH1/rx_tone=1000", "2", "CH1/rx_tone: Off -> 100.0 Hz"},
+                      WriteCase{"VS31", "CH1/rx_tone=1000", "2", "CH1/rx_tone: Off -> 100.0 Hz"},
+                      WriteCase{"VS46", "CH1/rx_tone=1000", "0", "CH1/rx_tone: Off -> 100.0 Hz"},
+                      WriteCase{"VS58", "CH1/rx_tone=1000", "2", "CH1/rx_tone: Off -> 100.0 Hz"},
                       WriteCase{"VS73", "CH1/rx_tone=1000", "0", "CH1/rx_tone: Off -> 100.0 Hz"}),
     [](const auto& info) { return std::string(info.param.model); });
 
@@ -230,6 +239,35 @@ TEST(VdcpsDiff, ShowsRecordsAddedRemovedRenamedAndMembershipsByName) {
     const std::string other = dir.file("vs.vdcps").string();
     ASSERT_EQ(vdcps.Run({"new", "VS73", "-o", other}), 0);
     EXPECT_EQ(vdcps.Run({"diff", beforePath, other}), 3) << "another model is an error";
+}
+
+TEST(BackupStore, KeepsTheNewestOfEachModelUnderFreshNames) {
+    TempDir dir;
+    vd::AppPaths::SetIniPath(dir.write("cps.ini", "[Option]\nbackup_keep=2\n").string());
+    const std::string folder = dir.file("backups").string();
+    const std::string other = vd::BackupStore::Save(folder, "LM704", vd::ByteVector(1008, 9));
+    std::vector<std::string> saved;
+    for (uint8_t fill = 1; fill <= 3; ++fill) {
+        saved.push_back(vd::BackupStore::Save(folder, "GX5", vd::ByteVector(60000, fill)));
+    }
+    vd::AppPaths::SetIniPath("");
+    const auto kept = vd::BackupStore::List(folder, "GX5");
+    ASSERT_EQ(kept.size(), 2u) << "the oldest GX5 backup made room";
+    EXPECT_EQ(kept[0].path, saved[2]);
+    EXPECT_EQ(kept[1].path, saved[1]);
+    EXPECT_EQ(kept[0].size, 60000u);
+    EXPECT_EQ(readFile(saved[2]), std::string(60000, '\3'));
+    EXPECT_TRUE(fs::exists(other)) << "another model's backups are not counted";
+
+    const std::pair<const char*, const char*> names[] = {{"/x/GX5G-20240131-154501.bin", "GX5G"},
+                                                         {"GX5-20240131-154501-3.bin", "GX5"},
+                                                         {"VS73-20240131-154501.bin", "VS73"},
+                                                         {"notes.bin", ""},
+                                                         {"GX5-2024.bin", ""},
+                                                         {"GX5-20240131-154501.vdcps", ""}};
+    for (const auto& [name, model] : names) {
+        EXPECT_EQ(vd::BackupStore::ModelOfFileName(name), model) << name;
+    }
 }
 
 } // namespace

@@ -195,6 +195,10 @@ bool CChildFrame::RunReadBinFile() {
     return read;
 }
 
+void CChildFrame::RunBusy(const std::function<void()>& operation) {
+    Busy(operation);
+}
+
 void CChildFrame::RunWriteDevice() {
     Busy([this] { doc_.OnEditWriteDevice(); });
 }

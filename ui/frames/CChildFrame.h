@@ -6,6 +6,7 @@
 #include <QList>
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <map>
 
 class QDockWidget;
@@ -57,6 +58,17 @@ public:
     void RunGenerateBinFile();
     /// The port option dialog.
     void RunOption();
+    /// Device Restore Backup: the model's backups to choose from, then a write of the chosen.
+    void RunRestoreBackup();
+    /// Device Compare with Radio: reads the radio and lists what differs from the document.
+    void RunCompareWithRadio();
+    /// Lists differences in a dialog from which the person can go to their nodes here.
+    void ShowDifferences(const std::vector<Difference>& differences, const QString& oldSide,
+                         const QString& newSide);
+    /// Selects a record or chapter in the function tree; false when it is not there.
+    bool ShowNode(const std::string& nodeId);
+    /// Runs a radio or file operation with the window marked busy.
+    void RunBusy(const std::function<void()>& operation);
     /// Offers a menu command to the function pane, then to the view; true when handled.
     bool HandleCommand(int command);
     /// Whether the view or pane that handles a command has it available.

@@ -266,6 +266,19 @@ void CMainFrame::RunCommand(int command) {
             frame->RunOption();
         }
         break;
+    case ID_RESTORE_BACKUP:
+        if (frame) {
+            frame->RunRestoreBackup();
+        }
+        break;
+    case ID_COMPARE_WITH_RADIO:
+        if (frame) {
+            frame->RunCompareWithRadio();
+        }
+        break;
+    case ID_FILE_COMPARE:
+        OnCompareDocuments();
+        break;
     case ID_GENERATE_BIN_FILE:
         if (frame) {
             frame->RunGenerateBinFile();

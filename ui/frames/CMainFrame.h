@@ -74,6 +74,8 @@ private:
     void OnProgramFleet();
     void OnEditCommand(int command);
     void OnWindowsDialog();
+    /// File Compare: the document in front against another open document of its model.
+    void OnCompareDocuments();
     void UpdateTitle();
 
     bool factory_;

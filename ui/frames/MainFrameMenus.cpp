@@ -69,6 +69,15 @@ const CommandInfo kCommands[] = {
     {ID_EDIT_WRITE_DEVICE, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Write Device"),
      QT_TRANSLATE_NOOP("vd::CMainFrame", "Write the active document to the radio"),
      QKeySequence::UnknownKey},
+    {ID_RESTORE_BACKUP, QT_TRANSLATE_NOOP("vd::CMainFrame", "Restore &Backup..."),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Write a backup of the radio back to it"),
+     QKeySequence::UnknownKey},
+    {ID_COMPARE_WITH_RADIO, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Compare with Radio..."),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Show what differs between the radio and the document"),
+     QKeySequence::UnknownKey},
+    {ID_FILE_COMPARE, QT_TRANSLATE_NOOP("vd::CMainFrame", "Co&mpare..."),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Show what differs between two open documents"),
+     QKeySequence::UnknownKey},
     {ID_OPTION, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Option..."),
      QT_TRANSLATE_NOOP("vd::CMainFrame", "Choose the serial port"), QKeySequence::UnknownKey},
     {ID_READ_BIN_FILE, QT_TRANSLATE_NOOP("vd::CMainFrame", "R&ead Bin File"),
@@ -112,6 +121,9 @@ bool NeedsDocument(int command) {
     case ID_FILE_SAVE:
     case ID_FILE_SAVE_AS:
     case ID_EDIT_WRITE_DEVICE:
+    case ID_RESTORE_BACKUP:
+    case ID_COMPARE_WITH_RADIO:
+    case ID_FILE_COMPARE:
     case ID_OPTION:
     case ID_GENERATE_BIN_FILE:
     case ID_FILE_CLOSE:
@@ -161,6 +173,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, ID_FILE_OPEN);
     AddCommand(file, ID_FILE_SAVE);
     AddCommand(file, ID_FILE_SAVE_AS);
+    AddCommand(file, ID_FILE_COMPARE);
     recentSeparator_ = file->addSeparator();
     for (int i = 0; i < RecentFiles::kCount; ++i) {
         auto* action = new QAction(this);
@@ -218,6 +231,8 @@ void CMainFrame::CreateMenus() {
     bar->addMenu(device);
     AddCommand(device, ID_READ_DEVICE);
     AddCommand(device, ID_EDIT_WRITE_DEVICE);
+    AddCommand(device, ID_RESTORE_BACKUP);
+    AddCommand(device, ID_COMPARE_WITH_RADIO);
     AddCommand(device, ID_OPTION);
     device->addAction(tr("Program &Several Radios..."), this, &CMainFrame::OnProgramFleet);
     if (factory_) {

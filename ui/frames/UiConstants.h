@@ -35,6 +35,9 @@ inline constexpr int ID_READ_DEVICE = 32792;
 inline constexpr int ID_EDIT_WRITE_DEVICE = 32793;
 inline constexpr int ID_READ_BIN_FILE = 32795;
 inline constexpr int ID_OPTION = 32804;
+inline constexpr int ID_RESTORE_BACKUP = 32805;     ///< "Restore &Backup..."
+inline constexpr int ID_COMPARE_WITH_RADIO = 32806; ///< "&Compare with Radio..."
+inline constexpr int ID_FILE_COMPARE = 32807;       ///< File "Co&mpare..." (two documents)
 
 // List nodes (context menu 314) and navigation in the function tree.
 inline constexpr int ID_NODE_NEW = 32773;

@@ -34,6 +34,10 @@
         <source>Save the changes to %1?</source>
         <translation>是否保存对 %1 的修改？</translation>
     </message>
+    <message>
+        <source>Radio</source>
+        <translation>电台</translation>
+    </message>
 </context>
 <context>
     <name>vd::CChooseRegCpsDlg</name>
@@ -287,6 +291,42 @@
         <source>Ready</source>
         <translation>就绪</translation>
     </message>
+    <message>
+        <source>Restore &amp;Backup...</source>
+        <translation>恢复备份(&amp;B)...</translation>
+    </message>
+    <message>
+        <source>Write a backup of the radio back to it</source>
+        <translation>将电台的备份写回电台</translation>
+    </message>
+    <message>
+        <source>&amp;Compare with Radio...</source>
+        <translation>与电台比较(&amp;C)...</translation>
+    </message>
+    <message>
+        <source>Show what differs between the radio and the document</source>
+        <translation>显示电台与文档之间的差异</translation>
+    </message>
+    <message>
+        <source>Co&amp;mpare...</source>
+        <translation>比较(&amp;M)...</translation>
+    </message>
+    <message>
+        <source>Show what differs between two open documents</source>
+        <translation>显示两个已打开文档之间的差异</translation>
+    </message>
+    <message>
+        <source>No other open document of the %1 to compare with.</source>
+        <translation>没有其他已打开的 %1 文档可供比较。</translation>
+    </message>
+    <message>
+        <source>Compare</source>
+        <translation>比较</translation>
+    </message>
+    <message>
+        <source>Compare %1 with:</source>
+        <translation>将 %1 与以下文档比较：</translation>
+    </message>
 </context>
 <context>
     <name>vd::COptionDlg</name>
@@ -315,6 +355,80 @@
     <message>
         <source>Cancel(&amp;C)</source>
         <translation>取消(&amp;C)</translation>
+    </message>
+</context>
+<context>
+    <name>vd::CBackupListDlg</name>
+    <message>
+        <source>Restore Backup</source>
+        <translation>恢复备份</translation>
+    </message>
+    <message>
+        <source>There is no backup of a %1 yet.</source>
+        <translation>还没有 %1 的备份。</translation>
+    </message>
+    <message>
+        <source>Choose the backup of the %1 to write back:</source>
+        <translation>选择要写回的 %1 备份：</translation>
+    </message>
+    <message>
+        <source>Model</source>
+        <translation>型号</translation>
+    </message>
+    <message>
+        <source>Date and time</source>
+        <translation>日期和时间</translation>
+    </message>
+    <message>
+        <source>Size</source>
+        <translation>大小</translation>
+    </message>
+    <message>
+        <source>&amp;Restore</source>
+        <translation>恢复(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+</context>
+<context>
+    <name>vd::CDifferencesDlg</name>
+    <message>
+        <source>added</source>
+        <translation>新增</translation>
+    </message>
+    <message>
+        <source>removed</source>
+        <translation>删除</translation>
+    </message>
+    <message>
+        <source>Differences</source>
+        <translation>差异</translation>
+    </message>
+    <message>
+        <source>%1 and %2 hold the same values.</source>
+        <translation>%1 与 %2 的值相同。</translation>
+    </message>
+    <message>
+        <source>Differences from %1 to %2: %3</source>
+        <translation>从 %1 到 %2 的差异：%3</translation>
+    </message>
+    <message>
+        <source>Place</source>
+        <translation>位置</translation>
+    </message>
+    <message>
+        <source>Setting</source>
+        <translation>设置项</translation>
+    </message>
+    <message>
+        <source>&amp;Go to</source>
+        <translation>转到(&amp;G)</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
     </message>
 </context>
 <context>

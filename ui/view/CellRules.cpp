@@ -1,5 +1,6 @@
 #include "ui/view/CellRules.h"
 
+#include "document/DisplayValue.h"
 #include "model/TextNumber.h"
 
 #include <QStringList>
@@ -22,14 +23,8 @@ bool IsFrequencyRule(const ValueRule& rule) {
 }
 
 QString FrequencyToDisplay(const std::string& hertz) {
-    bool ok = false;
-    const qlonglong value = QString::fromStdString(hertz).trimmed().toLongLong(&ok);
-    if (!ok) {
-        return QString::fromStdString(hertz);
-    }
-    char text[64] = {};
-    std::snprintf(text, sizeof text, "%.6f", static_cast<double>(value) / 1000000.0);
-    return QString::fromLatin1(text);
+    // the one formatter of the core, shared with vdcps diff and every later export
+    return QString::fromStdString(FrequencyText(hertz));
 }
 
 std::optional<std::string> FrequencyFromDisplay(const QString& megahertz) {
