@@ -159,7 +159,13 @@ void RunFleet(FleetOptions& options, TerminalUi& ui) {
     std::signal(SIGINT, SIG_DFL);
     runningFleet = nullptr;
 
-    const bool verified = options.run.safety.verify.value_or(true);
+    for (const FleetPortResult& result : results) {
+        if (!result.backupPath.empty()) {
+            // as every writing command does, also when quiet
+            std::cerr << "backup: " << result.backupPath << '\n';
+        }
+    }
+    const bool verified = run->Verifies();
     std::size_t portWidth = 4;
     std::size_t resultWidth = 6;
     std::size_t backupWidth = 6;

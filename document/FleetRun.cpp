@@ -1,5 +1,6 @@
 #include "document/FleetRun.h"
 
+#include "app/CpsIni.h"
 #include "app/LanguageCode.h"
 #include "document/ElementEdit.h"
 #include "document/ElementSelector.h"
@@ -198,6 +199,10 @@ FleetRun::~FleetRun() = default;
 
 std::string FleetRun::ModelName() const {
     return ports_.empty() ? std::string() : ports_[0]->doc->Control()->GetModelName();
+}
+
+bool FleetRun::Verifies() const {
+    return options_.safety.verify.value_or(CpsIni::GetInt("Option", "verify_after_write", 1) != 0);
 }
 
 FleetPortResult FleetRun::RunPort(Port& port, const FleetProgress& progress) {

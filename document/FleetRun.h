@@ -78,6 +78,8 @@ public:
 
     /// The model of the project.
     std::string ModelName() const;
+    /// Whether each write is read back and compared (the option, else `verify_after_write`).
+    bool Verifies() const;
     /// Number of radios.
     std::size_t Size() const { return ports_.size(); }
     /// Writes every radio at once and waits for all; one result per target, in their order.

@@ -36,6 +36,7 @@ TEST(VdcpsFleet, ReportsEachRadioAndRefusesABadRowBeforeAnyPort) {
 
     EXPECT_EQ(fleet("port,radioName\n" + a + ",\"Al,pha\"\n" + b + ",Bravo\n"), 5) << vdcps.err;
     EXPECT_NE(vdcps.out.find(b + "  failed: Host failed!"), std::string::npos) << vdcps.out;
+    EXPECT_NE(vdcps.err.find("backup: " + dir.file("backups").string()), std::string::npos);
     const std::string csv = readFile(report);
     EXPECT_EQ(csv.rfind("port,result,backup,elapsed_s,radioName\r\n" + a +
                             ",written and verified," + dir.file("backups").string(),

@@ -152,6 +152,7 @@ bool FleetDlg::Start() {
         return false;
     }
     targets_ = targets;
+    verified_ = run_->Verifies();
     results_.clear();
     table_->setRowCount(static_cast<int>(targets_.size()));
     for (int row = 0; row < table_->rowCount(); ++row) {
