@@ -69,5 +69,6 @@ void AddDetectCommand(CLI::App& app);
 void AddDoctorCommand(CLI::App& app);
 void AddRestoreCommand(CLI::App& app);
 void AddDiffCommand(CLI::App& app);
+void AddFleetCommand(CLI::App& app);
 
 } // namespace vd::cli

@@ -5,17 +5,12 @@
 
 namespace vd::cli {
 
-/// Finds the element a command-line selector names:
-/// - an element id ("e01030004");
-/// - the name of a top-level element that only one element has ("radioName");
-/// - RECORD/FIELD for a field of a list record, RECORD being the record's id or its unique
-///   display value ("VFO-A/RxFrequency"), FIELD a field name with an optional index among
-///   the fields of that name ("Channel[2]", counted from 0).
-/// Throws CliError with the reason when the selector names nothing or more than one thing.
+/// The element a selector names (see vd::ResolveSelector); throws CliError (usage) with the
+/// reason when it names nothing or more than one thing.
 ElementPtr ResolveSelector(HamCpsControl& control, const std::string& selector);
 
-/// A top-level element by its id, its unique name or the name a list record shows; throws
-/// CliError when there is none or more than one.
+/// A top-level element by its id, its unique name or the name a list record shows (see
+/// vd::ResolveRecord); throws CliError (usage) when there is none or more than one.
 ElementPtr ResolveRecord(HamCpsControl& control, const std::string& key);
 
 } // namespace vd::cli

@@ -58,6 +58,7 @@ int main(int argc, char** argv) {
     AddRestoreCommand(app);
     AddDiffCommand(app);
     AddCheckCommand(app);
+    AddFleetCommand(app);
     app.parse_complete_callback([&config] {
         if (!config.empty()) {
             vd::AppPaths::SetIniPath(config);

@@ -7,6 +7,7 @@
 
 #include <fmt/chrono.h>
 #include <fmt/format.h>
+#include <mutex>
 
 #include <algorithm>
 #include <ctime>
@@ -98,6 +99,10 @@ std::string BackupStore::Save(const std::string& folder, const std::string& mode
         throw BackupSaveError(
             fmt::format("the backup folder {} cannot be made ({})", folder, error.message()));
     }
+    // radios written at once (a fleet) save in the same second: the name is chosen and the
+    // file written under one lock, so that no backup takes another's name
+    static std::mutex saving;
+    const std::lock_guard<std::mutex> lock(saving);
     const std::string stem =
         fmt::format("{}-{:%Y%m%d-%H%M%S}", model, fmt::localtime(std::time(nullptr)));
     fs::path path = fs::path(folder) / (stem + ".bin");

@@ -35,7 +35,8 @@ void WriteImageFile(const std::string& path, const ByteVector& image) {
                   static_cast<std::streamsize>(image.size()));
         out.flush();
         if (!out) {
-            const std::string reason = std::strerror(errno);
+            // strerror may share one buffer between threads; the error code does not
+            const std::string reason = std::error_code(errno, std::generic_category()).message();
             std::error_code ignored;
             std::filesystem::remove(temporary, ignored);
             throw ValdrenCpsException(path + ": cannot be written (" + reason + ")",

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs what is missing, builds everything and runs every test: the normal
-# build, then the core's tests again under AddressSanitizer and UBSan.
+# build, then the core's tests again under AddressSanitizer and UBSan, and the fleet's
+# under ThreadSanitizer.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -20,6 +21,12 @@ cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DVALDREN_SANITIZE=ON
 cmake --build build-asan -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
     ctest --test-dir build-asan -L core --output-on-failure -j "$jobs"
+
+# Radios written at once, one thread each: the fleet's core tests under ThreadSanitizer.
+cmake -S . -B build-tsan -G Ninja -DVALDREN_SANITIZE=OFF -DCMAKE_CXX_FLAGS=-fsanitize=thread \
+    -DCMAKE_EXE_LINKER_FLAGS=-fsanitize=thread -DVALDREN_BUILD_GUI=OFF -DVALDREN_BUILD_BENCH=OFF
+cmake --build build-tsan -j "$jobs" --target fleet_tests radiosim
+TSAN_OPTIONS=halt_on_error=1 ctest --test-dir build-tsan -L fleet --output-on-failure
 
 if command -v clang++ >/dev/null 2>&1; then
     cmake -S . -B build-fuzz -G Ninja -DCMAKE_CXX_COMPILER=clang++ -DVALDREN_BUILD_FUZZ=ON \

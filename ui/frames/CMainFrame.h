@@ -70,6 +70,8 @@ private:
     void OnFileOpen();
     void OnReadDevice();
     void OnReadBinFile();
+    /// Device → Program Several Radios…: the current project to several radios at once.
+    void OnProgramFleet();
     void OnEditCommand(int command);
     void OnWindowsDialog();
     /// File Compare: the document in front against another open document of its model.

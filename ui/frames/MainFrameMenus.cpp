@@ -238,6 +238,7 @@ void CMainFrame::CreateMenus() {
     AddCommand(device, ID_RESTORE_BACKUP);
     AddCommand(device, ID_COMPARE_WITH_RADIO);
     AddCommand(device, ID_OPTION);
+    device->addAction(tr("Program &Several Radios..."), this, &CMainFrame::OnProgramFleet);
     if (factory_) {
         device->addSeparator();
         AddCommand(device, ID_READ_BIN_FILE);

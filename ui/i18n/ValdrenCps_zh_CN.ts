@@ -72,6 +72,18 @@
 <context>
     <name>vd::CMainFrame</name>
     <message>
+        <source>Program &amp;Several Radios...</source>
+        <translation>批量写频(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>Save the project first: every radio is written from the saved project file.</source>
+        <translation>请先保存工程：每台对讲机都从已保存的工程文件写入。</translation>
+    </message>
+    <message>
         <source>%1 is not a project of a known radio model.</source>
         <translation>%1 不是已知对讲机型号的工程文件。</translation>
     </message>
@@ -459,6 +471,113 @@
     <message>
         <source>%1 on %2</source>
         <translation>%1，端口 %2</translation>
+    </message>
+</context>
+<context>
+    <name>vd::FleetDlg</name>
+    <message>
+        <source>&amp;Start</source>
+        <translation>开始(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Save CSV...</source>
+        <translation>保存 CSV...</translation>
+    </message>
+    <message>
+        <source>Program Several Radios</source>
+        <translation>批量写频</translation>
+    </message>
+    <message>
+        <source>Add</source>
+        <translation>添加</translation>
+    </message>
+    <message>
+        <source>Browse...</source>
+        <translation>浏览...</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>关闭</translation>
+    </message>
+    <message>
+        <source>Another port, such as /dev/pts/3</source>
+        <translation>其他端口，例如 /dev/pts/3</translation>
+    </message>
+    <message>
+        <source>Values per radio (CSV: port,radioName,...), optional</source>
+        <translation>每台对讲机的数值（CSV：port,radioName,...），可选</translation>
+    </message>
+    <message>
+        <source>Port</source>
+        <translation>端口</translation>
+    </message>
+    <message>
+        <source>Progress</source>
+        <translation>进度</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>结果</translation>
+    </message>
+    <message>
+        <source>Backup</source>
+        <translation>备份</translation>
+    </message>
+    <message>
+        <source>Project: %1</source>
+        <translation>工程：%1</translation>
+    </message>
+    <message>
+        <source>Values per radio</source>
+        <translation>每台对讲机的数值</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv);;All files (*)</source>
+        <translation>CSV 文件 (*.csv);;所有文件 (*)</translation>
+    </message>
+    <message>
+        <source>Nothing was written: %1</source>
+        <translation>未写入任何数据：%1</translation>
+    </message>
+    <message>
+        <source>Pick the ports of the radios.</source>
+        <translation>请选择对讲机的端口。</translation>
+    </message>
+    <message>
+        <source>waiting</source>
+        <translation>等待</translation>
+    </message>
+    <message numerus="yes">
+        <source>Writing %n radio(s)...</source>
+        <translation>
+            <numerusform>正在写入 %n 台对讲机...</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Every radio was written and verified.</source>
+        <translation>所有对讲机均已写入并校验。</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n radio(s) not written.</source>
+        <translation>
+            <numerusform>%n 台对讲机未写入。</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>Save the result</source>
+        <translation>保存结果</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV 文件 (*.csv)</translation>
+    </message>
+    <message>
+        <source>%1 cannot be written.</source>
+        <translation>无法写入 %1。</translation>
     </message>
 </context>
 </TS>
