@@ -230,14 +230,8 @@ void AddFleetCommand(CLI::App& app) {
                     "vdcps fleet plan.vdcps --port /dev/ttyUSB0 --port /dev/ttyUSB1 --vary "
                     "ids.csv --yes");
     command->callback([ui, options, command] {
-        {
-            // the whole project is held to the model's rules before any port is opened
-            CValdrenCpsDoc doc(*ui);
-            if (!doc.OnOpenDocument(options->project)) {
-                OpenProjectOrThrow(options->project); // throws with the reason
-            }
-            CheckBeforeSending(*doc.Control(), *command, "written");
-        }
+        // the whole project is held to the model's rules before any port is opened
+        CheckBeforeSending(*OpenProjectOrThrow(options->project), *command, "written");
         RunFleet(*options, *ui);
     });
 }
