@@ -5,11 +5,9 @@
 #include "ui/frames/CChildFrame.h"
 #include "ui/frames/CProblemsPane.h"
 
-#if VALDREN_HAVE_UI_VIEW
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CFunctionTree.h"
 #include "ui/view/CValdrenCpsView.h"
-#endif
 
 #include "app/LanguageCode.h"
 
@@ -46,7 +44,6 @@ void CChildFrame::JumpTo(const Problem& problem) {
     if (!control) {
         return;
     }
-#if VALDREN_HAVE_UI_VIEW
     // the record's own node, or the chapter of a setting
     CFunctionTree& tree = functionPane_->Tree();
     QTreeWidgetItem* node = tree.RecordItem(problem.id);
@@ -77,9 +74,6 @@ void CChildFrame::JumpTo(const Problem& problem) {
             }
         }
     }
-#else
-    doc_.SetSelection(problem.id, "element");
-#endif
 }
 
 bool CChildFrame::ConfirmWriteDespiteErrors() {

@@ -100,7 +100,9 @@ private slots:
         main.RunCommand(ID_RESTORE_BACKUP);
         QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
         QCOMPARE(listed, QStringList({"2025-01-01 12:00:00", "2024-01-01 12:00:00"}));
-        QCOMPARE(answers.messages().at(0).text, QStringLiteral("Do you want to write it?"));
+        QCOMPARE(answers.messages().at(0).text,
+                 QStringLiteral("Do you want to write it?\nGX5 on ") +
+                     QString::fromStdString(radio.devicePath()));
         const QString result = answers.messages().at(1).text;
         QVERIFY2(result.contains("Verified"), qPrintable(result));
         QVERIFY(radio.waitForWrittenImage());

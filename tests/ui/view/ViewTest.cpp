@@ -89,7 +89,7 @@ private slots:
         QTest::newRow("no number") << "value"
                                    << "Frequency"
                                    << "four hundred" << false << "145000000"
-                                   << "145.000000" << 0;
+                                   << "145.000000" << 1;
         QTest::newRow("only stars keep the password") << ""
                                                       << "Password"
                                                       << "*********" << true << "1234"
