@@ -155,7 +155,9 @@ private slots:
         QCOMPARE(frame_->messages.texts.size(), messages);
         if (messages > 0) {
             QCOMPARE(frame_->messages.texts.front(),
-                     QString::fromStdString(LoadString(IDS_INPUT_WITHIN)) + ": " + chars);
+                     rule == "char"
+                         ? QString::fromStdString(LoadString(IDS_INPUT_WITHIN)) + ": " + chars
+                         : "\"" + typed + "\" is not a number; the value was not changed");
         }
     }
 
