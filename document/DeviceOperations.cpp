@@ -203,7 +203,7 @@ bool CValdrenCpsDoc::ReadDevice() {
     return operation.Run([this](DeviceOperation& op) {
         op.message() = LoadString(IDS_HOST_READ_ALL_DATA);
         ByteVector image;
-        if (op.control().ReadAll(op.port(), image, op.message()) == -1) {
+        if (op.control().ReadAll(op.port(), image, op.message()) < 0) {
             AppendResultLine(op.message(), LoadString(IDS_DATA_NOT_FULLY_READ));
             op.SetStyle(MessageStyle::Error);
             lastResult_ = OperationResult::RadioError;

@@ -98,7 +98,7 @@ OperationResult SafeWrite::Run(DeviceSession& session) {
         session.message() = fmt::format("package_count:{}\r\n binsize:{}\r\n UseTime:{}\r\n",
                                         blocks, planned_.size(), session.ElapsedMs());
     }
-    if (blocks == -1) {
+    if (blocks < 0) {
         AppendResultLine(session.message(), LoadString(IDS_DATA_NOT_FULLY_WRITTEN) +
                                                 RestoreHint(session.port().GetPortPath()));
         session.SetStyle(MessageStyle::Error);
