@@ -24,7 +24,7 @@ ByteVector Lm704Opening() {
 /// A scripted port in front of the simulated radio of `model`, with `alter` free to change
 /// any answer.
 FakePort AlteredRadio(const std::string& model, std::size_t imageSize, bool trailingAck,
-                       std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
+                      std::function<ByteVector(const ByteVector&, ByteVector)> alter) {
     auto radio = std::make_shared<SimResponder>(model, Pattern(imageSize, 2), trailingAck);
     return FakePort(
         [radio, alter](const ByteVector& request) { return alter(request, (*radio)(request)); });
