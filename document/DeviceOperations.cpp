@@ -163,14 +163,20 @@ private:
     /// "Host failed!" and what to look at: the radio did not take the handshake.
     std::string HostFailedText() const {
         const std::string model = control_.GetModelName();
+        const std::string port = port_.GetPortPath();
+        // which radio is on the cable: the command line and the Read Device chooser both ask
+        const std::string detect = fmt::format(
+            ". To find out which radio answers, run `vdcps detect --port {}` or press Detect "
+            "in Read Device",
+            port);
         if (port_.BytesHeard() == 0) {
             return fmt::format("Host failed! No answer on {}: check the cable, that the radio "
-                               "is on, and that it is a {}",
-                               port_.GetPortPath(), model);
+                               "is on, and that it is a {}{}",
+                               port, model, detect);
         }
         return fmt::format("Host failed! The radio on {} answered, but not as a {} does: "
-                           "check that it is a {}",
-                           port_.GetPortPath(), model, model);
+                           "check that it is a {}{}",
+                           port, model, model, detect);
     }
 
     /// A cancel asked for through the progress display ends the operation as cancelled,
