@@ -39,6 +39,7 @@ void AddRestoreCommand(CLI::App& app) {
         "Do not read the radio back after writing to compare");
     command->add_flag("-y,--yes", ui->assumeYes, "Do not ask \"Do you want to write it?\"");
     command->add_flag("-q,--quiet", ui->quiet, "No progress output");
+    AddFastOption(*command);
     command->footer(
         "The radio's present state is saved as a backup first, and the radio is read back after "
         "the write to verify it. Only the parts of the memory a write of the model reaches are "
