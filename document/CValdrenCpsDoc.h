@@ -106,6 +106,9 @@ private:
 
     /// Runs a prepared write in a device operation and keeps what it read and built.
     void RunWrite(SafeWrite& write);
+    /// The port chooser of a write (model and port) and, unless `askToWrite` is false, the
+    /// write question. False, with the result Cancelled, when the person declined.
+    bool ChooseWritePort(bool askToWrite);
 
     IUserInterface& ui_;
     std::unique_ptr<HamCpsControl> control_;

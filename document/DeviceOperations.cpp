@@ -232,23 +232,30 @@ void CValdrenCpsDoc::OnEditWriteDevice() {
     if (!control_) {
         return;
     }
-    DeviceChoice choice;
-    if (!ui_.ChooseDevice(2, control_->GetModelName(), choice) ||
-        choice.model != control_->GetModelName()) {
-        lastResult_ = OperationResult::Cancelled;
-        return;
-    }
-    if (!choice.port.empty()) {
-        chosenPort_ = choice.port;
-    }
-    if (!writeSafety_.dryRun && !ui_.AskYesNo(LoadString(IDS_WRITE_QUESTION))) {
-        lastResult_ = OperationResult::Cancelled;
+    if (!ChooseWritePort(!writeSafety_.dryRun)) {
         return;
     }
     const int content =
         contentOverride_ ? *contentOverride_ : CpsIni::GetInt("Device", "bin_struct_content", 1);
     SafeWrite write(writeSafety_, content);
     RunWrite(write);
+}
+
+bool CValdrenCpsDoc::ChooseWritePort(bool askToWrite) {
+    DeviceChoice choice;
+    if (!ui_.ChooseDevice(2, control_->GetModelName(), choice) ||
+        choice.model != control_->GetModelName()) {
+        lastResult_ = OperationResult::Cancelled;
+        return false;
+    }
+    if (!choice.port.empty()) {
+        chosenPort_ = choice.port;
+    }
+    if (askToWrite && !ui_.AskYesNo(LoadString(IDS_WRITE_QUESTION))) {
+        lastResult_ = OperationResult::Cancelled;
+        return false;
+    }
+    return true;
 }
 
 void CValdrenCpsDoc::RunWrite(SafeWrite& write) {

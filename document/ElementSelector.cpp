@@ -5,10 +5,29 @@
 #include <algorithm>
 #include <fmt/format.h>
 #include <fmt/ranges.h>
+#include <functional>
 
 namespace vd {
 
 namespace {
+
+/// Calls `visit` with every list record (an element with a control type) of every chapter.
+void ForEachRecord(HamCpsControl& control, const std::function<void(const ElementPtr&)>& visit) {
+    std::vector<HamCpsChapter> pending;
+    control.GetChapters("", pending);
+    while (!pending.empty()) {
+        HamCpsChapter chapter = pending.back();
+        pending.pop_back();
+        control.GetChapters(chapter.id, pending);
+        ElementList elements;
+        control.GetElements(chapter.id, elements);
+        for (const ElementPtr& element : elements) {
+            if (element->controlType != 0) {
+                visit(element);
+            }
+        }
+    }
+}
 
 bool LooksLikeId(const std::string& text) {
     if (text.size() < 2 || text[0] != 'e') {
@@ -38,57 +57,36 @@ ElementPtr FindRecord(HamCpsControl& control, const std::string& key, bool byDis
         return nullptr;
     }
     // a list record by the name it shows, e.g. "VFO-A"
-    std::vector<HamCpsChapter> pending;
-    control.GetChapters("", pending);
     ElementPtr match;
-    while (!pending.empty()) {
-        HamCpsChapter chapter = pending.back();
-        pending.pop_back();
-        control.GetChapters(chapter.id, pending);
-        ElementList elements;
-        control.GetElements(chapter.id, elements);
-        for (const ElementPtr& element : elements) {
-            if (element->controlType != 0 && element->inputValue == key) {
-                if (match) {
-                    throw SelectorError(
-                        fmt::format("more than one record is called '{}'; use its id "
-                                    "({} or {})",
-                                    key, match->id, element->id));
-                }
-                match = element;
-            }
+    ForEachRecord(control, [&](const ElementPtr& element) {
+        if (element->inputValue != key) {
+            return;
         }
-    }
+        if (match) {
+            throw SelectorError(fmt::format("more than one record is called '{}'; use its id "
+                                            "({} or {})",
+                                            key, match->id, element->id));
+        }
+        match = element;
+    });
     return match;
 }
 
 /// "no element": when records have a field of that name, says so and how to select one.
 std::string NoElementText(HamCpsControl& control, const std::string& name) {
-    std::vector<HamCpsChapter> pending;
-    control.GetChapters("", pending);
     std::vector<std::string> examples;
     size_t records = 0;
-    while (!pending.empty()) {
-        HamCpsChapter chapter = pending.back();
-        pending.pop_back();
-        control.GetChapters(chapter.id, pending);
-        ElementList elements;
-        control.GetElements(chapter.id, elements);
-        for (const ElementPtr& element : elements) {
-            if (element->controlType == 0) {
-                continue;
-            }
-            ElementList fields;
-            control.GetChildElements(element->id, fields);
-            if (std::any_of(fields.begin(), fields.end(),
-                            [&](const ElementPtr& field) { return field->name == name; })) {
-                ++records;
-                if (examples.size() < 2) {
-                    examples.push_back(element->id + "/" + name);
-                }
+    ForEachRecord(control, [&](const ElementPtr& element) {
+        ElementList fields;
+        control.GetChildElements(element->id, fields);
+        if (std::any_of(fields.begin(), fields.end(),
+                        [&](const ElementPtr& field) { return field->name == name; })) {
+            ++records;
+            if (examples.size() < 2) {
+                examples.push_back(element->id + "/" + name);
             }
         }
-    }
+    });
     if (records == 0) {
         return fmt::format("no element '{}'", name);
     }

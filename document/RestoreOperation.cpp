@@ -17,17 +17,7 @@ void CValdrenCpsDoc::RestoreImage(const ByteVector& image) {
         ui_.ShowMessage(problem, MessageStyle::Error);
         return;
     }
-    DeviceChoice choice;
-    if (!ui_.ChooseDevice(2, control_->GetModelName(), choice) ||
-        choice.model != control_->GetModelName()) {
-        lastResult_ = OperationResult::Cancelled;
-        return;
-    }
-    if (!choice.port.empty()) {
-        chosenPort_ = choice.port;
-    }
-    if (!ui_.AskYesNo(LoadString(IDS_WRITE_QUESTION))) {
-        lastResult_ = OperationResult::Cancelled;
+    if (!ChooseWritePort(true)) {
         return;
     }
     SafeWrite write(writeSafety_, image);
