@@ -158,7 +158,8 @@ void CChildFrame::NavigateTree(int command) {
     }
 }
 
-void CChildFrame::SetModified() {
+void CChildFrame::SetModified(const QString& stepName) {
+    (void)stepName;
     problems_->ScheduleCheck();
     if (!modified_) {
         modified_ = true;

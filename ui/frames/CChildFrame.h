@@ -41,7 +41,7 @@ public:
     void SendFrameMessage(int message, quint32 param) override;
     void NavigateTree(int command) override;
     bool RunReadDevice() override;
-    void SetModified() override;
+    void SetModified(const QString& stepName) override;
 
     /// After the document was created or opened: title and function tree.
     void InitialUpdate();

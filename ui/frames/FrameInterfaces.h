@@ -116,8 +116,9 @@ public:
     virtual void NavigateTree(int command) = 0;
     /// Runs the document's Read Device and closes this window when it did not complete.
     virtual bool RunReadDevice() = 0;
-    /// Records that the person changed the document, so that closing asks to save it.
-    virtual void SetModified() = 0;
+    /// Records that the person changed the document, so that closing asks to save it; the
+    /// change becomes one undo step named stepName ("Edit Power", "Paste").
+    virtual void SetModified(const QString& stepName) = 0;
 };
 
 } // namespace vd

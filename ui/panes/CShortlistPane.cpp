@@ -360,7 +360,7 @@ bool CShortlistPane::Write(const ShortlistState& before) {
         ShowState();
         return false;
     }
-    frame_.SetModified();
+    frame_.SetModified(tr("Change Members"));
     if (target_.cell.IsValid()) {
         frame_.PostFrameMessage(ui::WM_MEMBER_COUNT_CHANGED,
                                 ui::PackCell(target_.cell.row, target_.cell.column));

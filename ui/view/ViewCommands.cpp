@@ -75,7 +75,7 @@ void CValdrenCpsView::OnNodeNew() {
             Message(Text(IDS_CANNOT_CREATE), MessageStyle::Default);
             return;
         }
-        frame_.SetModified();
+        frame_.SetModified(tr("New %1").arg(QString::fromStdString(created->inputValue)));
         if (CFunctionPane* pane = frame_.FunctionPane()) {
             pane->AddRecordNode(created->id);
         } else {
@@ -123,7 +123,7 @@ void CValdrenCpsView::OnNodeDelete() {
             Message(TextWithArg(IDS_CANNOT_DELETE, name), MessageStyle::Default);
             return;
         }
-        frame_.SetModified();
+        frame_.SetModified(tr("Delete %1").arg(name));
         for (const QString& reference : cleared) {
             Notice(tr("Deleting %1 cleared %2").arg(name, reference));
         }

@@ -74,7 +74,8 @@ void CValdrenCpsView::OnGridAfterEdit(int row, int column) {
             RefillCell(*control, row, column); // show what is really stored
             return;
         }
-        frame_.SetModified();
+        frame_.SetModified(tr("Edit %1").arg(
+            QString::fromStdString(element->text.empty() ? element->name : element->text)));
         if (refresh) {
             if (CFunctionPane* pane = frame_.FunctionPane()) {
                 pane->UpdateCurrentTreeNode(element->id);
@@ -106,7 +107,8 @@ void CValdrenCpsView::OnGridButtonClick(int row, int column) {
         }
         bool refresh = false;
         if (element->SetValue(*control, path.toStdString(), refresh)) {
-            frame_.SetModified();
+            frame_.SetModified(tr("Edit %1").arg(
+                QString::fromStdString(element->text.empty() ? element->name : element->text)));
         } else {
             VD_LOG_WARN("无法设置element:{}", element->id);
         }

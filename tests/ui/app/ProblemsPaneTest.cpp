@@ -36,8 +36,8 @@ private slots:
 
         // a change is checked once the changes of the moment are over
         QVERIFY(control.SetInputValue("e01090005", "e01099001", "99999999999", true));
-        frame.SetModified();
-        frame.SetModified();
+        frame.SetModified(QStringLiteral("Edit"));
+        frame.SetModified(QStringLiteral("Edit"));
         QVERIFY(pane.IsCheckPending());
         QTRY_COMPARE_WITH_TIMEOUT(pane.List()->topLevelItemCount(), 1, vdtest::kWindowWaitMs);
         QTreeWidgetItem* item = pane.List()->topLevelItem(0);

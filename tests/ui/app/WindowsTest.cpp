@@ -142,7 +142,7 @@ private slots:
         CMainFrame& main = vdtest::StartApp(app_);
         CChildFrame* open = main.OpenDocumentFile(project);
         QVERIFY(open);
-        open->SetModified();
+        open->SetModified(QStringLiteral("Edit"));
         vdtest::NewDocument(main);
         QVERIFY(main.CurrentFrame() != open);
         ModalAnswers answers;
@@ -185,7 +185,7 @@ private slots:
     void closingADocumentWithChangesAsks() {
         CMainFrame& main = vdtest::StartApp(app_);
         QPointer<CChildFrame> frame = vdtest::NewDocument(main);
-        frame->SetModified();
+        frame->SetModified(QStringLiteral("Edit"));
         QVERIFY(main.windowTitle().contains(QStringLiteral("* - ValdrenCPS")));
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::Cancel);
@@ -204,7 +204,7 @@ private slots:
     void closingWithChangesAndYesSavesFirst() {
         CMainFrame& main = vdtest::StartApp(app_);
         QPointer<CChildFrame> frame = vdtest::NewDocument(main);
-        frame->SetModified();
+        frame->SetModified(QStringLiteral("Edit"));
         const QString path = QString::fromStdString(env_->folder().file("kept.vdcps").string());
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::Yes);
@@ -221,7 +221,7 @@ private slots:
     void saveAsWritesTheProjectAndListsItAsRecent() {
         CMainFrame& main = vdtest::StartApp(app_);
         CChildFrame* frame = vdtest::NewDocument(main);
-        frame->SetModified();
+        frame->SetModified(QStringLiteral("Edit"));
         const QString path = QString::fromStdString(env_->folder().file("saved").string());
         ModalAnswers answers;
         answers.expectDialog<QFileDialog>("save dialog", [path](QFileDialog* dialog) {
@@ -243,7 +243,7 @@ private slots:
         }
         QCOMPARE(recent.size(), 1);
         // a second Save writes to the same file without asking
-        frame->SetModified();
+        frame->SetModified(QStringLiteral("Edit"));
         main.RunCommand(ID_FILE_SAVE);
         QVERIFY(!frame->IsModified());
     }

@@ -59,7 +59,10 @@ public:
     void SendFrameMessage(int message, quint32 param) override;
     void NavigateTree(int command) override;
     bool RunReadDevice() override;
-    void SetModified() override { modified = true; }
+    void SetModified(const QString& stepName) override {
+        modified = true;
+        lastStep = stepName;
+    }
 
     /// The window's parts and its document's control.
     vd::CValdrenCpsView& View() { return *view_; }
@@ -75,6 +78,7 @@ public:
 
     MessageLog messages;
     bool modified = false;
+    QString lastStep; ///< the step name of the last change
     int readDeviceRuns = 0;
     std::vector<std::pair<int, quint32>> posted;
 
