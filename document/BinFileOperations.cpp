@@ -24,6 +24,9 @@ void CValdrenCpsDoc::import_bin_struct(const ByteVector& image) {
     if (!control_->ImportImage(image)) {
         throw ValdrenCpsException("import_bin_struct failed!", FailureKind::Data);
     }
+    // every value was replaced: the history starts over from the image, which a project
+    // file of this document does not hold
+    journal_.Reset(control_->ValueStore(), pathName_.empty());
     ui_.ImageImported();
 }
 

@@ -44,6 +44,7 @@ bool CValdrenCpsDoc::NewDocument(const std::string& modelName, const std::string
         return false;
     }
     control_ = std::move(control);
+    journal_.Reset(control_->ValueStore());
     chosenPort_ = port;
     pathName_.clear();
     title_ = control_->GetModelName() + TitleTimeStamp();
@@ -58,6 +59,7 @@ bool CValdrenCpsDoc::OnOpenDocument(const std::string& path) {
         return false;
     }
     control_ = std::move(control);
+    journal_.Reset(control_->ValueStore());
     pathName_ = path;
     title_ = std::filesystem::path(path).filename().string();
     lastResult_ = OperationResult::Success;
@@ -71,11 +73,13 @@ bool CValdrenCpsDoc::OnSaveDocument(const std::string& path) {
     }
     pathName_ = path;
     title_ = std::filesystem::path(path).filename().string();
+    journal_.MarkSaved();
     lastResult_ = OperationResult::Success;
     return true;
 }
 
 void CValdrenCpsDoc::OnCloseDocument() {
+    journal_.Reset(nullptr);
     control_.reset();
     acceptedPassword_.clear();
     selectedId_.clear();

@@ -1,6 +1,7 @@
 #pragma once
 #include "document/IUserInterface.h"
 #include "document/ProjectDiff.h"
+#include "document/UndoJournal.h"
 #include "document/WriteSafety.h"
 #include "model/HamCpsControl.h"
 
@@ -84,6 +85,11 @@ public:
     /// Called after the selection changed (the views refresh).
     std::function<void()> onSelectionChanged;
 
+    /// The undo and redo history of the values; it starts over with every new, opened or
+    /// read document.
+    UndoJournal& Journal() { return journal_; }
+    const UndoJournal& Journal() const { return journal_; }
+
     /// The model control, or null before a document was made.
     HamCpsControl* Control() const { return control_.get(); }
     /// Title of the document ("GX5_20240131_154501" or the project's file name).
@@ -125,6 +131,7 @@ private:
     ByteVector lastWriteRadio_;
     ByteVector lastWritePlanned_;
     std::string acceptedPassword_; ///< the password the radio took last, kept in memory only
+    UndoJournal journal_;
 };
 
 } // namespace vd

@@ -17,6 +17,11 @@ struct RecordReference {
 /// deletion can say what it clears.
 std::vector<RecordReference> ReferencesTo(HamCpsControl& control, const std::string& recordId);
 
+/// Clears every reference to a record no longer in use, at once rather than when its
+/// record is next shown, so that a deletion and what it clears are one change (one undo
+/// step). True when something was cleared.
+bool DropDanglingReferences(HamCpsControl& control);
+
 /// "Home 1: power-up channel" or "Zone 1: Channel" for one reference.
 std::string DescribeReference(const RecordReference& reference);
 

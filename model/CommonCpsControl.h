@@ -60,6 +60,7 @@ public:
     bool IsReferenceName(const std::string& name) override;
     std::string GetReferenceTarget(const std::string& name) override;
     std::string FormatMemberList(const std::vector<std::string>& members) override;
+    XmlStore* ValueStore() override { return &store_; }
 
     /// Display name of a new record: prefix followed by 1 + the records in use of that name.
     virtual std::string DefaultRecordName(const std::string& name, const std::string& prefix);

@@ -11,6 +11,7 @@
 namespace vd {
 
 class ISerialPort;
+class XmlStore;
 
 /// The model control interface: everything the document, the views and the device
 /// operations know of a radio model. The template document it owns is the only store
@@ -127,6 +128,10 @@ public:
         (void)name;
         return 1;
     }
+
+    /// The document that holds the values, for the undo journal; null when the control
+    /// keeps its values elsewhere.
+    virtual XmlStore* ValueStore() { return nullptr; }
 
     /// Progress of the control's long operations; the document connects its displays here.
     ProgressSignal progress;

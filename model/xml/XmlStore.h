@@ -72,6 +72,9 @@ public:
     pugi::xml_node AppendNewElement();
     /// Removes a top-level element and keeps the index right.
     void RemoveElement(pugi::xml_node node);
+    /// Tells the store that elements were replaced behind its back (an undo), so the index
+    /// is rebuilt before the next lookup.
+    void InvalidateIndex() { indexDirty_ = true; }
 
 private:
     struct Queries;

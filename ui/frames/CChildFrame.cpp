@@ -159,13 +159,40 @@ void CChildFrame::NavigateTree(int command) {
 }
 
 void CChildFrame::SetModified(const QString& stepName) {
-    (void)stepName;
+    UndoJournal& journal = doc_.Journal();
+    journal.Record(stepName.toStdString());
     problems_->ScheduleCheck();
-    if (!modified_) {
-        modified_ = true;
-        setWindowModified(true);
+    ShowModified(!journal.Tracks() || !journal.IsAtSavedState());
+    emit HistoryChanged();
+}
+
+void CChildFrame::ShowModified(bool modified) {
+    if (modified_ != modified) {
+        modified_ = modified;
+        setWindowModified(modified);
         emit TitleChanged();
     }
+}
+
+void CChildFrame::Undo() {
+    StepHistory(true);
+}
+
+void CChildFrame::Redo() {
+    StepHistory(false);
+}
+
+void CChildFrame::StepHistory(bool back) {
+    UndoJournal& journal = doc_.Journal();
+    if (busy_ || !(back ? journal.CanUndo() : journal.CanRedo())) {
+        return;
+    }
+    const QString name = QString::fromStdString(back ? journal.Undo() : journal.Redo());
+    SendFrameMessage(ui::WM_VALUES_REPLACED, 0);
+    problems_->ScheduleCheck();
+    ShowModified(!journal.IsAtSavedState());
+    AddOutputLine((back ? tr("Undone: %1") : tr("Redone: %1")).arg(name));
+    emit HistoryChanged();
 }
 
 void CChildFrame::InitialUpdate() {
@@ -253,6 +280,7 @@ bool CChildFrame::Save(bool saveAs) {
     setWindowTitle(Title() + QStringLiteral("[*]"));
     setWindowModified(false);
     emit Saved(QFileInfo(path).absoluteFilePath());
+    emit HistoryChanged();
     emit TitleChanged();
     return true;
 }

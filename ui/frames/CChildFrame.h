@@ -84,9 +84,16 @@ public:
     /// Selects a problem's tree node and its cell in the grid (ChildFrameProblems.cpp).
     void JumpTo(const Problem& problem);
 
+    /// Takes back the document's last change, or takes the last undone change again; the
+    /// views and the modified mark follow.
+    void Undo();
+    void Redo();
+
 signals:
     /// The title or the modified mark changed.
     void TitleChanged();
+    /// A change was recorded, undone or redone: Undo and Redo change their state and name.
+    void HistoryChanged();
     /// The document was saved under path.
     void Saved(const QString& path);
 
@@ -97,6 +104,10 @@ protected:
 private:
     /// Closes the window without asking (a document made for a read that failed).
     void CloseDiscarding();
+    /// Shows the modified mark, or takes it away.
+    void ShowModified(bool modified);
+    /// Undo (back) or Redo and what follows from it.
+    void StepHistory(bool back);
     void Retranslate();
     bool IsSubscribed(int message, const QObject* window) const;
     QDockWidget* AddPane(QWidget* pane, Qt::DockWidgetArea area, bool closable,

@@ -109,6 +109,7 @@ void CMainFrame::AddFrame(CChildFrame* frame) {
     QMdiSubWindow* window = mdi_->addSubWindow(frame);
     window->setWindowIcon(windowIcon());
     connect(frame, &CChildFrame::TitleChanged, this, &CMainFrame::UpdateTitle);
+    connect(frame, &CChildFrame::HistoryChanged, this, &CMainFrame::UpdateCommandStates);
     connect(frame, &CChildFrame::Saved, this, [this](const QString& path) {
         RecentFiles::Add(path);
         UpdateRecentFiles();
@@ -245,6 +246,12 @@ void CMainFrame::RunCommand(int command) {
         break;
     case ID_APP_EXIT:
         close();
+        break;
+    case ID_EDIT_UNDO:
+    case ID_EDIT_REDO:
+        if (frame) {
+            command == ID_EDIT_UNDO ? frame->Undo() : frame->Redo();
+        }
         break;
     case ID_EDIT_CUT:
     case ID_EDIT_COPY:

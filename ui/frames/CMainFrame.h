@@ -60,6 +60,8 @@ private:
     void CreateToolBar();
     void Retranslate();
     void UpdateCommandStates();
+    /// Undo and Redo: enabled when the document in front has such a step, named after it.
+    void UpdateHistoryCommands(CChildFrame* frame);
     void UpdateRecentFiles();
     void UpdateWindowMenu();
     void UpdateStyleMenu();

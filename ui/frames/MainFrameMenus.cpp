@@ -49,6 +49,10 @@ const CommandInfo kCommands[] = {
     {ID_APP_EXIT, QT_TRANSLATE_NOOP("vd::CMainFrame", "E&xit"),
      QT_TRANSLATE_NOOP("vd::CMainFrame", "Quit the application; prompts to save documents"),
      QKeySequence::Quit},
+    {ID_EDIT_UNDO, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Undo"),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Undo the last change"), QKeySequence::Undo},
+    {ID_EDIT_REDO, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Redo"),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Redo the change that was undone"), QKeySequence::Redo},
     {ID_EDIT_CUT, QT_TRANSLATE_NOOP("vd::CMainFrame", "Cu&t"),
      QT_TRANSLATE_NOOP("vd::CMainFrame", "Cut the selection and put it on the Clipboard"),
      QKeySequence::Cut},
@@ -191,6 +195,12 @@ void CMainFrame::CreateMenus() {
 
     QMenu* edit = menus_["edit"];
     bar->addMenu(edit);
+    AddCommand(edit, ID_EDIT_UNDO);
+    // Ctrl+Shift+Z and Ctrl+Y both redo, whatever the desktop's own convention
+    AddCommand(edit, ID_EDIT_REDO)
+        ->setShortcuts(
+            {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
+    edit->addSeparator();
     AddCommand(edit, ID_EDIT_CUT);
     AddCommand(edit, ID_EDIT_COPY);
     AddCommand(edit, ID_EDIT_PASTE);
@@ -324,9 +334,36 @@ void CMainFrame::UpdateCommandStates() {
     if (frame) {
         outputAction_->setChecked(!frame->OutputDock()->isHidden());
     }
+    UpdateHistoryCommands(frame);
     const std::string code = CurrentLanguageCode();
     actions_[ID_LANGUAGE_CHINESE]->setChecked(code == "CHN");
     actions_[ID_LANGUAGE_ENGLISH]->setChecked(code != "CHN");
+}
+
+void CMainFrame::UpdateHistoryCommands(CChildFrame* frame) {
+    const UndoJournal* journal =
+        frame && !frame->IsBusy() ? &frame->GetDocument().Journal() : nullptr;
+    const struct {
+        int command;
+        bool enabled;
+        std::string step;
+    } states[] = {
+        {ID_EDIT_UNDO, journal && journal->CanUndo(), journal ? journal->UndoName() : ""},
+        {ID_EDIT_REDO, journal && journal->CanRedo(), journal ? journal->RedoName() : ""},
+    };
+    for (const auto& state : states) {
+        QAction* action = Action(state.command);
+        for (const CommandInfo& info : kCommands) {
+            if (info.command == state.command) {
+                // "Undo Edit Power": the step's name follows the command's text
+                const QString text = Translate(info.text);
+                action->setText(state.enabled
+                                    ? text + QLatin1Char(' ') + QString::fromStdString(state.step)
+                                    : text);
+            }
+        }
+        action->setEnabled(state.enabled);
+    }
 }
 
 void CMainFrame::UpdateRecentFiles() {

@@ -28,6 +28,8 @@ inline constexpr int ID_VIEW_OUTPUTWND = 59394;
 inline constexpr int ID_EDIT_COPY = 57634;
 inline constexpr int ID_EDIT_CUT = 57635;
 inline constexpr int ID_EDIT_PASTE = 57637;
+inline constexpr int ID_EDIT_UNDO = 57643;
+inline constexpr int ID_EDIT_REDO = 57644;
 
 // Device commands.
 inline constexpr int ID_GENERATE_BIN_FILE = 32791;
@@ -74,6 +76,9 @@ inline constexpr int WM_REBUILD_TREE = 0x1403;
 inline constexpr int WM_MEMBER_COUNT_CHANGED = 0x1404;
 /// The user-interface language changed: every subscribed window rebuilds its texts.
 inline constexpr int WM_LANGUAGE_CHANGED = 0x1405;
+/// An undo or redo replaced values behind the views: the tree is filled again keeping the
+/// open chapters and the selection, and the view shows the selected node again.
+inline constexpr int WM_VALUES_REPLACED = 0x1406;
 
 /// The view's timer that starts Read Device one second after its window was shown.
 inline constexpr int TIMER_READ_DEVICE = 4097;

@@ -34,6 +34,7 @@ CFunctionPane::CFunctionPane(IChildFrame& frame, QWidget* parent)
     connect(tree_, &CFunctionTree::nodeSelected, this, &CFunctionPane::OnNodeSelected);
     connect(tree_, &QWidget::customContextMenuRequested, this, &CFunctionPane::OnContextMenu);
     frame_.Subscribe(ui::WM_LANGUAGE_CHANGED, this);
+    frame_.Subscribe(ui::WM_VALUES_REPLACED, this);
 }
 
 CFunctionPane::~CFunctionPane() = default;
@@ -100,18 +101,23 @@ bool CFunctionPane::HandleCommand(int command) {
 }
 
 void CFunctionPane::OnFrameMessage(int message, quint32) {
-    if (message != ui::WM_LANGUAGE_CHANGED) {
+    if (message != ui::WM_LANGUAGE_CHANGED && message != ui::WM_VALUES_REPLACED) {
         return;
     }
-    // new texts, same tree: the person's open chapters and selection stay as they were
+    // new texts or values, same tree: the person's open chapters and selection stay as they
+    // were; a record an undo took away leaves its chapter selected
     std::set<std::pair<std::string, std::string>> expanded;
     for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
         if ((*it)->isExpanded()) {
             expanded.insert(CFunctionTree::SplitDatum(*it));
         }
     }
-    const auto selected = tree_->currentItem() ? CFunctionTree::SplitDatum(tree_->currentItem())
-                                               : std::pair<std::string, std::string>();
+    const QTreeWidgetItem* before = tree_->currentItem();
+    const auto selected =
+        before ? CFunctionTree::SplitDatum(before) : std::pair<std::string, std::string>();
+    const auto selectedParent = before && before->parent()
+                                    ? CFunctionTree::SplitDatum(before->parent())
+                                    : std::pair<std::string, std::string>();
     FillTree();
     QTreeWidgetItem* current = nullptr;
     for (QTreeWidgetItemIterator it(tree_); *it; ++it) {
@@ -121,8 +127,17 @@ void CFunctionPane::OnFrameMessage(int message, quint32) {
             current = *it;
         }
     }
+    if (!current && message == ui::WM_VALUES_REPLACED && selectedParent.second == "chapter") {
+        current = tree_->ChapterItem(selectedParent.first);
+    }
     if (current) {
         tree_->setCurrentItem(current);
+    }
+    if (message == ui::WM_VALUES_REPLACED) {
+        // the view shows the selected node's values again, whether or not it moved
+        const auto shown =
+            current ? CFunctionTree::SplitDatum(current) : std::pair<std::string, std::string>();
+        OnNodeSelected(QString::fromStdString(shown.first), QString::fromStdString(shown.second));
     }
 }
 

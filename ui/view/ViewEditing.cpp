@@ -74,8 +74,6 @@ void CValdrenCpsView::OnGridAfterEdit(int row, int column) {
             RefillCell(*control, row, column); // show what is really stored
             return;
         }
-        frame_.SetModified(tr("Edit %1").arg(
-            QString::fromStdString(element->text.empty() ? element->name : element->text)));
         if (refresh) {
             if (CFunctionPane* pane = frame_.FunctionPane()) {
                 pane->UpdateCurrentTreeNode(element->id);
@@ -83,6 +81,9 @@ void CValdrenCpsView::OnGridAfterEdit(int row, int column) {
         }
         std::vector<ElementKey> changed;
         control->OnValueChanged(*element, *value, changed);
+        // after the values that follow from it: one undo takes back all of them
+        frame_.SetModified(tr("Edit %1").arg(
+            QString::fromStdString(element->text.empty() ? element->name : element->text)));
         RefillCell(*control, row, column);
         RefillDependents(*control, changed);
         if (band) {

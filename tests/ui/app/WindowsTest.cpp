@@ -56,6 +56,13 @@ QList<int> MenuCommands(const QList<QAction*>& actions) {
     return commands;
 }
 
+/// Changes the radio's name as an edit in the grid does; each call gives another name.
+void Edit(CChildFrame* frame) {
+    static int edits = 0;
+    frame->GetDocument().Control()->SetValueByName("radioName", "Trail " + std::to_string(++edits));
+    frame->SetModified(QStringLiteral("Edit Radio name"));
+}
+
 QMenu* MenuOf(CMainFrame& frame, int command) {
     for (QMenu* menu : frame.findChildren<QMenu*>()) {
         if (menu->actions().contains(frame.Action(command))) {
@@ -142,7 +149,7 @@ private slots:
         CMainFrame& main = vdtest::StartApp(app_);
         CChildFrame* open = main.OpenDocumentFile(project);
         QVERIFY(open);
-        open->SetModified(QStringLiteral("Edit"));
+        Edit(open);
         vdtest::NewDocument(main);
         QVERIFY(main.CurrentFrame() != open);
         ModalAnswers answers;
@@ -185,7 +192,7 @@ private slots:
     void closingADocumentWithChangesAsks() {
         CMainFrame& main = vdtest::StartApp(app_);
         QPointer<CChildFrame> frame = vdtest::NewDocument(main);
-        frame->SetModified(QStringLiteral("Edit"));
+        Edit(frame);
         QVERIFY(main.windowTitle().contains(QStringLiteral("* - ValdrenCPS")));
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::Cancel);
@@ -204,7 +211,7 @@ private slots:
     void closingWithChangesAndYesSavesFirst() {
         CMainFrame& main = vdtest::StartApp(app_);
         QPointer<CChildFrame> frame = vdtest::NewDocument(main);
-        frame->SetModified(QStringLiteral("Edit"));
+        Edit(frame);
         const QString path = QString::fromStdString(env_->folder().file("kept.vdcps").string());
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::Yes);
@@ -221,7 +228,7 @@ private slots:
     void saveAsWritesTheProjectAndListsItAsRecent() {
         CMainFrame& main = vdtest::StartApp(app_);
         CChildFrame* frame = vdtest::NewDocument(main);
-        frame->SetModified(QStringLiteral("Edit"));
+        Edit(frame);
         const QString path = QString::fromStdString(env_->folder().file("saved").string());
         ModalAnswers answers;
         answers.expectDialog<QFileDialog>("save dialog", [path](QFileDialog* dialog) {
@@ -243,9 +250,30 @@ private slots:
         }
         QCOMPARE(recent.size(), 1);
         // a second Save writes to the same file without asking
-        frame->SetModified(QStringLiteral("Edit"));
+        Edit(frame);
         main.RunCommand(ID_FILE_SAVE);
         QVERIFY(!frame->IsModified());
+    }
+
+    void undoAndRedoNameTheStepAndFollowTheSavedState() {
+        CMainFrame& main = vdtest::StartApp(app_);
+        CChildFrame* frame = vdtest::NewDocument(main);
+        QAction* undo = main.Action(ID_EDIT_UNDO);
+        QAction* redo = main.Action(ID_EDIT_REDO);
+        QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+        vd::HamCpsControl& control = *frame->GetDocument().Control();
+        const std::string factory = control.GetElement("e01030001")->inputValue;
+        Edit(frame);
+        QCOMPARE(undo->text(), QStringLiteral("&Undo Edit Radio name"));
+        QVERIFY(frame->IsModified());
+        undo->trigger();
+        QCOMPARE(control.GetElement("e01030001")->inputValue, factory);
+        QVERIFY(!frame->IsModified()); // back at the state it was opened in
+        QVERIFY(!undo->isEnabled());
+        QCOMPARE(redo->text(), QStringLiteral("&Redo Edit Radio name"));
+        redo->trigger();
+        QVERIFY(frame->IsModified());
+        QVERIFY(control.GetElement("e01030001")->inputValue != factory);
     }
 
     void applicationLookIsRemembered() {

@@ -60,6 +60,24 @@ private slots:
         QCOMPARE(notices.size(), answer == QMessageBox::Yes ? 32 : 0);
     }
 
+    void bandChangeIsOneUndoStep() {
+        frame_ = std::make_unique<vdtest::TestFrame>("VS73");
+        frame_->Select("c0103", "chapter");
+        frame_->messages.answer = QMessageBox::Yes;
+        Type("freq_range", QStringLiteral("136-174 MHz"), 0);
+        QCOMPARE(frame_->lastStep, QStringLiteral("Edit Frequency range"));
+        UndoJournal& journal = frame_->GetDocument().Journal();
+        QCOMPARE(journal.Undo(), std::string("Edit Frequency range"));
+        frame_->SendFrameMessage(ui::WM_VALUES_REPLACED, 0);
+        QCOMPARE(vdtest::StoredField(frame_->Control(), "e01090002", "rxfreq"),
+                 std::string("446006250"));
+        // the view shows the band that came back
+        const CellId cell = vdtest::FindValueCell(frame_->View().Grid(), "freq_range");
+        QCOMPARE(frame_->View().Grid().GetItemText(cell.row, cell.column),
+                 QStringLiteral("400-480 MHz"));
+        QVERIFY(!journal.CanUndo());
+    }
+
     void movedAndRefusedValuesAreReported_data() {
         QTest::addColumn<QString>("typed");
         QTest::addColumn<QString>("stored");

@@ -62,6 +62,7 @@ public:
     void SetModified(const QString& stepName) override {
         modified = true;
         lastStep = stepName;
+        document_.Journal().Record(stepName.toStdString());
     }
 
     /// The window's parts and its document's control.
