@@ -75,6 +75,11 @@ public:
     /// Tells the store that elements were replaced behind its back (an undo), so the index
     /// is rebuilt before the next lookup.
     void InvalidateIndex() { indexDirty_ = true; }
+    /// Puts the top-level elements `order` into the places that `places` hold now: the i-th
+    /// place receives order[i]. Both name the same nodes; nodes keep their identity, so the
+    /// id index stays right.
+    void ReorderElements(const std::vector<pugi::xml_node>& places,
+                         const std::vector<pugi::xml_node>& order);
 
 private:
     struct Queries;
