@@ -3,6 +3,7 @@
 #include "document/ListRows.h"
 #include "app/ModelRegistry.h"
 #include "document/DisplayInput.h"
+#include "document/DisplayValue.h"
 #include "document/ListOrder.h"
 #include "document/ListTable.h"
 #include "tests/support/ModelHelpers.h"
@@ -132,6 +133,17 @@ TEST(ListOrder, SortAndMoveKeepReferencesAlsoThroughTheImage) {
     std::swap(sorted[4], sorted[5]);
     std::swap(sorted[5], sorted[6]);
     EXPECT_EQ(InUseIds(*gx5, "ChannelName"), sorted);
+
+    // a choice that stores a position among a list's records follows its record
+    SetSetting(*gx5, "noaaChnl", "1");
+    vd::ElementList choice;
+    gx5->GetElementsByName("noaaChnl", choice);
+    const std::string station = vd::DisplayValue(*gx5, *choice.front());
+    ASSERT_TRUE(vd::SortRecords(*gx5, ListId(*gx5, "noaaName"), 0, false));
+    EXPECT_NE(Setting(*gx5, "noaaChnl"), "1");
+    choice.clear();
+    gx5->GetElementsByName("noaaChnl", choice);
+    EXPECT_EQ(vd::DisplayValue(*gx5, *choice.front()), station);
 
     vd::ByteVector image;
     ASSERT_TRUE(gx5->GenerateImage(image, 3));
