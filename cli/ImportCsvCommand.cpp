@@ -84,6 +84,11 @@ void AddImportCsvCommand(CLI::App& app) {
             throw CliError(kDataError, options->file + ": nothing was imported");
         }
         SaveProjectOrThrow(*control, options->project);
+        if (outcome.clearedReferences != 0) {
+            std::cout << fmt::format(
+                "cleared {} references to the records the file no longer has\n",
+                outcome.clearedReferences);
+        }
         std::cout << fmt::format("imported {} records into {}\n", outcome.recordIds.size(),
                                  list.text);
     });

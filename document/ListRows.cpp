@@ -3,6 +3,7 @@
 #include "document/CsvTable.h"
 #include "document/ElementEdit.h"
 #include "document/ListTable.h"
+#include "document/RecordReferences.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -294,6 +295,8 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
     for (const std::string& id : targets.dropped) {
         control.DeleteRecord(id);
     }
+    outcome.clearedReferences = ClearReferencesTo(
+        control, std::unordered_set<std::string>(targets.dropped.begin(), targets.dropped.end()));
     const auto defaults = FreeValues(control, list);
     std::vector<std::string> created;
     for (RowPlan& plan : plans) {
