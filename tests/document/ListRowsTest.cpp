@@ -5,6 +5,7 @@
 #include "document/DisplayInput.h"
 #include "document/DisplayValue.h"
 #include "document/ListOrder.h"
+#include "document/ListRecords.h"
 #include "document/ListTable.h"
 #include "tests/support/ModelHelpers.h"
 
@@ -145,13 +146,24 @@ TEST(ListOrder, SortAndMoveKeepReferencesAlsoThroughTheImage) {
     gx5->GetElementsByName("noaaChnl", choice);
     EXPECT_EQ(vd::DisplayValue(*gx5, *choice.front()), station);
 
+    // a record inserted after another, records deleted with their references
+    const std::optional<std::string> inserted = vd::InsertRecord(*gx5, channels, sorted[3]);
+    ASSERT_TRUE(inserted.has_value());
+    EXPECT_EQ(InUseIds(*gx5, "ChannelName")[4], *inserted);
+    const std::string member = Members(*gx5, zone).front();
+    EXPECT_EQ(vd::DeleteRecords(*gx5, channels, {*inserted, member, sorted[0]}),
+              (std::vector<std::string>{*inserted, member}))
+        << "a VFO stays";
+    EXPECT_EQ(std::count(Members(*gx5, zone).begin(), Members(*gx5, zone).end(), member), 0);
+
     vd::ByteVector image;
     ASSERT_TRUE(gx5->GenerateImage(image, 3));
     auto back = Fresh("GX5");
     ASSERT_TRUE(back->ImportImage(image));
     const vd::TextTable expected = vd::ExportRows(*gx5, channels, {});
     EXPECT_EQ(vd::ExportRows(*back, ListId(*back, ""), {}).rows, expected.rows);
-    EXPECT_EQ(vd::ListTable(*back, ListId(*back, "Zones")).CellText(zone, 1), members);
+    EXPECT_EQ(vd::ListTable(*back, ListId(*back, "Zones")).CellText(zone, 1),
+              vd::ListTable(*gx5, zones.ChapterId()).CellText(zone, 1));
 }
 
 } // namespace
