@@ -67,8 +67,10 @@ void AddImportCsvCommand(CLI::App& app) {
         TextTable table = ReadTable(options->file);
         if (IsForeignChannelCsv(table)) {
             ForeignChannels foreign = ConvertForeignChannels(*control, list.id, table);
-            std::cout << "ignored columns: "
-                      << fmt::format("{}", fmt::join(foreign.ignoredColumns, ", ")) << "\n";
+            if (!foreign.ignoredColumns.empty()) {
+                std::cout << fmt::format("ignored columns: {}\n",
+                                         fmt::join(foreign.ignoredColumns, ", "));
+            }
             if (!foreign.problems.empty()) {
                 PrintRowProblems(foreign.problems);
                 throw CliError(kDataError, options->file + ": nothing was imported");
