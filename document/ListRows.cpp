@@ -285,6 +285,10 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
             }
             plan.values.emplace_back(column, std::move(*values));
         }
+        // in the list's column order, whatever the table's: a value the model adjusts after
+        // an earlier one (a transmit frequency after the receive one) keeps the table's value
+        std::sort(plan.values.begin(), plan.values.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
         plans.push_back(std::move(plan));
     }
     if (allOrNothing && !outcome.problems.empty()) {
