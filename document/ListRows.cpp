@@ -4,6 +4,7 @@
 #include "document/ElementEdit.h"
 #include "document/ListTable.h"
 #include "document/RecordReferences.h"
+#include "model/DisplayLanguage.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -182,11 +183,15 @@ void WriteRow(HamCpsControl& control, const ListTable& list, const RowPlan& plan
 } // namespace
 
 TextTable ExportRows(HamCpsControl& control, const std::string& chapterId,
-                     const std::vector<std::string>& recordIds) {
+                     const std::vector<std::string>& recordIds, HeaderNames names) {
     const ListTable list(control, chapterId);
     TextTable table;
+    const bool chinese = DisplayLanguageSuffix() == "CHN";
     for (const ListColumn& column : list.Columns()) {
-        table.header.push_back(column.field);
+        const std::string& shown =
+            chinese && !column.chineseText.empty() ? column.chineseText : column.englishText;
+        table.header.push_back(names == HeaderNames::Fields || shown.empty() ? column.field
+                                                                             : shown);
     }
     const std::vector<std::string>& ids =
         recordIds.empty() ? list.RecordIds() : InListOrder(list.RecordIds(), recordIds);

@@ -74,13 +74,9 @@ TEST(ListRows, APasteFromAnotherModelSkipsAndListsWhatItCannotHold) {
     SetField(*gx5, from[3], "CTCSSTxValue", "885");
     SetField(*gx5, from[4], "RxFrequency", "446000000");
     SetField(*gx5, from[4], "TxFrequency", "446000000");
-    // copied as the table shows it: English headers, tab-separated
-    const vd::ListTable source(*gx5, ListId(*gx5, ""));
-    vd::TextTable copied = vd::ExportRows(*gx5, source.ChapterId(), {from[4], from[3]});
-    for (std::size_t i = 0; i < copied.header.size(); ++i) {
-        copied.header[i] = source.Columns()[i].englishText;
-    }
-    copied = vd::ParseTsv(vd::TsvText(copied));
+    // copied as the table shows it: headers as displayed, tab-separated, in list order
+    const vd::TextTable copied = vd::ParseTsv(vd::TsvText(
+        vd::ExportRows(*gx5, ListId(*gx5, ""), {from[4], from[3]}, vd::HeaderNames::Displayed)));
 
     const std::vector<std::string> to = InUseIds(*vs73, "ChannelName");
     const std::string keptFrequency = FieldValue(*vs73, to[0], "rxfreq");
