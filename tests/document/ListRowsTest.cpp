@@ -150,7 +150,8 @@ TEST(ListOrder, SortAndMoveKeepReferencesAlsoThroughTheImage) {
     EXPECT_EQ(vd::DeleteRecords(*gx5, channels, {*inserted, member, sorted[0]}),
               (std::vector<std::string>{*inserted, member}))
         << "a VFO stays";
-    EXPECT_EQ(std::count(Members(*gx5, zone).begin(), Members(*gx5, zone).end(), member), 0);
+    const std::vector<std::string> left = Members(*gx5, zone);
+    EXPECT_EQ(std::count(left.begin(), left.end(), member), 0);
 
     vd::ByteVector image;
     ASSERT_TRUE(gx5->GenerateImage(image, 3));
