@@ -82,9 +82,11 @@ Targets PlanTargets(HamCpsControl& control, const ListTable& list, const TextTab
             }
         }
         const int capacity = list.Capacity();
-        std::size_t room = capacity < 0 || static_cast<std::size_t>(capacity) < existing.size()
-                               ? (capacity < 0 ? table.rows.size() : 0)
-                               : static_cast<std::size_t>(capacity) - existing.size();
+        std::size_t room = table.rows.size(); // a list without a capacity has room for all
+        if (capacity >= 0) {
+            const auto most = static_cast<std::size_t>(capacity);
+            room = most > existing.size() ? most - existing.size() : 0;
+        }
         std::size_t nextUnlocked = 0;
         std::size_t nextLeftover = 0;
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
@@ -307,6 +309,12 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
     outcome.clearedReferences = ClearReferencesTo(
         control, std::unordered_set<std::string>(targets.dropped.begin(), targets.dropped.end()));
     const auto defaults = FreeValues(control, list);
+    std::unordered_map<std::string, std::size_t> columnByField;
+    for (std::size_t column = 1; column < given.size(); ++column) {
+        if (!given[column]) {
+            columnByField.emplace(list.Columns()[column].field, column);
+        }
+    }
     std::vector<std::string> created;
     for (RowPlan& plan : plans) {
         if (plan.recordId.empty()) {
@@ -318,12 +326,18 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
             }
             plan.recordId = record->id;
             created.push_back(record->id);
-        } else if (placement == RowPlacement::ReplaceList) {
-            // a record written over takes the defaults for the columns the table lacks
-            for (std::size_t column = 1; column < given.size(); ++column) {
-                const std::string& field = list.Columns()[column].field;
-                if (!given[column] && defaults.count(field) != 0) {
-                    control.SetFieldValue(plan.recordId, field, defaults.at(field));
+        } else if (placement == RowPlacement::ReplaceList && !columnByField.empty()) {
+            // a record written over takes the defaults for the columns the table lacks,
+            // except in the fields the model keeps as they are
+            ElementList fields;
+            control.GetChildElements(plan.recordId, fields);
+            std::vector<bool> done = given; // a member column is one write for all its fields
+            for (const ElementPtr& field : fields) {
+                const auto column = columnByField.find(field->name);
+                if (column != columnByField.end() && !done[column->second] &&
+                    defaults.count(field->name) != 0 && !field->IsLocked(control)) {
+                    done[column->second] = true;
+                    control.SetFieldValue(plan.recordId, field->name, defaults.at(field->name));
                 }
             }
         }
