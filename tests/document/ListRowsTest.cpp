@@ -106,6 +106,24 @@ TEST(ListRows, APasteFromAnotherModelSkipsAndListsWhatItCannotHold) {
     EXPECT_EQ(InUseIds(*vs73, "ChannelName"), to);
 }
 
+TEST(ListRows, ReplacingAListResetsMissingColumnsButNotWhatTheModelLocks) {
+    auto vs46 = Fresh("VS46");
+    const std::vector<std::string> ids = InUseIds(*vs46, "ChannelName");
+    SetField(*vs46, ids[1], "rx_tone", "885");
+    SetField(*vs46, ids[1], "rxfreq", "446100000"); // locked: only a forced write gets there
+    vd::TextTable names{{"Channel name"}, {}};
+    for (const std::string& id : ids) {
+        names.rows.push_back({vd::ListTable(*vs46, ListId(*vs46, "")).CellText(id, 0)});
+    }
+    const vd::RowsOutcome outcome =
+        vd::ApplyRows(*vs46, ListId(*vs46, ""), names, vd::RowPlacement::ReplaceList, {},
+                      vd::RowFaults::AllOrNothing);
+    EXPECT_TRUE(outcome.applied && outcome.problems.empty());
+    EXPECT_EQ(outcome.recordIds, ids);
+    EXPECT_EQ(FieldValue(*vs46, ids[1], "rx_tone"), "0") << "the free record's value";
+    EXPECT_EQ(FieldValue(*vs46, ids[1], "rxfreq"), "446100000") << "locked: kept";
+}
+
 TEST(ListOrder, SortAndMoveKeepReferencesAlsoThroughTheImage) {
     auto gx5 = Fresh("GX5");
     const std::string channels = ListId(*gx5, "");
