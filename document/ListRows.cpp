@@ -3,6 +3,8 @@
 #include "document/CsvTable.h"
 #include "document/ElementEdit.h"
 #include "document/ListTable.h"
+#include "document/RecordReferences.h"
+#include "model/DisplayLanguage.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -80,9 +82,11 @@ Targets PlanTargets(HamCpsControl& control, const ListTable& list, const TextTab
             }
         }
         const int capacity = list.Capacity();
-        std::size_t room = capacity < 0 || static_cast<std::size_t>(capacity) < existing.size()
-                               ? (capacity < 0 ? table.rows.size() : 0)
-                               : static_cast<std::size_t>(capacity) - existing.size();
+        std::size_t room = table.rows.size(); // a list without a capacity has room for all
+        if (capacity >= 0) {
+            const auto most = static_cast<std::size_t>(capacity);
+            room = most > existing.size() ? most - existing.size() : 0;
+        }
         std::size_t nextUnlocked = 0;
         std::size_t nextLeftover = 0;
         for (std::size_t r = 0; r < table.rows.size(); ++r) {
@@ -181,11 +185,15 @@ void WriteRow(HamCpsControl& control, const ListTable& list, const RowPlan& plan
 } // namespace
 
 TextTable ExportRows(HamCpsControl& control, const std::string& chapterId,
-                     const std::vector<std::string>& recordIds) {
+                     const std::vector<std::string>& recordIds, HeaderNames names) {
     const ListTable list(control, chapterId);
     TextTable table;
+    const bool chinese = DisplayLanguageSuffix() == "CHN";
     for (const ListColumn& column : list.Columns()) {
-        table.header.push_back(column.field);
+        const std::string& shown =
+            chinese && !column.chineseText.empty() ? column.chineseText : column.englishText;
+        table.header.push_back(names == HeaderNames::Fields || shown.empty() ? column.field
+                                                                             : shown);
     }
     const std::vector<std::string>& ids =
         recordIds.empty() ? list.RecordIds() : InListOrder(list.RecordIds(), recordIds);
@@ -284,6 +292,10 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
             }
             plan.values.emplace_back(column, std::move(*values));
         }
+        // in the list's column order, whatever the table's: a value the model adjusts after
+        // an earlier one (a transmit frequency after the receive one) keeps the table's value
+        std::sort(plan.values.begin(), plan.values.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
         plans.push_back(std::move(plan));
     }
     if (allOrNothing && !outcome.problems.empty()) {
@@ -294,7 +306,15 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
     for (const std::string& id : targets.dropped) {
         control.DeleteRecord(id);
     }
+    outcome.clearedReferences = ClearReferencesTo(
+        control, std::unordered_set<std::string>(targets.dropped.begin(), targets.dropped.end()));
     const auto defaults = FreeValues(control, list);
+    std::unordered_map<std::string, std::size_t> columnByField;
+    for (std::size_t column = 1; column < given.size(); ++column) {
+        if (!given[column]) {
+            columnByField.emplace(list.Columns()[column].field, column);
+        }
+    }
     std::vector<std::string> created;
     for (RowPlan& plan : plans) {
         if (plan.recordId.empty()) {
@@ -306,12 +326,18 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
             }
             plan.recordId = record->id;
             created.push_back(record->id);
-        } else if (placement == RowPlacement::ReplaceList) {
-            // a record written over takes the defaults for the columns the table lacks
-            for (std::size_t column = 1; column < given.size(); ++column) {
-                const std::string& field = list.Columns()[column].field;
-                if (!given[column] && defaults.count(field) != 0) {
-                    control.SetFieldValue(plan.recordId, field, defaults.at(field));
+        } else if (placement == RowPlacement::ReplaceList && !columnByField.empty()) {
+            // a record written over takes the defaults for the columns the table lacks,
+            // except in the fields the model keeps as they are
+            ElementList fields;
+            control.GetChildElements(plan.recordId, fields);
+            std::vector<bool> done = given; // a member column is one write for all its fields
+            for (const ElementPtr& field : fields) {
+                const auto column = columnByField.find(field->name);
+                if (column != columnByField.end() && !done[column->second] &&
+                    defaults.count(field->name) != 0 && !field->IsLocked(control)) {
+                    done[column->second] = true;
+                    control.SetFieldValue(plan.recordId, field->name, defaults.at(field->name));
                 }
             }
         }

@@ -40,13 +40,22 @@ struct RowsOutcome {
     std::vector<RowProblem> problems;        ///< refused values (skipped with SkipFaults)
     std::vector<std::string> ignoredColumns; ///< header texts that name no field
     std::size_t skippedRows = 0;             ///< rows beyond the list's capacity
+    std::size_t clearedReferences = 0;       ///< references to the records ReplaceList removed
     bool applied = false;                    ///< whether the list was changed
 };
 
-/// The records of a list as text: a header of field names (the record's name first) and one
-/// row per record in display form; all in-use records when recordIds is empty.
+/// What a header names a column by.
+enum class HeaderNames {
+    Fields,    ///< the field names (a CSV file)
+    Displayed, ///< the display texts in the current language (the clipboard: they match
+               ///< across models whose field names differ)
+};
+
+/// The records of a list as text: a header (the record's name first) and one row per record
+/// in display form, in list order; all in-use records when recordIds is empty.
 TextTable ExportRows(HamCpsControl& control, const std::string& chapterId,
-                     const std::vector<std::string>& recordIds);
+                     const std::vector<std::string>& recordIds,
+                     HeaderNames names = HeaderNames::Fields);
 
 /// Puts rows into a list through the model's record operations and value rules. Columns are
 /// matched by field name or display text in either language. Values are never adjusted: a

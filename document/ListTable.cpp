@@ -90,22 +90,13 @@ ListTable::ListTable(HamCpsControl& control, std::string chapterId)
         columns_.push_back({field->name, control_.GetTextIn(*field, "text", "ENG"),
                             control_.GetTextIn(*field, "text", "CHN"), false});
     }
-    for (ListColumn& column : columns_) {
-        if (column.field == recordName_ || !control_.IsReferenceName(column.field)) {
-            continue;
-        }
-        if (auto* common = dynamic_cast<CommonCpsControl*>(&control_);
-            common && common->GetProjectRules().memberField == column.field) {
-            column.members = true;
-        }
-        for (const std::string& id : recordIds_) {
-            const ElementList& held = Fields(id);
-            if (std::count_if(held.begin(), held.end(), [&column](const ElementPtr& f) {
-                    return f->name == column.field;
-                }) > 1) {
-                column.members = true;
-                break;
-            }
+    // the member field of zones and scan lists is a member column even where the free
+    // record holds only one
+    if (auto* common = dynamic_cast<CommonCpsControl*>(&control_)) {
+        for (ListColumn& column : columns_) {
+            column.members =
+                column.members || (column.field == common->GetProjectRules().memberField &&
+                                   control_.IsReferenceName(column.field));
         }
     }
 }

@@ -111,7 +111,6 @@ struct XmlStore::Queries {
         elementById = Compile(base + "/elements/element[@id=$key]");
         elementsByName = Compile(base + "/elements/element[@name=$key]");
         elementsByParent = Compile(base + "/elements/element[@parentID=$key]");
-        globalValue = Compile(base + "/global_value/*[name()=$key]");
         window = Compile(base + "/Window[@parentID=$key]");
     }
 
@@ -121,7 +120,7 @@ struct XmlStore::Queries {
 
     pugi::xpath_variable_set variables;
     std::unique_ptr<pugi::xpath_query> chapters, elements, chapterById, chaptersByParent,
-        elementById, elementsByName, elementsByParent, globalValue, window;
+        elementById, elementsByName, elementsByParent, window;
 };
 
 XmlStore::XmlStore() = default;
@@ -259,7 +258,17 @@ std::vector<pugi::xml_node> XmlStore::ElementsByParent(const std::string& parent
 }
 
 pugi::xml_node XmlStore::GlobalValueNode(const std::string& name) const {
-    return IsLoaded() ? FirstMatch(*queries_->globalValue, name) : pugi::xml_node();
+    if (!IsLoaded()) {
+        return {};
+    }
+    // a plain walk: every choice field of every record expands its list through here, and
+    // an XPath evaluation costs many times a walk over the few dozen global values
+    for (pugi::xml_node values : document_->document_element().children("global_value")) {
+        if (pugi::xml_node found = values.child(name.c_str())) {
+            return found;
+        }
+    }
+    return {};
 }
 
 pugi::xml_node XmlStore::WindowNode(const std::string& parentId) const {

@@ -105,6 +105,8 @@ TEST(CliListCsvImport, RefusesTheWholeFileAndTakesTheOtherToolsFormat) {
                                     "3,Split,440.0,split,445.5,DTCS,88.5,88.5,754,RN,NFM,5,\r\n");
     ASSERT_EQ(vdcps.Run({"import-csv", project, dir.file("other.csv").string()}), 0) << vdcps.err;
     EXPECT_NE(vdcps.out.find("ignored columns: Location, TStep, Comment"), std::string::npos);
+    EXPECT_EQ(vdcps.Run({"check", project}), 0) << "no reference left to a removed channel\n"
+                                                << vdcps.out;
     ASSERT_EQ(vdcps.Run({"export-csv", project}), 0) << vdcps.err;
     const vd::TextTable table = vd::ParseCsvTable(vdcps.out);
     const std::vector<std::vector<std::string>> expected = {

@@ -3,7 +3,9 @@
 #include "document/ListRows.h"
 #include "app/ModelRegistry.h"
 #include "document/DisplayInput.h"
+#include "document/DisplayValue.h"
 #include "document/ListOrder.h"
+#include "document/ListRecords.h"
 #include "document/ListTable.h"
 #include "tests/support/ModelHelpers.h"
 
@@ -72,13 +74,9 @@ TEST(ListRows, APasteFromAnotherModelSkipsAndListsWhatItCannotHold) {
     SetField(*gx5, from[3], "CTCSSTxValue", "885");
     SetField(*gx5, from[4], "RxFrequency", "446000000");
     SetField(*gx5, from[4], "TxFrequency", "446000000");
-    // copied as the table shows it: English headers, tab-separated
-    const vd::ListTable source(*gx5, ListId(*gx5, ""));
-    vd::TextTable copied = vd::ExportRows(*gx5, source.ChapterId(), {from[4], from[3]});
-    for (std::size_t i = 0; i < copied.header.size(); ++i) {
-        copied.header[i] = source.Columns()[i].englishText;
-    }
-    copied = vd::ParseTsv(vd::TsvText(copied));
+    // copied as the table shows it: headers as displayed, tab-separated, in list order
+    const vd::TextTable copied = vd::ParseTsv(vd::TsvText(
+        vd::ExportRows(*gx5, ListId(*gx5, ""), {from[4], from[3]}, vd::HeaderNames::Displayed)));
 
     const std::vector<std::string> to = InUseIds(*vs73, "ChannelName");
     const std::string keptFrequency = FieldValue(*vs73, to[0], "rxfreq");
@@ -108,6 +106,24 @@ TEST(ListRows, APasteFromAnotherModelSkipsAndListsWhatItCannotHold) {
     EXPECT_EQ(InUseIds(*vs73, "ChannelName"), to);
 }
 
+TEST(ListRows, ReplacingAListResetsMissingColumnsButNotWhatTheModelLocks) {
+    auto vs46 = Fresh("VS46");
+    const std::vector<std::string> ids = InUseIds(*vs46, "ChannelName");
+    SetField(*vs46, ids[1], "rx_tone", "885");
+    SetField(*vs46, ids[1], "rxfreq", "446100000"); // locked: only a forced write gets there
+    vd::TextTable names{{"Channel name"}, {}};
+    for (const std::string& id : ids) {
+        names.rows.push_back({vd::ListTable(*vs46, ListId(*vs46, "")).CellText(id, 0)});
+    }
+    const vd::RowsOutcome outcome =
+        vd::ApplyRows(*vs46, ListId(*vs46, ""), names, vd::RowPlacement::ReplaceList, {},
+                      vd::RowFaults::AllOrNothing);
+    EXPECT_TRUE(outcome.applied && outcome.problems.empty());
+    EXPECT_EQ(outcome.recordIds, ids);
+    EXPECT_EQ(FieldValue(*vs46, ids[1], "rx_tone"), "0") << "the free record's value";
+    EXPECT_EQ(FieldValue(*vs46, ids[1], "rxfreq"), "446100000") << "locked: kept";
+}
+
 TEST(ListOrder, SortAndMoveKeepReferencesAlsoThroughTheImage) {
     auto gx5 = Fresh("GX5");
     const std::string channels = ListId(*gx5, "");
@@ -133,13 +149,36 @@ TEST(ListOrder, SortAndMoveKeepReferencesAlsoThroughTheImage) {
     std::swap(sorted[5], sorted[6]);
     EXPECT_EQ(InUseIds(*gx5, "ChannelName"), sorted);
 
+    // a choice that stores a position among a list's records follows its record
+    SetSetting(*gx5, "noaaChnl", "1");
+    vd::ElementList choice;
+    gx5->GetElementsByName("noaaChnl", choice);
+    const std::string station = vd::DisplayValue(*gx5, *choice.front());
+    ASSERT_TRUE(vd::SortRecords(*gx5, ListId(*gx5, "noaaName"), 0, false));
+    EXPECT_NE(Setting(*gx5, "noaaChnl"), "1");
+    choice.clear();
+    gx5->GetElementsByName("noaaChnl", choice);
+    EXPECT_EQ(vd::DisplayValue(*gx5, *choice.front()), station);
+
+    // a record inserted after another, records deleted with their references
+    const std::optional<std::string> inserted = vd::InsertRecord(*gx5, channels, sorted[3]);
+    ASSERT_TRUE(inserted.has_value());
+    EXPECT_EQ(InUseIds(*gx5, "ChannelName")[4], *inserted);
+    const std::string member = Members(*gx5, zone).front();
+    EXPECT_EQ(vd::DeleteRecords(*gx5, channels, {*inserted, member, sorted[0]}),
+              (std::vector<std::string>{*inserted, member}))
+        << "a VFO stays";
+    const std::vector<std::string> left = Members(*gx5, zone);
+    EXPECT_EQ(std::count(left.begin(), left.end(), member), 0);
+
     vd::ByteVector image;
     ASSERT_TRUE(gx5->GenerateImage(image, 3));
     auto back = Fresh("GX5");
     ASSERT_TRUE(back->ImportImage(image));
     const vd::TextTable expected = vd::ExportRows(*gx5, channels, {});
     EXPECT_EQ(vd::ExportRows(*back, ListId(*back, ""), {}).rows, expected.rows);
-    EXPECT_EQ(vd::ListTable(*back, ListId(*back, "Zones")).CellText(zone, 1), members);
+    EXPECT_EQ(vd::ListTable(*back, ListId(*back, "Zones")).CellText(zone, 1),
+              vd::ListTable(*gx5, zones.ChapterId()).CellText(zone, 1));
 }
 
 } // namespace

@@ -123,7 +123,7 @@ void CValdrenCpsView::OnNodeDelete() {
             Message(TextWithArg(IDS_CANNOT_DELETE, name), MessageStyle::Default);
             return;
         }
-        DropDanglingReferences(*control); // the deletion and what it clears are one step
+        ClearReferencesTo(*control, {id}); // the deletion and what it clears are one step
         frame_.SetModified(tr("Delete %1").arg(name));
         for (const QString& reference : cleared) {
             Notice(tr("Deleting %1 cleared %2").arg(name, reference));
