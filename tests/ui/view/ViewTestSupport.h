@@ -62,6 +62,7 @@ public:
     void SetModified(const QString& stepName) override {
         modified = true;
         lastStep = stepName;
+        ++steps;
     }
 
     /// The window's parts and its document's control.
@@ -79,6 +80,7 @@ public:
     MessageLog messages;
     bool modified = false;
     QString lastStep; ///< the step name of the last change
+    int steps = 0;    ///< how many changes (undo steps) were made
     int readDeviceRuns = 0;
     std::vector<std::pair<int, quint32>> posted;
 
