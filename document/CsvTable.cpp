@@ -2,7 +2,7 @@
 
 namespace vd {
 
-CsvRows ParseCsv(const std::string& text) {
+CsvRows ParseCsv(const std::string& text, char delimiter) {
     CsvRows rows;
     std::vector<std::string> row;
     std::string field;
@@ -33,7 +33,7 @@ CsvRows ParseCsv(const std::string& text) {
                 quoted = false;
                 afterQuote = true;
             }
-        } else if (c == ',') {
+        } else if (c == delimiter) {
             endField();
         } else if (c == '\n' || (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n')) {
             i += c == '\r' ? 1 : 0;
@@ -56,12 +56,15 @@ CsvRows ParseCsv(const std::string& text) {
     return rows;
 }
 
-std::string CsvLine(const std::vector<std::string>& fields) {
+std::string CsvLine(const std::vector<std::string>& fields, char delimiter) {
     std::string line;
     for (std::size_t i = 0; i < fields.size(); ++i) {
         const std::string& field = fields[i];
-        line += i == 0 ? "" : ",";
-        if (field.find_first_of(",\"\r\n") == std::string::npos) {
+        if (i != 0) {
+            line += delimiter;
+        }
+        if (field.find_first_of("\"\r\n") == std::string::npos &&
+            field.find(delimiter) == std::string::npos) {
             line += field;
             continue;
         }

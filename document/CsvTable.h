@@ -14,11 +14,12 @@ public:
 /// Rows of fields, as comma-separated text has them.
 using CsvRows = std::vector<std::vector<std::string>>;
 
-/// Parses comma-separated text: fields in double quotes may hold commas, line breaks and
-/// doubled quotes; lines end with CRLF or LF; blank lines are skipped. Throws CsvFormatError.
-CsvRows ParseCsv(const std::string& text);
+/// Parses delimiter-separated text (comma by default, tab for the clipboard): fields in
+/// double quotes may hold delimiters, line breaks and doubled quotes; lines end with CRLF or
+/// LF; blank lines are skipped. Throws CsvFormatError.
+CsvRows ParseCsv(const std::string& text, char delimiter = ',');
 
-/// One line of comma-separated text ending in CRLF, quoting the fields that need it.
-std::string CsvLine(const std::vector<std::string>& fields);
+/// One line of delimiter-separated text ending in CRLF, quoting the fields that need it.
+std::string CsvLine(const std::vector<std::string>& fields, char delimiter = ',');
 
 } // namespace vd

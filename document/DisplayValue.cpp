@@ -2,8 +2,11 @@
 
 #include "model/TextNumber.h"
 
+#include <algorithm>
 #include <boost/algorithm/string/split.hpp>
+#include <cctype>
 #include <cstdio>
+#include <string_view>
 #include <vector>
 
 namespace vd {
@@ -34,6 +37,26 @@ std::string ReferenceText(HamCpsControl& control, const HamCpsElement& reference
         return kDisplayNone; // the record it named is gone
     }
     return target->inputValue;
+}
+
+bool SameLetters(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return std::tolower(static_cast<unsigned char>(x)) ==
+                      std::tolower(static_cast<unsigned char>(y));
+           });
+}
+
+/// "88.5" names "88.5 Hz": the choice text is the given text, a space and a unit word.
+bool NamesChoice(std::string_view choice, std::string_view text) {
+    if (SameLetters(choice, text)) {
+        return true;
+    }
+    if (text.empty() || choice.size() <= text.size() + 1 || choice[text.size()] != ' ' ||
+        !SameLetters(choice.substr(0, text.size()), text)) {
+        return false;
+    }
+    const std::string_view unit = choice.substr(text.size() + 1);
+    return unit.find_first_of(" 0123456789") == std::string_view::npos;
 }
 
 } // namespace
@@ -71,6 +94,22 @@ std::optional<std::string> ChoiceText(const std::string& choiceValue, const std:
             colon == std::string::npos ? 0 : ParseDecimal(entry.substr(0, colon));
         if (number == value) {
             return colon == std::string::npos ? entry : entry.substr(colon + 1);
+        }
+    }
+    return std::nullopt;
+}
+
+std::optional<std::string> ChoiceNumber(const std::string& choiceValue, const std::string& text) {
+    std::vector<std::string> entries;
+    boost::algorithm::split(entries, choiceValue, [](char c) { return c == '|'; });
+    for (const std::string& entry : entries) {
+        const std::size_t colon = entry.find(':');
+        const std::string_view choice = colon == std::string::npos
+                                            ? std::string_view(entry)
+                                            : std::string_view(entry).substr(colon + 1);
+        if (!entry.empty() && NamesChoice(choice, text)) {
+            return colon == std::string::npos ? std::string("0")
+                                              : DecimalText(ParseDecimal(entry.substr(0, colon)));
         }
     }
     return std::nullopt;

@@ -24,6 +24,11 @@ bool IsFrequencyName(HamCpsControl& control, const std::string& name);
 /// none when no choice has it.
 std::optional<std::string> ChoiceText(const std::string& choiceValue, const std::string& stored);
 
+/// The number of the choice whose text is `text` in a choice list "0:Low|1:High", matched
+/// without regard to case; a text may leave out the choice's unit ("88.5" for "88.5 Hz").
+/// None when no choice has that text.
+std::optional<std::string> ChoiceNumber(const std::string& choiceValue, const std::string& text);
+
 /// The value of an element or record field as the desktop program shows it: frequencies in
 /// MHz, choices by their text, references by the name of the record they name ("None" for
 /// none), check boxes as "On"/"Off", a set password masked; anything else as stored.

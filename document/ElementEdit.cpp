@@ -113,9 +113,8 @@ std::string CheckPlainText(const HamCpsElement& element, const std::string& valu
     return {};
 }
 
-/// A reference is stored as the id of an in-use record of its target list; a record's name
-/// is taken for its id. Values the model keeps as markers (the power-up zone's "0x0FFF")
-/// stay as they are.
+} // namespace
+
 std::string ResolveReference(HamCpsControl& control, const HamCpsElement& element,
                              std::string& value) {
     auto* common = dynamic_cast<CommonCpsControl*>(&control);
@@ -154,8 +153,6 @@ std::string ResolveReference(HamCpsControl& control, const HamCpsElement& elemen
     value = found;
     return {};
 }
-
-} // namespace
 
 std::string CheckElementValue(HamCpsControl& control, const HamCpsElement& element,
                               const std::string& value) {

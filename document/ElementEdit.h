@@ -18,6 +18,12 @@ struct EditResult {
 std::string CheckElementValue(HamCpsControl& control, const HamCpsElement& element,
                               const std::string& value);
 
+/// Turns a reference value into the id it is stored as: a record's id stays, the name of an
+/// in-use record of the target list (unique there) becomes its id; empty values and the
+/// model's markers stay as they are. Returns why the value names no such record, else empty.
+std::string ResolveReference(HamCpsControl& control, const HamCpsElement& element,
+                             std::string& value);
+
 /// Stores a value for an element through the control: refuses a locked element unless
 /// force, refuses a value that breaks the element's rules, then lets the model adjust the
 /// values that follow from it.

@@ -60,6 +60,10 @@ public:
     bool IsReferenceName(const std::string& name) override;
     std::string GetReferenceTarget(const std::string& name) override;
     std::string FormatMemberList(const std::vector<std::string>& members) override;
+    std::string GetTextIn(const HamCpsElement& element, const std::string& attribute,
+                          const std::string& languageSuffix) override;
+    bool ReorderRecords(const std::string& chapterId,
+                        const std::vector<std::string>& orderedIds) override;
 
     /// Display name of a new record: prefix followed by 1 + the records in use of that name.
     virtual std::string DefaultRecordName(const std::string& name, const std::string& prefix);

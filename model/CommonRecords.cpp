@@ -2,6 +2,7 @@
 // the reference update.
 #include "model/CommonCpsControl.h"
 #include "model/RecordNumbering.h"
+#include "model/xml/ChoiceExpansion.h"
 #include "model/xml/NodeReader.h"
 #include "model/xml/XmlText.h"
 
@@ -44,7 +45,58 @@ std::string NewRecordPrefix(pugi::xml_node copy) {
     return prefix;
 }
 
+/// Whether the model forbids editing a record (a VFO or a fixed channel): it keeps its place.
+bool IsRecordLocked(HamCpsControl& control, pugi::xml_node record) {
+    return control.IsElementReadOnly(record.attribute("id").value(),
+                                     record.attribute("name").value());
+}
+
 } // namespace
+
+std::string CommonCpsControl::GetTextIn(const HamCpsElement& element, const std::string& attribute,
+                                        const std::string& languageSuffix) {
+    pugi::xml_node node = store_.ElementById(element.IsChild() ? element.parentID : element.id);
+    if (element.IsChild()) {
+        node = node.find_child_by_attribute("element", "id", element.id.c_str());
+    }
+    // English is the attribute without suffix when the template has no ...ENG form
+    const char* text = node.attribute((attribute + languageSuffix).c_str()).value();
+    if (*text == '\0' && languageSuffix == "ENG") {
+        text = node.attribute(attribute.c_str()).value();
+    }
+    return attribute == "choiceValue" ? ExpandChoiceValue(text, store_) : std::string(text);
+}
+
+bool CommonCpsControl::ReorderRecords(const std::string& chapterId,
+                                      const std::vector<std::string>& orderedIds) {
+    std::vector<pugi::xml_node> places;
+    std::unordered_map<std::string, pugi::xml_node> byId;
+    for (pugi::xml_node record : store_.ElementsByParent(chapterId)) {
+        if (InUse(record)) {
+            places.push_back(record);
+            byId.emplace(record.attribute("id").value(), record);
+        }
+    }
+    if (orderedIds.size() != places.size()) {
+        return false;
+    }
+    std::vector<pugi::xml_node> order;
+    order.reserve(orderedIds.size());
+    for (size_t i = 0; i < orderedIds.size(); ++i) {
+        auto found = byId.find(orderedIds[i]);
+        if (found == byId.end()) {
+            return false; // unknown, not in use, or named twice
+        }
+        order.push_back(found->second);
+        byId.erase(found);
+        if (order.back() != places[i] &&
+            (IsRecordLocked(*this, order.back()) || IsRecordLocked(*this, places[i]))) {
+            return false;
+        }
+    }
+    store_.ReorderElements(places, order);
+    return true;
+}
 
 bool CommonCpsControl::FindFreeRecord(const std::string& parentId, ElementList& out) {
     const std::vector<pugi::xml_node> records = store_.ElementsByParent(parentId);

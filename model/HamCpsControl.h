@@ -115,6 +115,17 @@ public:
                                std::string& allowedChars) = 0;
     /// Display text of a member list cell.
     virtual std::string FormatMemberList(const std::vector<std::string>& members) = 0;
+    /// An element's display text ("text") or expanded choice list ("choiceValue") in the
+    /// language of a suffix ("ENG", "CHN"), whichever language the snapshots are read in;
+    /// empty text when the template has none in that language.
+    virtual std::string GetTextIn(const HamCpsElement& element, const std::string& attribute,
+                                  const std::string& languageSuffix) = 0;
+    /// Puts the in-use records of a list chapter into the given order (every in-use record
+    /// exactly once); the free record keeps its place and references follow the records, since
+    /// they name ids. False, with nothing changed, for any other set of ids or when a record
+    /// the model locks would change its position.
+    virtual bool ReorderRecords(const std::string& chapterId,
+                                const std::vector<std::string>& orderedIds) = 0;
     /// Why an image cannot be this model's memory (its size, or the model it names), or
     /// empty text when ImportImage may decode it.
     virtual std::string ImageProblem(const ByteVector& image) {

@@ -284,6 +284,22 @@ void XmlStore::RemoveElement(pugi::xml_node node) {
     node.parent().remove_child(node);
 }
 
+void XmlStore::ReorderElements(const std::vector<pugi::xml_node>& places,
+                               const std::vector<pugi::xml_node>& order) {
+    // a marker before each place holds the position while the nodes move behind them
+    std::vector<pugi::xml_node> markers;
+    markers.reserve(places.size());
+    for (pugi::xml_node place : places) {
+        markers.push_back(place.parent().insert_child_before(pugi::node_element, place));
+    }
+    for (size_t i = 0; i < markers.size() && i < order.size(); ++i) {
+        markers[i].parent().insert_move_after(order[i], markers[i]);
+    }
+    for (pugi::xml_node marker : markers) {
+        marker.parent().remove_child(marker);
+    }
+}
+
 void XmlStore::RebuildIndex() {
     idIndex_.clear();
     hasDuplicateIds_ = false;

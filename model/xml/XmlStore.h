@@ -72,6 +72,11 @@ public:
     pugi::xml_node AppendNewElement();
     /// Removes a top-level element and keeps the index right.
     void RemoveElement(pugi::xml_node node);
+    /// Puts the top-level elements `order` into the places that `places` hold now: the i-th
+    /// place receives order[i]. Both name the same nodes; nodes keep their identity, so the
+    /// id index stays right.
+    void ReorderElements(const std::vector<pugi::xml_node>& places,
+                         const std::vector<pugi::xml_node>& order);
 
 private:
     struct Queries;
