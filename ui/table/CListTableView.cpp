@@ -1,9 +1,11 @@
 // The list table: construction, filling and the editing of its cells.
 #include "ui/table/CListTableView.h"
 
+#include "app/LanguageCode.h"
 #include "app/Log.h"
 #include "app/StringTable.h"
 #include "document/CValdrenCpsDoc.h"
+#include "document/ListTable.h"
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
 #include "ui/panes/CFunctionPane.h"
@@ -18,7 +20,6 @@
 #include <QTime>
 #include <QVBoxLayout>
 #include <set>
-#include <unordered_map>
 
 namespace vd {
 
@@ -29,10 +30,6 @@ QString ChooseListFile(QWidget* owner, bool save, const QString& name) {
     return save ? QFileDialog::getSaveFileName(owner, QString(), name + QStringLiteral(".csv"),
                                                filter)
                 : QFileDialog::getOpenFileName(owner, QString(), QString(), filter);
-}
-
-QString ElementText(const HamCpsElement& element) {
-    return QString::fromStdString(element.text.empty() ? element.name : element.text);
 }
 
 } // namespace
@@ -105,62 +102,53 @@ void CListTableView::Clear() {
     grid_->SetCells(0, 0, {});
 }
 
-void CListTableView::ShowList(HamCpsControl& control, const std::string& chapterId) {
-    const std::vector<std::string> keep =
-        chapterId == chapterId_ ? SelectedRecordIds() : std::vector<std::string>();
+void CListTableView::ShowList(HamCpsControl& control, const std::string& listId) {
+    const std::string chapterId = listId; // listId may be chapterId_, which Clear empties
+    const bool again = chapterId == chapterId_;
+    const std::vector<std::string> keep = again ? SelectedRecordIds() : std::vector<std::string>();
     const CellId focus = grid_->GetFocusCell();
-    const std::string focusId = chapterId == chapterId_ && focus.IsValid() &&
-                                        static_cast<size_t>(focus.row) < rowIds_.size()
-                                    ? rowIds_[static_cast<size_t>(focus.row)]
-                                    : std::string();
-    ElementList records;
-    control.GetElements(chapterId, records);
-    columns_.clear();
-    rowIds_.clear();
+    const std::string focusId =
+        again && focus.IsValid() && static_cast<size_t>(focus.row) < rowIds_.size()
+            ? rowIds_[static_cast<size_t>(focus.row)]
+            : std::string();
+    Clear();
+    ListTable list(control, chapterId);
     chapterId_ = chapterId;
-    if (!records.empty() && records.front()) {
-        // the columns follow the first record's fields (free or not), in template order
-        const ElementPtr& model = records.front();
-        columns_.push_back({std::string(), ElementText(*model), false});
-        ElementList fields;
-        control.GetChildElements(model->id, fields);
-        std::unordered_map<std::string, size_t> seen;
-        for (const ElementPtr& field : fields) {
-            if (!field || !field->showSelf) {
-                continue;
-            }
-            if (auto at = seen.find(field->name); at != seen.end()) {
-                columns_[at->second].members = true;
-                continue;
-            }
-            seen.emplace(field->name, columns_.size());
-            columns_.push_back({field->name, ElementText(*field), false});
-        }
+    const bool chinese = CurrentLanguageCode() == "CHN";
+    for (const ListColumn& column : list.Columns()) {
+        const std::string& text =
+            chinese && !column.chineseText.empty() ? column.chineseText : column.englishText;
+        columns_.push_back({column.field,
+                            QString::fromStdString(text.empty() ? column.field : text),
+                            column.members});
     }
     std::vector<GridCell> cells;
+    cells.reserve(list.RecordIds().size() * columns_.size());
     ReferenceCache cache;
-    const int total = static_cast<int>(records.size());
+    const int total = static_cast<int>(list.RecordIds().size());
     const std::string loading = LoadString(IDS_LOADING);
     for (int i = 0; i < total; ++i) {
-        const ElementPtr& record = records[static_cast<size_t>(i)];
+        const std::string& id = list.RecordIds()[static_cast<size_t>(i)];
         if (!control.progress(loading, i + 1, total)) {
             break;
         }
-        if (!record || record->controlType == 0) {
-            continue; // the free record
+        std::unique_ptr<HamCpsElement> record = control.GetElement(id);
+        if (record && control.RemapReferences(id, record->name, cache)) {
+            list.Reload(); // a reference to a deleted record was cleared
         }
-        control.RemapReferences(record->id, record->name, cache);
-        std::vector<GridCell> row = RowCells(control, record);
+        std::vector<GridCell> row = RowCells(control, list, id);
         cells.insert(cells.end(), std::make_move_iterator(row.begin()),
                      std::make_move_iterator(row.end()));
-        rowIds_.push_back(record->id);
+        rowIds_.push_back(id);
     }
     const int columnCount = static_cast<int>(columns_.size());
     grid_->SetCells(static_cast<int>(rowIds_.size()), columnCount, std::move(cells));
     for (int column = 0; column < columnCount; ++column) {
         grid_->SetHeaderText(column, columns_[static_cast<size_t>(column)].header);
     }
-    grid_->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    if (!again) {
+        grid_->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+    }
     SelectRecords(keep);
     if (!focusId.empty()) {
         const auto at = std::find(rowIds_.begin(), rowIds_.end(), focusId);
@@ -172,44 +160,32 @@ void CListTableView::ShowList(HamCpsControl& control, const std::string& chapter
     }
 }
 
-std::vector<GridCell> CListTableView::RowCells(HamCpsControl& control, const ElementPtr& record) {
+std::vector<GridCell> CListTableView::RowCells(HamCpsControl& control, const ListTable& list,
+                                               const std::string& recordId) {
     std::vector<GridCell> row(columns_.size());
-    ElementList fields;
-    control.GetChildElements(record->id, fields);
     for (size_t column = 0; column < columns_.size(); ++column) {
-        const Column& shown = columns_[column];
-        if (shown.field.empty()) {
-            row[column] = MakeElementCell(control, record, false);
-            continue;
-        }
-        const auto field = std::find_if(fields.begin(), fields.end(), [&](const ElementPtr& f) {
-            return f && f->name == shown.field;
-        });
-        if (field == fields.end()) {
+        const ElementPtr element = list.CellElement(recordId, column);
+        if (!element) {
             continue; // the record lacks the field: an empty cell nobody edits
         }
-        if (shown.members) {
+        if (columns_[column].members) {
             // members are chosen in the record's grid with the shortlist pane
             GridCell cell;
-            cell.text = ShownModelText(control.FormatMemberList(MemberValues(control, **field)));
+            cell.text = ShownModelText(list.CellText(recordId, column));
             cell.toolTip = cell.text;
-            cell.element = *field;
+            cell.element = element;
             row[column] = std::move(cell);
         } else {
-            row[column] = MakeElementCell(control, *field, false);
+            row[column] = MakeElementCell(control, element, false);
         }
     }
     return row;
 }
 
 void CListTableView::RefillRows(HamCpsControl& control, const std::vector<int>& rows) {
+    const ListTable list(control, chapterId_);
     for (int row : rows) {
-        std::unique_ptr<HamCpsElement> record =
-            control.GetElement(rowIds_[static_cast<size_t>(row)]);
-        if (!record) {
-            continue;
-        }
-        std::vector<GridCell> cells = RowCells(control, ElementPtr(std::move(record)));
+        std::vector<GridCell> cells = RowCells(control, list, rowIds_[static_cast<size_t>(row)]);
         for (size_t column = 0; column < cells.size(); ++column) {
             grid_->SetCell(row, static_cast<int>(column), std::move(cells[column]));
         }

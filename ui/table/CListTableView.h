@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace vd {
 
+class ListTable;
 class TableSortProxy;
 
 /// A list chapter as a table: one row per in-use record in list order, the record's name
@@ -75,7 +76,8 @@ private:
     };
 
     // filling (CListTableView.cpp)
-    std::vector<GridCell> RowCells(HamCpsControl& control, const ElementPtr& record);
+    std::vector<GridCell> RowCells(HamCpsControl& control, const ListTable& list,
+                                   const std::string& recordId);
     void RefillRows(HamCpsControl& control, const std::vector<int>& rows);
     /// Rebuilds the table and the function tree after records were added, removed or
     /// moved, keeping these records selected.

@@ -161,6 +161,74 @@ private slots:
         QCOMPARE(frame_->lastStep, QStringLiteral("Delete 2 Rows"));
     }
 
+    void copyAndPasteBetweenModelsReportWhatIsSkipped() {
+        auto source = std::make_unique<vdtest::TestFrame>("GX5");
+        source->Select("c0109", "chapter");
+        GridControl& from = source->View().Table().Grid();
+        const int rx = ColumnOf(from, "Receive frequency");
+        QVERIFY(from.CommitEdit(3, rx, QStringLiteral("446.00625")));
+        QVERIFY(from.CommitEdit(4, rx, QStringLiteral("150.5")));
+        from.selectionModel()->select(from.ViewIndex(3, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        from.selectionModel()->select(from.ViewIndex(4, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(source->View().HandleCommand(ui::ID_EDIT_COPY));
+        const QString names[] = {from.GetItemText(3, 0), from.GetItemText(4, 0)};
+
+        frame_ = std::make_unique<vdtest::TestFrame>("VS46"); // UHF only, 16 channels
+        frame_->Select("c0109", "chapter");
+        QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
+        const int rows = Grid().GetRowCount();
+        const int to = ColumnOf(Grid(), "Receive frequency");
+        const QString kept = Grid().GetItemText(1, to);
+        SelectRows(0, 1);
+        QVERIFY(frame_->View().IsCommandEnabled(ui::ID_EDIT_PASTE_OVER));
+        QVERIFY(frame_->View().HandleCommand(ui::ID_EDIT_PASTE_OVER));
+        QCOMPARE(frame_->steps, 1);
+        QCOMPARE(frame_->lastStep, QStringLiteral("Paste 2 Rows"));
+        QCOMPARE(Grid().GetItemText(0, 0), names[0]);
+        QCOMPARE(Grid().GetItemText(1, 0), names[1]);
+        QCOMPARE(Grid().GetItemText(0, to), QStringLiteral("446.006250"));
+        QCOMPARE(Grid().GetItemText(1, to), kept); // 150.5 MHz is outside the band: skipped
+        QString said;
+        for (const QList<QVariant>& notice : notices) {
+            said += notice.front().toString() + QLatin1Char('\n');
+        }
+        QVERIFY2(said.contains(QStringLiteral("row 2, rxfreq")), qPrintable(said));
+        QVERIFY2(!said.contains(QStringLiteral("row 1, rxfreq")), qPrintable(said));
+        QVERIFY(frame_->Functions().Tree().RecordItem(Table().RowRecordIds()[0])->text(0) ==
+                names[0]); // the tree follows the pasted names
+        // appending to the full list skips every row and changes nothing
+        notices.clear();
+        SelectRows(rows - 1, rows - 1);
+        QVERIFY(frame_->View().HandleCommand(ui::ID_EDIT_PASTE));
+        QCOMPARE(frame_->steps, 1);
+        QCOMPARE(Grid().GetRowCount(), rows);
+        QVERIFY(!notices.isEmpty() &&
+                notices.back().front().toString().endsWith(QStringLiteral("the list is full: 2")));
+    }
+
+    void moveKeepsABlockTogetherAndTheTreeFollows() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0109", "chapter");
+        std::vector<std::string> order = Table().RowRecordIds();
+        SelectRows(4, 5);
+        QVERIFY(frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_UP));
+        QVERIFY(frame_->View().HandleCommand(ui::ID_MOVE_ROWS_DOWN));
+        std::rotate(order.begin() + 4, order.begin() + 6, order.begin() + 7);
+        QCOMPARE(Table().RowRecordIds(), order);
+        QCOMPARE(Table().SelectedRecordIds(),
+                 std::vector<std::string>(order.begin() + 5, order.begin() + 7));
+        QTreeWidgetItem* list = frame_->Functions().Tree().ChapterItem("c0109");
+        for (int i = 0; i < list->childCount(); ++i) {
+            QCOMPARE(CFunctionTree::SplitDatum(list->child(i)).first,
+                     order[static_cast<size_t>(i)]);
+        }
+        QCOMPARE(frame_->lastStep, QStringLiteral("Move Rows Down"));
+        SelectRows(static_cast<int>(order.size()) - 1, static_cast<int>(order.size()) - 1);
+        QVERIFY(!frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_DOWN));
+    }
+
     void viewChoiceIsRememberedPerList() {
         frame_ = std::make_unique<vdtest::TestFrame>("GX5");
         frame_->Select("c0104", "chapter"); // zones: the name grid until chosen otherwise
