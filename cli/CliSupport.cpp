@@ -1,4 +1,5 @@
 #include "cli/CliSupport.h"
+#include "document/ListTable.h"
 
 #include "app/ModelRegistry.h"
 #include "document/ProjectFile.h"
@@ -40,6 +41,17 @@ void NewDocumentOrThrow(CValdrenCpsDoc& doc, const std::string& model, const std
         throw CliError(kDataError,
                        reason.empty() ? "the template of " + model + " cannot be loaded" : reason);
     }
+}
+
+HamCpsChapter ListChapterOrThrow(HamCpsControl& control, const std::string& name) {
+    if (std::optional<HamCpsChapter> list = FindListChapter(control, name)) {
+        return *list;
+    }
+    std::string known;
+    for (const HamCpsChapter& list : ListChapters(control)) {
+        known += (known.empty() ? "" : ", ") + list.name;
+    }
+    throw CliError(kUsageError, "no list called '" + name + "' (the lists: " + known + ")");
 }
 
 void SaveProjectOrThrow(HamCpsControl& control, const std::string& path) {

@@ -41,6 +41,10 @@ std::unique_ptr<HamCpsControl> OpenProjectOrThrow(const std::string& path);
 /// name that is not known, a file error for a template that cannot be loaded.
 void NewDocumentOrThrow(CValdrenCpsDoc& doc, const std::string& model, const std::string& port);
 
+/// The list chapter `--list NAME` names (the channels for an empty name), or a usage error
+/// that lists the lists there are.
+HamCpsChapter ListChapterOrThrow(HamCpsControl& control, const std::string& name);
+
 /// Saves a project atomically or throws a CliError.
 void SaveProjectOrThrow(HamCpsControl& control, const std::string& path);
 
@@ -70,5 +74,7 @@ void AddDoctorCommand(CLI::App& app);
 void AddRestoreCommand(CLI::App& app);
 void AddDiffCommand(CLI::App& app);
 void AddFleetCommand(CLI::App& app);
+void AddExportCsvCommand(CLI::App& app);
+void AddImportCsvCommand(CLI::App& app);
 
 } // namespace vd::cli

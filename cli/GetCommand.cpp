@@ -1,5 +1,6 @@
 #include "cli/CliSupport.h"
 #include "cli/Selector.h"
+#include "document/DisplayValue.h"
 
 #include <iostream>
 #include <memory>
@@ -11,6 +12,7 @@ namespace {
 struct GetOptions {
     std::string path;
     std::vector<std::string> selectors;
+    bool display = false;
 };
 
 } // namespace
@@ -23,15 +25,20 @@ void AddGetCommand(CLI::App& app) {
         ->add_option("SELECTOR", options->selectors,
                      "Element id, unique element name, or RECORD/FIELD[index]")
         ->required();
+    command->add_flag("--display", options->display,
+                      "Print values as the desktop program shows them (MHz, choice texts, "
+                      "record names)");
     command->footer("Selectors name an element id (e01030004), the name of a setting that only "
                     "one element has (radioName), or a record's field as RECORD/FIELD where "
                     "RECORD is the record's id or the name it shows (VFO-A/RxFrequency, "
-                    "e01040002/Channel[1]).\n\nExample:\n  vdcps get my-radio.vdcps radioName "
-                    "VFO-A/RxFrequency");
+                    "e01040002/Channel[1]).\n\nExample:\n  vdcps get --display my-radio.vdcps "
+                    "radioName VFO-A/RxFrequency");
     command->callback([options] {
         std::unique_ptr<HamCpsControl> control = OpenProjectOrThrow(options->path);
         for (const std::string& selector : options->selectors) {
-            std::cout << ResolveSelector(*control, selector)->inputValue << '\n';
+            const ElementPtr element = ResolveSelector(*control, selector);
+            std::cout << (options->display ? DisplayValue(*control, *element) : element->inputValue)
+                      << '\n';
         }
     });
 }

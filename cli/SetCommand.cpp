@@ -2,6 +2,7 @@
 #include "cli/ProblemOutput.h"
 #include "cli/Selector.h"
 #include "document/BandChange.h"
+#include "document/DisplayInput.h"
 #include "document/ElementEdit.h"
 
 #include <iostream>
@@ -29,9 +30,12 @@ void AddSetCommand(CLI::App& app) {
                      "SELECTOR=VALUE (see 'vdcps get --help' for selectors)")
         ->required();
     command->add_flag("--force", options->force, "Also change elements the radio keeps read-only");
-    command->footer("Values are stored as the radio keeps them: frequencies in Hz, choices by "
-                    "their number, check boxes as 1 or empty.\n\nExample:\n  vdcps set "
-                    "my-radio.vdcps radioName=Base VFO-A/RxFrequency=446006250");
+    command->footer("Values are given as the radio keeps them (frequencies in Hz, choices by "
+                    "their number, check boxes as 1 or empty) or as the desktop program shows "
+                    "them: a frequency with a decimal point is in MHz, a choice may be given by "
+                    "its text, a reference by the record's name or None, a check box as On or "
+                    "Off.\n\nExample:\n  vdcps set my-radio.vdcps radioName=Base "
+                    "VFO-A/RxFrequency=446.00625 CH1/ChannelPower=High");
     command->callback([options] {
         std::unique_ptr<HamCpsControl> control = OpenProjectOrThrow(options->path);
         const std::vector<Problem> before = CheckProject(*control);
@@ -41,7 +45,12 @@ void AddSetCommand(CLI::App& app) {
                 throw CliError(kUsageError, "'" + assignment + "' is not SELECTOR=VALUE");
             }
             ElementPtr element = ResolveSelector(*control, assignment.substr(0, equals));
-            const std::string value = assignment.substr(equals + 1);
+            const StoredInput input =
+                StoredFromDisplay(*control, *element, assignment.substr(equals + 1));
+            if (!input.stored) {
+                throw CliError(kDataError, input.error + "; nothing was saved");
+            }
+            const std::string& value = *input.stored;
             const std::optional<BandChange> band = PlanBandChange(*control, *element, value);
             EditResult result = SetElementValue(*control, *element, value, options->force);
             if (!result.stored) {

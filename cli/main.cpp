@@ -59,6 +59,8 @@ int main(int argc, char** argv) {
     AddDiffCommand(app);
     AddCheckCommand(app);
     AddFleetCommand(app);
+    AddExportCsvCommand(app);
+    AddImportCsvCommand(app);
     app.parse_complete_callback([&config] {
         if (!config.empty()) {
             vd::AppPaths::SetIniPath(config);

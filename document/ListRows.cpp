@@ -52,28 +52,53 @@ Targets PlanTargets(HamCpsControl& control, const ListTable& list, const TextTab
     targets.recordIds.resize(table.rows.size());
     const std::vector<std::string>& existing = list.RecordIds();
     if (placement == RowPlacement::ReplaceList) {
+        // a row goes to the locked record of its name, else to the next unlocked record, else
+        // to a new record while the list has room, else to the next locked record left over
+        // (whose name it then cannot change: a problem, never a silent skip)
         std::map<std::string, std::string> lockedByName;
-        std::vector<std::string> free;
+        std::vector<std::string> unlocked;
         for (const std::string& id : existing) {
             if (IsLockedRecord(control, id)) {
                 lockedByName.emplace(list.CellText(id, 0), id);
             } else {
-                free.push_back(id);
+                unlocked.push_back(id);
             }
         }
-        std::size_t next = 0;
-        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+        std::unordered_set<std::string> matched;
+        for (std::size_t r = 0; r < table.rows.size() && nameCell; ++r) {
             const std::vector<std::string>& row = table.rows[r];
-            auto locked = nameCell && *nameCell < row.size() ? lockedByName.find(row[*nameCell])
-                                                             : lockedByName.end();
-            if (locked != lockedByName.end()) {
+            auto locked =
+                *nameCell < row.size() ? lockedByName.find(row[*nameCell]) : lockedByName.end();
+            if (locked != lockedByName.end() && matched.insert(locked->second).second) {
                 targets.recordIds[r] = locked->second;
-                lockedByName.erase(locked);
-            } else if (next < free.size()) {
-                targets.recordIds[r] = free[next++];
             }
         }
-        targets.dropped.assign(free.begin() + static_cast<std::ptrdiff_t>(next), free.end());
+        std::vector<std::string> leftover;
+        for (const std::string& id : existing) {
+            if (IsLockedRecord(control, id) && matched.count(id) == 0) {
+                leftover.push_back(id);
+            }
+        }
+        const int capacity = list.Capacity();
+        std::size_t room = capacity < 0 || static_cast<std::size_t>(capacity) < existing.size()
+                               ? (capacity < 0 ? table.rows.size() : 0)
+                               : static_cast<std::size_t>(capacity) - existing.size();
+        std::size_t nextUnlocked = 0;
+        std::size_t nextLeftover = 0;
+        for (std::size_t r = 0; r < table.rows.size(); ++r) {
+            if (!targets.recordIds[r].empty()) {
+                continue;
+            }
+            if (nextUnlocked < unlocked.size()) {
+                targets.recordIds[r] = unlocked[nextUnlocked++];
+            } else if (room > 0) {
+                --room; // a new record
+            } else if (nextLeftover < leftover.size()) {
+                targets.recordIds[r] = leftover[nextLeftover++];
+            }
+        }
+        targets.dropped.assign(unlocked.begin() + static_cast<std::ptrdiff_t>(nextUnlocked),
+                               unlocked.end());
     } else if (placement != RowPlacement::Append) {
         const std::vector<std::string> chosen = InListOrder(existing, selected);
         if (!chosen.empty()) {
