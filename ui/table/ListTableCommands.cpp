@@ -3,6 +3,7 @@
 #include "app/Log.h"
 #include "document/CValdrenCpsDoc.h"
 #include "document/CsvTable.h"
+#include "document/ForeignChannelCsv.h"
 #include "document/ListOrder.h"
 #include "document/ListRows.h"
 #include "document/ListTable.h"
@@ -331,11 +332,25 @@ void CListTableView::ImportList(HamCpsControl& control) {
                 MessageStyle::Error);
         return;
     }
-    const RowsOutcome outcome =
-        ApplyRows(control, chapterId_, table,
-                  how == QMessageBox::Yes ? RowPlacement::ReplaceList : RowPlacement::Append, {},
-                  RowFaults::AllOrNothing);
-    QStringList lines = ProblemLines(outcome);
+    RowsOutcome converted;
+    if (IsForeignChannelCsv(table)) {
+        // the channel CSV of other programming tools, in this model's fields
+        ForeignChannels foreign = ConvertForeignChannels(control, chapterId_, table);
+        converted.ignoredColumns = std::move(foreign.ignoredColumns);
+        converted.problems = std::move(foreign.problems);
+        table = std::move(foreign.table);
+    }
+    RowsOutcome outcome = converted;
+    if (converted.problems.empty()) {
+        outcome =
+            ApplyRows(control, chapterId_, table,
+                      how == QMessageBox::Yes ? RowPlacement::ReplaceList : RowPlacement::Append,
+                      {}, RowFaults::AllOrNothing);
+        outcome.ignoredColumns.insert(outcome.ignoredColumns.end(),
+                                      converted.ignoredColumns.begin(),
+                                      converted.ignoredColumns.end());
+    }
+    const QStringList lines = ProblemLines(outcome);
     for (const QString& line : lines) {
         Notice(tr("Import List: %1").arg(line));
     }
