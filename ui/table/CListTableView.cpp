@@ -125,6 +125,7 @@ void CListTableView::ShowList(HamCpsControl& control, const std::string& listId)
     std::vector<GridCell> cells;
     cells.reserve(list.RecordIds().size() * columns_.size());
     ReferenceCache cache;
+    ElementCellMaker maker(control);
     const int total = static_cast<int>(list.RecordIds().size());
     const std::string loading = LoadString(IDS_LOADING);
     for (int i = 0; i < total; ++i) {
@@ -136,7 +137,7 @@ void CListTableView::ShowList(HamCpsControl& control, const std::string& listId)
         if (record && control.RemapReferences(id, record->name, cache)) {
             list.Reload(); // a reference to a deleted record was cleared
         }
-        std::vector<GridCell> row = RowCells(control, list, id);
+        std::vector<GridCell> row = RowCells(maker, list, id);
         cells.insert(cells.end(), std::make_move_iterator(row.begin()),
                      std::make_move_iterator(row.end()));
         rowIds_.push_back(id);
@@ -160,7 +161,7 @@ void CListTableView::ShowList(HamCpsControl& control, const std::string& listId)
     }
 }
 
-std::vector<GridCell> CListTableView::RowCells(HamCpsControl& control, const ListTable& list,
+std::vector<GridCell> CListTableView::RowCells(ElementCellMaker& maker, const ListTable& list,
                                                const std::string& recordId) {
     std::vector<GridCell> row(columns_.size());
     for (size_t column = 0; column < columns_.size(); ++column) {
@@ -176,7 +177,7 @@ std::vector<GridCell> CListTableView::RowCells(HamCpsControl& control, const Lis
             cell.element = element;
             row[column] = std::move(cell);
         } else {
-            row[column] = MakeElementCell(control, element, false);
+            row[column] = maker.Make(element, false, false); // entries come with the focus
         }
     }
     return row;
@@ -184,8 +185,9 @@ std::vector<GridCell> CListTableView::RowCells(HamCpsControl& control, const Lis
 
 void CListTableView::RefillRows(HamCpsControl& control, const std::vector<int>& rows) {
     const ListTable list(control, chapterId_);
+    ElementCellMaker maker(control);
     for (int row : rows) {
-        std::vector<GridCell> cells = RowCells(control, list, rowIds_[static_cast<size_t>(row)]);
+        std::vector<GridCell> cells = RowCells(maker, list, rowIds_[static_cast<size_t>(row)]);
         for (size_t column = 0; column < cells.size(); ++column) {
             grid_->SetCell(row, static_cast<int>(column), std::move(cells[column]));
         }
@@ -235,6 +237,7 @@ bool CListTableView::OnBeginEdit(int row, int column, QString& text, int chosen)
     }
     bool accept = false;
     Guarded([&] {
+        FillChoices(*control, row, column);
         const GridCell& cell = grid_->GetCell(row, column);
         if (!cell.element) {
             return;
@@ -316,19 +319,26 @@ void CListTableView::OnCellEdited(int row, int column) {
 
 void CListTableView::OnFocusCellChanged(int row, int column) {
     HamCpsControl* control = frame_.GetDocument().Control();
-    if (!control || !grid_->IsValid(row, column)) {
+    if (control) {
+        Guarded([&] { FillChoices(*control, row, column); });
+    }
+}
+
+void CListTableView::FillChoices(HamCpsControl& control, int row, int column) {
+    if (!grid_->IsValid(row, column)) {
         return;
     }
-    Guarded([&] {
-        const ElementPtr element = grid_->GetItemElement(row, column);
-        if (!element || columns_[static_cast<size_t>(column)].members ||
-            !IsReferenceCell(element->name)) {
-            return;
-        }
+    const GridCell& cell = grid_->GetCell(row, column);
+    if (cell.kind != CellKind::Combo || !cell.element ||
+        columns_[static_cast<size_t>(column)].members) {
+        return;
+    }
+    if (IsReferenceCell(cell.element->name)) {
         // the entries follow the records as they are now
-        ReferenceChoices choices = BuildReferenceChoices(*control, *element);
-        grid_->SetItemChoices(row, column, std::move(choices.choices));
-    });
+        grid_->SetItemChoices(row, column, BuildReferenceChoices(control, *cell.element).choices);
+    } else if (cell.choices.empty()) {
+        grid_->SetItemChoices(row, column, MakeElementCell(control, cell.element, false).choices);
+    }
 }
 
 void CListTableView::OnContextMenu(const QPoint& position) {

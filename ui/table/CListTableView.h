@@ -13,6 +13,7 @@ class QLineEdit;
 
 namespace vd {
 
+class ElementCellMaker;
 class ListTable;
 class TableSortProxy;
 
@@ -76,7 +77,7 @@ private:
     };
 
     // filling (CListTableView.cpp)
-    std::vector<GridCell> RowCells(HamCpsControl& control, const ListTable& list,
+    std::vector<GridCell> RowCells(ElementCellMaker& maker, const ListTable& list,
                                    const std::string& recordId);
     void RefillRows(HamCpsControl& control, const std::vector<int>& rows);
     /// Rebuilds the table and the function tree after records were added, removed or
@@ -87,6 +88,8 @@ private:
     bool OnBeginEdit(int row, int column, QString& text, int chosen);
     void OnCellEdited(int row, int column);
     void OnFocusCellChanged(int row, int column);
+    /// Gives a drop-down cell its entries, which the table leaves out when it fills.
+    void FillChoices(HamCpsControl& control, int row, int column);
     void OnContextMenu(const QPoint& position);
 
     // commands (ListTableCommands.cpp)

@@ -116,6 +116,7 @@ private slots:
         frame_->Select("c0109", "chapter");
         const int rows = Grid().GetRowCount();
         const int power = ColumnOf(Grid(), "Power");
+        Grid().SetFocusCell(3, power); // the drop-down's entries come with the focus
         const GridCell cell = Grid().GetCell(3, power);
         QVERIFY(cell.kind == CellKind::Combo && cell.choices.size() > 1);
         const QString low = cell.choices.front().text;
