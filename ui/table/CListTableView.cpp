@@ -17,6 +17,7 @@
 #include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
+#include <QStyle>
 #include <QTime>
 #include <QVBoxLayout>
 #include <set>
@@ -59,6 +60,8 @@ CListTableView::CListTableView(IChildFrame& frame, QWidget* parent)
     connect(grid_, &GridControl::focusCellChanged, this, &CListTableView::OnFocusCellChanged);
     connect(grid_, &QWidget::customContextMenuRequested, this, &CListTableView::OnContextMenu);
     connect(filter_, &QLineEdit::textChanged, proxy_, &TableSortProxy::SetFilterText);
+    connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+            &CListTableView::SelectionChanged);
     Retranslate();
 }
 
@@ -149,6 +152,13 @@ void CListTableView::ShowList(HamCpsControl& control, const std::string& listId)
     }
     if (!again) {
         grid_->horizontalHeader()->resizeSections(QHeaderView::ResizeToContents);
+        // a drop-down cell's arrow takes room the text would need
+        const int arrow = grid_->style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+        for (int column = 0; column < columnCount && !rowIds_.empty(); ++column) {
+            if (grid_->GetCell(0, column).kind == CellKind::Combo) {
+                grid_->setColumnWidth(column, grid_->columnWidth(column) + arrow);
+            }
+        }
     }
     SelectRecords(keep);
     if (!focusId.empty()) {

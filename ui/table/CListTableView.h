@@ -68,6 +68,8 @@ signals:
     /// Something the person should know of went to the output pane (a value moved, a pasted
     /// value skipped).
     void Noticed(const QString& text);
+    /// The selected rows changed (the commands that act on them may change state).
+    void SelectionChanged();
 
 private:
     struct Column {

@@ -55,6 +55,8 @@ CValdrenCpsView::CValdrenCpsView(IChildFrame& frame, QWidget* parent)
     layout->addWidget(grid_);
     layout->addWidget(table_);
     table_->hide();
+    connect(table_, &CListTableView::SelectionChanged, this,
+            &CValdrenCpsView::CommandStatesChanged);
     connect(table_, &CListTableView::Noticed, this, [this](const QString& text) {
         emit Noticed(text);
         if (auto* main = qobject_cast<QMainWindow*>(window())) {
@@ -133,6 +135,7 @@ void CValdrenCpsView::ShowSelectedNode() {
         return;
     }
     Guarded([&] { ShowNode(*control); });
+    emit CommandStatesChanged();
 }
 
 void CValdrenCpsView::ShowNode(HamCpsControl& control) {

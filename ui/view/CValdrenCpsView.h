@@ -64,6 +64,8 @@ public:
 signals:
     /// A notice was given (see Notice): a value moved, a band changed, a reference cleared.
     void Noticed(const QString& text);
+    /// What the menu commands of the view may do changed (another node, other rows selected).
+    void CommandStatesChanged();
 
 protected:
     void changeEvent(QEvent* event) override;
