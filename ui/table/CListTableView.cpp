@@ -15,6 +15,7 @@
 
 #include <QFileDialog>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStyle>
@@ -62,6 +63,7 @@ CListTableView::CListTableView(IChildFrame& frame, QWidget* parent)
     connect(filter_, &QLineEdit::textChanged, proxy_, &TableSortProxy::SetFilterText);
     connect(grid_->selectionModel(), &QItemSelectionModel::selectionChanged, this,
             &CListTableView::SelectionChanged);
+    grid_->installEventFilter(this);
     Retranslate();
 }
 
@@ -92,6 +94,21 @@ QMessageBox::StandardButton CListTableView::Message(const QString& text, Message
 void CListTableView::Notice(const QString& text) {
     frame_.AddOutputLine(QTime::currentTime().toString(QStringLiteral("HH:mm:ss ")) + text);
     emit Noticed(text);
+}
+
+bool CListTableView::eventFilter(QObject* watched, QEvent* event) {
+    // the table view copies and pastes one cell's text by itself; here rows are copied
+    if (watched == grid_ && event->type() == QEvent::KeyPress && !grid_->IsEditingCell()) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const int command = key->matches(QKeySequence::Copy)    ? ui::ID_EDIT_COPY
+                            : key->matches(QKeySequence::Paste) ? ui::ID_EDIT_PASTE
+                                                                : 0;
+        if (command != 0) {
+            HandleCommand(command);
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void CListTableView::Retranslate() {

@@ -64,6 +64,9 @@ public:
     /// The header and filter texts in the current language.
     void Retranslate();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 signals:
     /// Something the person should know of went to the output pane (a value moved, a pasted
     /// value skipped).

@@ -108,8 +108,11 @@ bool CListTableView::IsCommandEnabled(int command) const {
     const bool clipboard = !QGuiApplication::clipboard()->text().isEmpty();
     switch (command) {
     case ui::ID_EDIT_COPY:
-    case ui::ID_NODE_DELETE:
         return !rows.empty();
+    case ui::ID_NODE_DELETE:
+        // records the model keeps (the VFOs, a fixed channel list) show a greyed name
+        return std::any_of(rows.begin(), rows.end(),
+                           [this](int row) { return grid_->GetCell(row, 0).enabled; });
     case ui::ID_EDIT_PASTE:
         return clipboard;
     case ui::ID_EDIT_PASTE_OVER:

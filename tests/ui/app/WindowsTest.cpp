@@ -12,6 +12,8 @@
 #include "ui/frames/COutputWnd.h"
 #include "ui/frames/QtUserInterface.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/table/CListTableView.h"
+#include "ui/view/CValdrenCpsView.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -120,6 +122,15 @@ private slots:
             QVERIFY(main.Action(command)->isEnabled());
         }
         QVERIFY(!main.Action(ID_MOVE_ROWS_UP)->isEnabled()); // no row selected
+        // Ctrl+C in the table copies the selected rows with their header
+        auto* view = dynamic_cast<CValdrenCpsView*>(frame->DocumentView());
+        view->Table().SelectRecords({view->Table().RowRecordIds().at(3)});
+        QVERIFY(main.Action(ID_MOVE_ROWS_UP)->isEnabled()); // without opening the menu
+        view->Table().Grid().setFocus();
+        QTest::keySequence(&view->Table().Grid(), QKeySequence::Copy);
+        const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QVERIFY2(copied.size() >= 2 && copied[0].startsWith(QStringLiteral("Channel name\t")),
+                 qPrintable(copied.join('|')));
 
         const QString file = QDir(QString::fromStdString(env_->folder().path().string()))
                                  .filePath(QStringLiteral("channels.csv"));
