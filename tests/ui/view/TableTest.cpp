@@ -9,8 +9,10 @@
 #include "ui/panes/CFunctionTree.h"
 #include "ui/table/CListTableView.h"
 
+#include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QtTest>
 
 using namespace vd;
@@ -228,6 +230,38 @@ private slots:
         QCOMPARE(frame_->lastStep, QStringLiteral("Move Rows Down"));
         SelectRows(static_cast<int>(order.size()) - 1, static_cast<int>(order.size()) - 1);
         QVERIFY(!frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_DOWN));
+    }
+
+    void importIsAllOrNothing() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0109", "chapter");
+        const std::vector<std::string> before = Table().RowRecordIds();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("list.csv"));
+        Table().SetFileChooser(
+            [&](QWidget*, bool save, const QString&) { return save ? QString() : path; });
+        const auto import = [&](const QByteArray& text) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+            file.close();
+            frame_->messages.texts.clear();
+            QVERIFY(frame_->View().HandleCommand(ui::ID_IMPORT_LIST));
+        };
+        frame_->messages.answer = QMessageBox::Yes; // replace the list
+        import("Channel name,Receive frequency\nA,146.52\nB,999\nC,abc\n");
+        QCOMPARE(frame_->messages.texts.size(), 2); // the question, then every failure
+        QVERIFY(frame_->messages.texts[1].contains(QStringLiteral("row 2, ")));
+        QVERIFY(frame_->messages.texts[1].contains(QStringLiteral("row 3, ")));
+        QVERIFY(!frame_->messages.texts[1].contains(QStringLiteral("row 1, ")));
+        QCOMPARE(frame_->steps, 0);
+        QCOMPARE(Table().RowRecordIds(), before);
+
+        frame_->messages.answer = QMessageBox::No; // add after the records
+        import("Channel name,Receive frequency\nA,146.52\nB,440.1\n");
+        QCOMPARE(frame_->steps, 1);
+        QCOMPARE(frame_->lastStep, QStringLiteral("Import List"));
+        QCOMPARE(Grid().GetRowCount(), static_cast<int>(before.size()) + 2);
+        QCOMPARE(Grid().GetItemText(Grid().GetRowCount() - 1, 1), QStringLiteral("440.100000"));
     }
 
     void viewChoiceIsRememberedPerList() {
