@@ -8,11 +8,14 @@
 #include "ui/frames/UiConstants.h"
 #include "ui/panes/CFunctionTree.h"
 #include "ui/table/CListTableView.h"
+#include "ui/table/SortListDlg.h"
 
+#include <QApplication>
 #include <QFile>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
 
 using namespace vd;
@@ -262,6 +265,31 @@ private slots:
         QCOMPARE(frame_->lastStep, QStringLiteral("Import List"));
         QCOMPARE(Grid().GetRowCount(), static_cast<int>(before.size()) + 2);
         QCOMPARE(Grid().GetItemText(Grid().GetRowCount() - 1, 1), QStringLiteral("440.100000"));
+    }
+
+    void sortListReordersTheRecordsByTheChosenColumn() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0109", "chapter");
+        const int rx = ColumnOf(Grid(), "Receive frequency");
+        QVERIFY(Grid().CommitEdit(5, rx, QStringLiteral("519")));
+        QTimer::singleShot(0, [rx] {
+            auto* dialog = qobject_cast<SortListDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->SetChoice(rx, false);
+            dialog->accept();
+        });
+        QVERIFY(frame_->View().HandleCommand(ui::ID_SORT_LIST));
+        QCOMPARE(frame_->lastStep, QStringLiteral("Sort List"));
+        double previous = 1e9;
+        for (int row = 0; row < Grid().GetRowCount(); ++row) {
+            if (!Grid().GetCell(row, 0).enabled) {
+                continue; // the VFOs stay where they are
+            }
+            const double frequency = Grid().GetItemText(row, rx).toDouble();
+            QVERIFY(frequency <= previous);
+            previous = frequency;
+        }
+        QCOMPARE(Grid().GetItemText(3, rx), QStringLiteral("519.000000")); // first after the VFOs
     }
 
     void viewChoiceIsRememberedPerList() {
