@@ -67,8 +67,10 @@ void AddImportCsvCommand(CLI::App& app) {
         TextTable table = ReadTable(options->file);
         if (IsForeignChannelCsv(table)) {
             ForeignChannels foreign = ConvertForeignChannels(*control, list.id, table);
-            std::cout << "ignored columns: "
-                      << fmt::format("{}", fmt::join(foreign.ignoredColumns, ", ")) << "\n";
+            if (!foreign.ignoredColumns.empty()) {
+                std::cout << fmt::format("ignored columns: {}\n",
+                                         fmt::join(foreign.ignoredColumns, ", "));
+            }
             if (!foreign.problems.empty()) {
                 PrintRowProblems(foreign.problems);
                 throw CliError(kDataError, options->file + ": nothing was imported");
@@ -84,6 +86,11 @@ void AddImportCsvCommand(CLI::App& app) {
             throw CliError(kDataError, options->file + ": nothing was imported");
         }
         SaveProjectOrThrow(*control, options->project);
+        if (outcome.clearedReferences != 0) {
+            std::cout << fmt::format(
+                "cleared {} references to the records the file no longer has\n",
+                outcome.clearedReferences);
+        }
         std::cout << fmt::format("imported {} records into {}\n", outcome.recordIds.size(),
                                  list.text);
     });

@@ -99,6 +99,10 @@ ForeignChannels ConvertForeignChannels(HamCpsControl& control, const std::string
             }
         }
     }
+    if (!column[kRx]) {
+        out.problems.push_back({0, kForeignHeader[kFrequency], "the list has no frequencies"});
+        return out;
+    }
     out.table.header.push_back(list.RecordName());
     for (std::size_t role = 0; role < kRoles; ++role) {
         if (column[role]) {

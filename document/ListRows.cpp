@@ -3,6 +3,7 @@
 #include "document/CsvTable.h"
 #include "document/ElementEdit.h"
 #include "document/ListTable.h"
+#include "document/RecordReferences.h"
 
 #include <algorithm>
 #include <fmt/format.h>
@@ -284,6 +285,10 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
             }
             plan.values.emplace_back(column, std::move(*values));
         }
+        // in the list's column order, whatever the table's: a value the model adjusts after
+        // an earlier one (a transmit frequency after the receive one) keeps the table's value
+        std::sort(plan.values.begin(), plan.values.end(),
+                  [](const auto& a, const auto& b) { return a.first < b.first; });
         plans.push_back(std::move(plan));
     }
     if (allOrNothing && !outcome.problems.empty()) {
@@ -294,6 +299,8 @@ RowsOutcome ApplyRows(HamCpsControl& control, const std::string& chapterId, cons
     for (const std::string& id : targets.dropped) {
         control.DeleteRecord(id);
     }
+    outcome.clearedReferences = ClearReferencesTo(
+        control, std::unordered_set<std::string>(targets.dropped.begin(), targets.dropped.end()));
     const auto defaults = FreeValues(control, list);
     std::vector<std::string> created;
     for (RowPlan& plan : plans) {

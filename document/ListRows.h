@@ -40,6 +40,7 @@ struct RowsOutcome {
     std::vector<RowProblem> problems;        ///< refused values (skipped with SkipFaults)
     std::vector<std::string> ignoredColumns; ///< header texts that name no field
     std::size_t skippedRows = 0;             ///< rows beyond the list's capacity
+    std::size_t clearedReferences = 0;       ///< references to the records ReplaceList removed
     bool applied = false;                    ///< whether the list was changed
 };
 

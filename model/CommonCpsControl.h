@@ -95,6 +95,10 @@ protected:
     void StoreCheckBoxesAsEdited();
 
 private:
+    /// After a reorder of a list's in-use records (before -> after): values that are a
+    /// position in a choice list made of that list's records follow their record.
+    void RenumberPositionChoices(const std::vector<pugi::xml_node>& before,
+                                 const std::vector<pugi::xml_node>& after);
     void FillElement(pugi::xml_node node, HamCpsElement& element);
     ElementPtr MakeElement(pugi::xml_node node);
     ElementPtr MakeChild(pugi::xml_node node, const std::string& recordId);

@@ -95,7 +95,41 @@ bool CommonCpsControl::ReorderRecords(const std::string& chapterId,
         }
     }
     store_.ReorderElements(places, order);
+    RenumberPositionChoices(places, order);
     return true;
+}
+
+void CommonCpsControl::RenumberPositionChoices(const std::vector<pugi::xml_node>& before,
+                                               const std::vector<pugi::xml_node>& after) {
+    if (before.empty()) {
+        return;
+    }
+    // a choice list made of a list's records ("elements_noaaName_elements") stores a
+    // position among them: it must name the same record after the move
+    const std::string macro =
+        std::string("elements_") + before.front().attribute("name").value() + "_elements";
+    std::unordered_map<std::string, int> newPosition;
+    for (size_t i = 0; i < after.size(); ++i) {
+        newPosition.emplace(after[i].attribute("id").value(), static_cast<int>(i));
+    }
+    auto renumber = [&](pugi::xml_node node) {
+        if (std::string_view(node.attribute("choiceValue").value()).find(macro) ==
+            std::string_view::npos) {
+            return;
+        }
+        const int old = AttributeInt(node, "inputValue");
+        if (old >= 0 && static_cast<size_t>(old) < before.size()) {
+            SetAttribute(node, "inputValue",
+                         std::to_string(newPosition.at(
+                             before[static_cast<size_t>(old)].attribute("id").value())));
+        }
+    };
+    for (pugi::xml_node element : store_.ElementsNode().children("element")) {
+        renumber(element);
+        for (pugi::xml_node field : element.children("element")) {
+            renumber(field);
+        }
+    }
 }
 
 bool CommonCpsControl::FindFreeRecord(const std::string& parentId, ElementList& out) {

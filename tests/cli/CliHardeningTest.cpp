@@ -84,6 +84,11 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         {{"set", "{gx5}", "e01040002/Channel[0]=e01099999"}, 3, "no ChannelName record"},
         {{"set", "{gx5}", "e01040002/Channel[0]=e01040002"}, 3, "is a ZoneName"},
         {{"set", "{gx5}", "CH1/scanListIndex=foo"}, 3, "no ScanName record 'foo'"},
+        // display forms: a choice text the list lacks, a frequency finer than a hertz
+        {{"set", "{gx5}", "CH1/ChannelPower=Huge"}, 3, "must be one of: 0 (Low)"},
+        {{"set", "{gx5}", "CH1/RxFrequency=151.6250001"}, 3, "at most six decimals"},
+        {{"export-csv", "{gx5}", "--list", "Nope"}, 2, "no list called 'Nope'"},
+        {{"import-csv", "{gx5}", "{exists.bin}"}, 3, "header, x: no such field"},
         // outputs: never the input, never an existing file without --force, checked first
         {{"export-bin", "{gx5}", "-o", "{gx5}"}, 2, "is the input file"},
         {{"export-bin", "{gx5}", "-o", "{exists.bin}"}, 3, "--force"},

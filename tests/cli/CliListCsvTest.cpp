@@ -1,0 +1,134 @@
+// Lists through CSV with the tool: a project's list exported and imported into a fresh one of
+// every model, an import refused as a whole, and the channel CSV of other programming tools.
+#include "document/ListRows.h"
+#include "tests/cli/CliTestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace vdtest {
+namespace {
+
+/// A model and values given in display form that make its project differ from a new one.
+struct DisplayChange {
+    std::string model;
+    std::vector<std::pair<std::string, std::string>> values; ///< selector, display text
+};
+
+void PrintTo(const DisplayChange& change, std::ostream* out) {
+    *out << change.model;
+}
+
+class CliListCsv : public ::testing::TestWithParam<DisplayChange> {
+protected:
+    TempDir dir_;
+    VdcpsRunner vdcps_{dir_};
+};
+
+TEST_P(CliListCsv, ExportThenImportIntoAFreshProjectGivesTheSameValues) {
+    const DisplayChange& change = GetParam();
+    const std::string source = dir_.file("source.vdcps").string();
+    const std::string fresh = dir_.file("fresh.vdcps").string();
+    const std::string csv = dir_.file("channels.csv").string();
+    ASSERT_EQ(vdcps_.Run({"new", change.model, "-o", source}), 0) << vdcps_.err;
+    ASSERT_EQ(vdcps_.Run({"new", change.model, "-o", fresh}), 0) << vdcps_.err;
+    std::vector<std::string> set = {"set", source};
+    std::vector<std::string> get = {"get", "--display", source};
+    std::string shown;
+    for (const auto& [selector, text] : change.values) {
+        set.push_back(selector + "=" + text);
+        get.push_back(selector);
+        shown += text + "\n";
+    }
+    ASSERT_EQ(vdcps_.Run(set), 0) << vdcps_.err;
+    ASSERT_EQ(vdcps_.Run(get), 0) << vdcps_.err;
+    EXPECT_EQ(vdcps_.out, shown);
+
+    for (const char* list : {"Channels", "zones"}) {
+        if (vdcps_.Run({"export-csv", source, "--list", list, "-o", csv, "--force"}) != 0) {
+            EXPECT_NE(vdcps_.err.find("no list called"), std::string::npos) << vdcps_.err;
+            continue; // a model without zones
+        }
+        ASSERT_EQ(vdcps_.Run({"import-csv", fresh, csv, "--list", list}), 0) << vdcps_.err;
+        ASSERT_EQ(vdcps_.Run({"export-csv", fresh, "--list", list}), 0) << vdcps_.err;
+        EXPECT_EQ(vdcps_.out, readFile(csv)) << list;
+    }
+    const std::string sourceImage = dir_.file("source.bin").string();
+    const std::string freshImage = dir_.file("fresh.bin").string();
+    ASSERT_EQ(vdcps_.Run({"export-bin", source, "-o", sourceImage, "--force"}), 0) << vdcps_.err;
+    ASSERT_EQ(vdcps_.Run({"export-bin", fresh, "-o", freshImage, "--force"}), 0) << vdcps_.err;
+    EXPECT_TRUE(readFile(sourceImage) == readFile(freshImage)) << "the radio gets the same";
+}
+
+const DisplayChange kGx5Family[] = {
+    {"GX5",
+     {{"CH2/RxFrequency", "151.625000"},
+      {"CH2/CTCSSTxValue", "88.5 Hz"},
+      {"CH2/ChannelPower", "Low"},
+      {"CH3/VoxEnable", "On"},
+      {"e01040002/Channel[0]", "CH3"}}},
+    {"GX5G", {{"CH2/CTCSSRxValue", "D023I"}, {"CH2/ChannelPower", "Middle"}}},
+};
+const DisplayChange kLmVs[] = {
+    {"LM704", {{"CH2/tx_tone", "D023N"}, {"CH2/busy_lock", "On"}}},
+    {"VS31", {{"CH2/tx_tone", "67.0 Hz"}}},
+    {"VS46", {{"CH2/rx_tone", "D754I"}}},
+    {"VS58", {{"CH2/tx_tone", "254.1 Hz"}}},
+    {"VS73", {{"CH2/rxfreq", "462.562500"}, {"CH2/highpower", "High"}}},
+};
+std::string ModelOf(const ::testing::TestParamInfo<DisplayChange>& info) {
+    return info.param.model;
+}
+INSTANTIATE_TEST_SUITE_P(Gx5Family, CliListCsv, ::testing::ValuesIn(kGx5Family), ModelOf);
+INSTANTIATE_TEST_SUITE_P(LmVs, CliListCsv, ::testing::ValuesIn(kLmVs), ModelOf);
+
+TEST(CliListCsvImport, RefusesTheWholeFileAndTakesTheOtherToolsFormat) {
+    TempDir dir;
+    VdcpsRunner vdcps(dir);
+    const std::string project = dir.file("gx5.vdcps").string();
+    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", project}), 0) << vdcps.err;
+    const std::string before = readFile(project);
+    dir.write("bad.csv",
+              "Channel name,Receive frequency,CTCSSTxValue\r\n"
+              "A,151.625,88.5\r\nB,999.5,88.5\r\nC,151.625,77.7\r\nD,151.6250001,D023N\r\n");
+    EXPECT_EQ(vdcps.Run({"import-csv", project, dir.file("bad.csv").string()}), 3);
+    for (const char* failure :
+         {"row 2, RxFrequency", "row 3, CTCSSTxValue", "row 4, RxFrequency"}) {
+        EXPECT_NE(vdcps.err.find(failure), std::string::npos) << vdcps.err;
+    }
+    EXPECT_EQ(readFile(project), before);
+
+    const std::string header = "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,"
+                               "DtcsCode,DtcsPolarity,Mode,TStep,Comment\r\n";
+    dir.write("other.csv", header + "0,Simplex,146.52,,0.6,,88.5,88.5,023,NN,FM,5,\r\n"
+                                    "1,Plus,146.94,+,0.6,Tone,100.0,88.5,023,NN,NFM,5,\r\n"
+                                    "2,Minus,147.00,-,0.6,TSQL,88.5,123.0,023,NN,FM,5,\r\n"
+                                    "3,Split,440.0,split,445.5,DTCS,88.5,88.5,754,RN,NFM,5,\r\n");
+    ASSERT_EQ(vdcps.Run({"import-csv", project, dir.file("other.csv").string()}), 0) << vdcps.err;
+    EXPECT_NE(vdcps.out.find("ignored columns: Location, TStep, Comment"), std::string::npos);
+    EXPECT_EQ(vdcps.Run({"check", project}), 0) << "no reference left to a removed channel\n"
+                                                << vdcps.out;
+    ASSERT_EQ(vdcps.Run({"export-csv", project}), 0) << vdcps.err;
+    const vd::TextTable table = vd::ParseCsvTable(vdcps.out);
+    const std::vector<std::vector<std::string>> expected = {
+        {"Simplex", "146.520000", "146.520000", "Off", "Off", "Wide 25 kHz"},
+        {"Plus", "146.940000", "147.540000", "Off", "100.0 Hz", "Narrow 12.5 kHz"},
+        {"Minus", "147.000000", "146.400000", "123.0 Hz", "123.0 Hz", "Wide 25 kHz"},
+        {"Split", "440.000000", "445.500000", "D754N", "D754I", "Narrow 12.5 kHz"},
+    };
+    ASSERT_EQ(table.rows.size(), 3 + expected.size()) << "the VFOs and the four channels";
+    for (std::size_t i = 0; i < expected.size(); ++i) {
+        const std::vector<std::string>& row = table.rows[3 + i];
+        EXPECT_EQ((std::vector<std::string>{row[0], row[1], row[2], row[3], row[4], row[7]}),
+                  expected[i]);
+    }
+
+    const std::string imported = readFile(project);
+    dir.write("off.csv", header + "0,Listen,162.55,off,0,,88.5,88.5,023,NN,AM,5,\r\n");
+    EXPECT_EQ(vdcps.Run({"import-csv", project, dir.file("off.csv").string()}), 3);
+    EXPECT_NE(vdcps.err.find("row 1, Duplex"), std::string::npos) << vdcps.err;
+    EXPECT_NE(vdcps.err.find("row 1, Mode"), std::string::npos) << vdcps.err;
+    EXPECT_EQ(readFile(project), imported);
+}
+
+} // namespace
+} // namespace vdtest
