@@ -127,10 +127,6 @@
         <translation>%1 无法删除</translation>
     </message>
     <message>
-        <source>%1 holds no more records.</source>
-        <translation>%1 已满，不能再添加记录。</translation>
-    </message>
-    <message>
         <source>&amp;Copy</source>
         <translation>复制(&amp;C)</translation>
     </message>
@@ -153,10 +149,6 @@
     <message>
         <source>Delete %1 Rows</source>
         <translation>删除 %1 行</translation>
-    </message>
-    <message>
-        <source>Delete %1?</source>
-        <translation>删除 %1？</translation>
     </message>
     <message>
         <source>Delete Row</source>

@@ -14,6 +14,7 @@
 #include "ui/table/CListTableView.h"
 #include "ui/table/SortListDlg.h"
 #include "ui/table/TableSortProxy.h"
+#include "ui/view/ViewStrings.h"
 
 #include <QApplication>
 #include <QClipboard>
@@ -202,12 +203,12 @@ void CListTableView::PasteRows(bool replace) {
 void CListTableView::InsertRow(HamCpsControl& control) {
     ElementList free;
     if (!control.FindFreeRecord(chapterId_, free) || free.empty() || !free.front()) {
-        Message(tr("%1 holds no more records.").arg(ListText(control)), MessageStyle::Default);
+        Message(TextWithArg(IDS_MAXIMUM_EXCEEDED, ListText(control)), MessageStyle::Default);
         return;
     }
     const int capacity = control.GetCapacity(free.front()->name);
     if (capacity >= 0 && rowIds_.size() >= static_cast<size_t>(capacity)) {
-        Message(tr("%1 holds no more records.").arg(ListText(control)), MessageStyle::Default);
+        Message(TextWithArg(IDS_MAXIMUM_EXCEEDED, ListText(control)), MessageStyle::Default);
         return;
     }
     ElementPtr created;
@@ -247,7 +248,7 @@ void CListTableView::DeleteRows(HamCpsControl& control) {
     if (ids.empty()) {
         return;
     }
-    QString question = tr("Delete %1?").arg(names.join(QStringLiteral(", ")));
+    QString question = TextWithArg(IDS_DELETE_QUESTION, names.join(QStringLiteral(", ")));
     if (!cleared.isEmpty()) {
         question += QLatin1Char('\n') + tr("These references to them will be cleared: %1")
                                             .arg(cleared.join(QStringLiteral("; ")));
