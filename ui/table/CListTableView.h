@@ -86,8 +86,9 @@ private:
                                    const std::string& recordId);
     void RefillRows(HamCpsControl& control, const std::vector<int>& rows);
     /// Rebuilds the table and the function tree after records were added, removed or
-    /// moved, keeping these records selected.
-    void AfterListChange(HamCpsControl& control, const std::vector<std::string>& select);
+    /// moved, keeping these records selected; listOrder drops the header's order.
+    void AfterListChange(HamCpsControl& control, const std::vector<std::string>& select,
+                         bool listOrder = false);
 
     // editing (CListTableView.cpp)
     bool OnBeginEdit(int row, int column, QString& text, int chosen);

@@ -139,10 +139,15 @@ QString CListTableView::ListText(HamCpsControl& control) const {
     return FromUtf8(chapter.text.empty() ? chapter.name : chapter.text);
 }
 
-void CListTableView::AfterListChange(HamCpsControl& control,
-                                     const std::vector<std::string>& select) {
+void CListTableView::AfterListChange(HamCpsControl& control, const std::vector<std::string>& select,
+                                     bool listOrder) {
     if (CFunctionPane* pane = frame_.FunctionPane()) {
         pane->SyncListNode(chapterId_);
+    }
+    if (listOrder) {
+        // a change of the order is seen in the list's own order, not a header's
+        grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
+        proxy_->sort(-1);
     }
     ShowList(control, chapterId_);
     SelectRecords(select);
@@ -227,7 +232,7 @@ void CListTableView::InsertRow(HamCpsControl& control) {
         }
     }
     frame_.SetModified(tr("New %1").arg(FromUtf8(created->inputValue)));
-    AfterListChange(control, {created->id});
+    AfterListChange(control, {created->id}, true);
 }
 
 void CListTableView::DeleteRows(HamCpsControl& control) {
@@ -282,7 +287,7 @@ void CListTableView::MoveRows(HamCpsControl& control, int delta) {
         return;
     }
     frame_.SetModified(delta < 0 ? tr("Move Rows Up") : tr("Move Rows Down"));
-    AfterListChange(control, ids);
+    AfterListChange(control, ids, true);
 }
 
 void CListTableView::SortList(HamCpsControl& control) {
@@ -302,10 +307,7 @@ void CListTableView::SortList(HamCpsControl& control) {
     const std::vector<std::string> selected = SelectedRecordIds();
     SortRecords(control, chapterId_, static_cast<size_t>(dialog.Column()), dialog.Ascending());
     frame_.SetModified(tr("Sort List"));
-    // the list's own order is what the table shows now
-    grid_->horizontalHeader()->setSortIndicator(-1, Qt::AscendingOrder);
-    proxy_->sort(-1);
-    AfterListChange(control, selected);
+    AfterListChange(control, selected, true);
 }
 
 void CListTableView::ImportList(HamCpsControl& control) {
