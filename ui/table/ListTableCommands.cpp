@@ -20,6 +20,7 @@
 #include <QClipboard>
 #include <QFile>
 #include <QHeaderView>
+#include <QMimeData>
 #include <QSaveFile>
 #include <QStringList>
 
@@ -106,7 +107,9 @@ bool CListTableView::IsCommandEnabled(int command) const {
     }
     const std::vector<int> rows = grid_->GetSelectedRows(); // ascending, in list order
     const int count = static_cast<int>(rowIds_.size());
-    const bool clipboard = !QGuiApplication::clipboard()->text().isEmpty();
+    // the formats only: this runs at every change of the selection
+    const QMimeData* offered = QGuiApplication::clipboard()->mimeData();
+    const bool clipboard = offered != nullptr && offered->hasText();
     switch (command) {
     case ui::ID_EDIT_COPY:
         return !rows.empty();
