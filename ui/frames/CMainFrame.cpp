@@ -9,6 +9,7 @@
 #include "ui/frames/FrameInterfaces.h"
 #include "ui/frames/RecentFiles.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/view/CValdrenCpsView.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -110,6 +111,11 @@ void CMainFrame::AddFrame(CChildFrame* frame) {
     window->setWindowIcon(windowIcon());
     connect(frame, &CChildFrame::TitleChanged, this, &CMainFrame::UpdateTitle);
     connect(frame, &CChildFrame::HistoryChanged, this, &CMainFrame::UpdateCommandStates);
+    // the list commands' shortcuts work only while their actions are enabled
+    if (auto* view = dynamic_cast<CValdrenCpsView*>(frame->DocumentView())) {
+        connect(view, &CValdrenCpsView::CommandStatesChanged, this,
+                &CMainFrame::UpdateCommandStates);
+    }
     connect(frame, &CChildFrame::Saved, this, [this](const QString& path) {
         RecentFiles::Add(path);
         UpdateRecentFiles();

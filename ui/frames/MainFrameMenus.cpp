@@ -5,6 +5,7 @@
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/RecentFiles.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/view/CValdrenCpsView.h"
 
 #include <QActionGroup>
 #include <QApplication>
@@ -103,6 +104,30 @@ const CommandInfo kCommands[] = {
      QT_TRANSLATE_NOOP("vd::CMainFrame",
                        "Check the port, permissions and services, and detect the radio"),
      QKeySequence::UnknownKey},
+    {ID_IMPORT_LIST, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Import List..."),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Take the rows of a CSV file into the list shown"),
+     QKeySequence::UnknownKey},
+    {ID_EXPORT_LIST, QT_TRANSLATE_NOOP("vd::CMainFrame", "E&xport List..."),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Write the list shown to a CSV file"),
+     QKeySequence::UnknownKey},
+    {ID_EDIT_PASTE_OVER, QT_TRANSLATE_NOOP("vd::CMainFrame", "Paste &Over"),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Replace the selected rows by the Clipboard's rows"),
+     QKeySequence::UnknownKey},
+    {ID_MOVE_ROWS_UP, QT_TRANSLATE_NOOP("vd::CMainFrame", "Move Rows &Up"),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Move the selected records up by one"),
+     QKeySequence::UnknownKey},
+    {ID_MOVE_ROWS_DOWN, QT_TRANSLATE_NOOP("vd::CMainFrame", "Move Rows &Down"),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Move the selected records down by one"),
+     QKeySequence::UnknownKey},
+    {ID_SORT_LIST, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Sort List..."),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Reorder the records of the list shown by a column"),
+     QKeySequence::UnknownKey},
+    {ID_VIEW_TABLE, QT_TRANSLATE_NOOP("vd::CMainFrame", "T&able"),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Show the list as a table of every field"),
+     QKeySequence::UnknownKey},
+    {ID_VIEW_NAME_GRID, QT_TRANSLATE_NOOP("vd::CMainFrame", "&Name Grid"),
+     QT_TRANSLATE_NOOP("vd::CMainFrame", "Show the list as a grid of record names"),
+     QKeySequence::UnknownKey},
     {ID_APP_ABOUT, QT_TRANSLATE_NOOP("vd::CMainFrame", "&About Valdren CPS..."),
      QT_TRANSLATE_NOOP("vd::CMainFrame", "Display program information and version"),
      QKeySequence::UnknownKey},
@@ -122,6 +147,11 @@ const char* const kMenuTitles[][2] = {
 QString Translate(const char* text) {
     return QCoreApplication::translate(kContext, text);
 }
+
+/// Commands of the list shown, available as its view says.
+constexpr int kListCommands[] = {ID_IMPORT_LIST,  ID_EXPORT_LIST,    ID_EDIT_PASTE_OVER,
+                                 ID_MOVE_ROWS_UP, ID_MOVE_ROWS_DOWN, ID_SORT_LIST,
+                                 ID_VIEW_TABLE,   ID_VIEW_NAME_GRID};
 
 /// Commands that act on the document in front.
 bool NeedsDocument(int command) {
@@ -182,6 +212,9 @@ void CMainFrame::CreateMenus() {
     AddCommand(file, ID_FILE_SAVE);
     AddCommand(file, ID_FILE_SAVE_AS);
     AddCommand(file, ID_FILE_COMPARE);
+    file->addSeparator();
+    AddCommand(file, ID_IMPORT_LIST);
+    AddCommand(file, ID_EXPORT_LIST);
     recentSeparator_ = file->addSeparator();
     for (int i = 0; i < RecentFiles::kCount; ++i) {
         auto* action = new QAction(this);
@@ -204,6 +237,12 @@ void CMainFrame::CreateMenus() {
     AddCommand(edit, ID_EDIT_CUT);
     AddCommand(edit, ID_EDIT_COPY);
     AddCommand(edit, ID_EDIT_PASTE);
+    AddCommand(edit, ID_EDIT_PASTE_OVER)
+        ->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_V));
+    edit->addSeparator();
+    AddCommand(edit, ID_MOVE_ROWS_UP)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Up));
+    AddCommand(edit, ID_MOVE_ROWS_DOWN)->setShortcut(QKeySequence(Qt::ALT | Qt::Key_Down));
+    AddCommand(edit, ID_SORT_LIST);
 
     QMenu* view = menus_["view"];
     bar->addMenu(view);
@@ -221,6 +260,13 @@ void CMainFrame::CreateMenus() {
             frame->OutputDock()->setVisible(on);
         }
     });
+    view->addSeparator();
+    auto* listViews = new QActionGroup(this);
+    for (int command : {ID_VIEW_TABLE, ID_VIEW_NAME_GRID}) {
+        QAction* action = AddCommand(view, command);
+        action->setCheckable(true);
+        listViews->addAction(action);
+    }
     view->addSeparator();
     QMenu* style = menus_["style"];
     view->addMenu(style);
@@ -331,8 +377,17 @@ void CMainFrame::UpdateCommandStates() {
             action->setEnabled(frame != nullptr && !frame->IsBusy());
         }
     }
+    for (int command : kListCommands) {
+        actions_[command]->setEnabled(frame != nullptr && !frame->IsBusy() &&
+                                      frame->IsCommandEnabled(command));
+    }
     if (frame) {
         outputAction_->setChecked(!frame->OutputDock()->isHidden());
+        const auto* view = dynamic_cast<const CValdrenCpsView*>(frame->DocumentView());
+        const bool table = view != nullptr && view->IsTableShown();
+        actions_[ID_VIEW_TABLE]->setChecked(table);
+        actions_[ID_VIEW_NAME_GRID]->setChecked(!table &&
+                                                frame->IsCommandEnabled(ID_VIEW_NAME_GRID));
     }
     UpdateHistoryCommands(frame);
     const std::string code = CurrentLanguageCode();

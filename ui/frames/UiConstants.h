@@ -61,6 +61,16 @@ inline constexpr int ID_UNSELECT_ALL = 32798;
 inline constexpr int ID_SELECT_ALL = 32799;
 inline constexpr int ID_ALL_CHANNEL = 32800;
 
+// List tables: View → Table / Name Grid, the Edit and File commands of the table.
+inline constexpr int ID_VIEW_TABLE = 32810;
+inline constexpr int ID_VIEW_NAME_GRID = 32811;
+inline constexpr int ID_EDIT_PASTE_OVER = 32812; ///< paste replacing the selected rows
+inline constexpr int ID_SORT_LIST = 32813;       ///< "Sort &List..."
+inline constexpr int ID_MOVE_ROWS_UP = 32814;
+inline constexpr int ID_MOVE_ROWS_DOWN = 32815;
+inline constexpr int ID_IMPORT_LIST = 32816; ///< File "&Import List..."
+inline constexpr int ID_EXPORT_LIST = 32817; ///< File "&Export List..."
+
 // Language menu.
 inline constexpr int ID_LANGUAGE_CHINESE = 32801;
 inline constexpr int ID_LANGUAGE_ENGLISH = 32802;

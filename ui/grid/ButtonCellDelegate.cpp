@@ -58,7 +58,8 @@ bool ButtonCellDelegate::editorEvent(QEvent* event, QAbstractItemModel*,
     if (!press || !CanChange(index)) {
         return false;
     }
-    grid_.PressButton(index.row(), index.column());
+    const CellId at = grid_.ModelCell(index);
+    grid_.PressButton(at.row, at.column);
     return true;
 }
 

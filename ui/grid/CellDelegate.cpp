@@ -23,7 +23,8 @@ void CellDelegate::initStyleOption(QStyleOptionViewItem* option, const QModelInd
 }
 
 const GridCell& CellDelegate::CellAt(const QModelIndex& index) const {
-    return grid_.GetCell(index.row(), index.column());
+    const CellId at = grid_.ModelCell(index);
+    return grid_.GetCell(at.row, at.column);
 }
 
 bool CellDelegate::CanChange(const QModelIndex& index) const {

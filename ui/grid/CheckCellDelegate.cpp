@@ -52,7 +52,8 @@ bool CheckCellDelegate::editorEvent(QEvent* event, QAbstractItemModel*,
         return false;
     }
     const bool checked = CellAt(index).text == QLatin1String("1");
-    grid_.CommitEdit(index.row(), index.column(), checked ? QString() : QStringLiteral("1"));
+    const CellId at = grid_.ModelCell(index);
+    grid_.CommitEdit(at.row, at.column, checked ? QString() : QStringLiteral("1"));
     return true;
 }
 

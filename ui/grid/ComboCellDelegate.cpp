@@ -72,7 +72,8 @@ void ComboCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
     if (combo->currentIndex() < 0) {
         return;
     }
-    grid_.CommitEdit(index.row(), index.column(), combo->currentText(), combo->currentIndex());
+    const CellId at = grid_.ModelCell(index);
+    grid_.CommitEdit(at.row, at.column, combo->currentText(), combo->currentIndex());
 }
 
 } // namespace vd

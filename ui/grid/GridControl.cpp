@@ -27,7 +27,7 @@ GridControl::GridControl(int id, QWidget* parent)
     // a drop-down opens on the first click, as drop-downs do everywhere else
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& index) {
         if (editingEnabled_ && index.isValid() &&
-            GetCell(index.row(), index.column()).kind == CellKind::Combo &&
+            GetCell(ModelCell(index).row, ModelCell(index).column).kind == CellKind::Combo &&
             state() != QAbstractItemView::EditingState) {
             edit(index);
         }
@@ -70,6 +70,28 @@ void GridControl::SetHeaderText(int column, const QString& text) {
 
 QString GridControl::GetHeaderText(int column) const {
     return model_->HeaderText(column);
+}
+
+void GridControl::SetCells(int rows, int columns, std::vector<GridCell> cells) {
+    model_->Assign(rows, columns, std::move(cells));
+}
+
+void GridControl::SetSortFilterModel(QSortFilterProxyModel* proxy) {
+    proxy_ = proxy;
+    proxy_->setParent(this);
+    proxy_->setSourceModel(model_);
+    setModel(proxy_);
+}
+
+CellId GridControl::ModelCell(const QModelIndex& viewIndex) const {
+    const QModelIndex source =
+        proxy_ && viewIndex.model() == proxy_ ? proxy_->mapToSource(viewIndex) : viewIndex;
+    return source.isValid() ? CellId{source.row(), source.column()} : CellId{};
+}
+
+QModelIndex GridControl::ViewIndex(int row, int column) const {
+    const QModelIndex source = model_->index(row, column);
+    return proxy_ ? proxy_->mapFromSource(source) : source;
 }
 
 void GridControl::DeleteAllItems() {
@@ -139,20 +161,19 @@ void GridControl::RedrawCell(int row, int column) {
 }
 
 CellId GridControl::GetFocusCell() const {
-    const QModelIndex current = currentIndex();
-    return current.isValid() ? CellId{current.row(), current.column()} : CellId{};
+    return ModelCell(currentIndex());
 }
 
 void GridControl::SetFocusCell(int row, int column) {
     if (IsValid(row, column)) {
-        setCurrentIndex(model_->index(row, column));
+        setCurrentIndex(ViewIndex(row, column));
     }
 }
 
 std::vector<int> GridControl::GetSelectedRows() const {
     std::set<int> rows;
     for (const QModelIndex& index : selectionModel()->selectedIndexes()) {
-        rows.insert(index.row());
+        rows.insert(ModelCell(index).row);
     }
     return {rows.begin(), rows.end()};
 }
@@ -210,8 +231,8 @@ void GridControl::PressButton(int row, int column) {
 
 void GridControl::currentChanged(const QModelIndex& current, const QModelIndex& previous) {
     QTableView::currentChanged(current, previous);
-    if (current.isValid()) {
-        emit focusCellChanged(current.row(), current.column());
+    if (const CellId cell = ModelCell(current); cell.IsValid()) {
+        emit focusCellChanged(cell.row, cell.column);
     }
 }
 

@@ -2,6 +2,7 @@
 #include "ui/grid/GridCell.h"
 #include "ui/grid/GridModel.h"
 
+#include <QSortFilterProxyModel>
 #include <QTableView>
 #include <functional>
 #include <vector>
@@ -54,6 +55,16 @@ public:
     void SetHeaderText(int column, const QString& text);
     /// Text of a column in the fixed header row.
     QString GetHeaderText(int column) const;
+    /// Replaces every cell at once, row by row (a large table in one step).
+    void SetCells(int rows, int columns, std::vector<GridCell> cells);
+    /// Puts a sorting and filtering model between the cells and the view (owned by the grid).
+    /// Rows and columns of every other call stay those of the cells; the view's order may
+    /// differ.
+    void SetSortFilterModel(QSortFilterProxyModel* proxy);
+    /// The cell behind an index of the view.
+    CellId ModelCell(const QModelIndex& viewIndex) const;
+    /// The view's index of a cell.
+    QModelIndex ViewIndex(int row, int column) const;
     /// Removes every row and span; columns, widths and header texts stay.
     void DeleteAllItems();
 
@@ -117,6 +128,7 @@ protected:
 private:
     int id_;
     GridModel* model_;
+    QSortFilterProxyModel* proxy_ = nullptr;
     CellDelegateRouter* router_;
     EndEditHandler endEdit_;
     bool editingEnabled_ = true;

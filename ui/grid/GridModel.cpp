@@ -16,6 +16,16 @@ void GridModel::Reset(int rows, int columns) {
     endResetModel();
 }
 
+void GridModel::Assign(int rows, int columns, std::vector<GridCell> cells) {
+    beginResetModel();
+    rows_ = std::max(rows, 0);
+    columns_ = std::max(columns, 0);
+    cells.resize(static_cast<size_t>(rows_) * static_cast<size_t>(columns_));
+    cells_ = std::move(cells);
+    headers_.resize(columns_);
+    endResetModel();
+}
+
 void GridModel::SetColumnCount(int columns) {
     columns = std::max(columns, 0);
     if (columns == columns_) {

@@ -20,6 +20,8 @@ public:
 
     /// Drops every cell and sets the new size (all cells empty text labels).
     void Reset(int rows, int columns);
+    /// Replaces every cell at once (row by row), one reset instead of a redraw per cell.
+    void Assign(int rows, int columns, std::vector<GridCell> cells);
     /// Adds or removes columns at the right, keeping the cells that stay.
     void SetColumnCount(int columns);
     /// Adds or removes rows at the bottom, keeping the cells that stay.

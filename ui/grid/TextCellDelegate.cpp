@@ -36,7 +36,8 @@ void TextCellDelegate::setEditorData(QWidget* editor, const QModelIndex& index) 
 
 void TextCellDelegate::setModelData(QWidget* editor, QAbstractItemModel*,
                                     const QModelIndex& index) const {
-    grid_.CommitEdit(index.row(), index.column(), static_cast<QLineEdit*>(editor)->text());
+    const CellId at = grid_.ModelCell(index);
+    grid_.CommitEdit(at.row, at.column, static_cast<QLineEdit*>(editor)->text());
 }
 
 } // namespace vd

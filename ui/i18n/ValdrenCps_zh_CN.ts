@@ -335,6 +335,70 @@
         <source>Compare %1 with:</source>
         <translation>将 %1 与以下文档比较：</translation>
     </message>
+    <message>
+        <source>&amp;Import List...</source>
+        <translation>导入列表(&amp;I)...</translation>
+    </message>
+    <message>
+        <source>Take the rows of a CSV file into the list shown</source>
+        <translation>将 CSV 文件中的行导入当前列表</translation>
+    </message>
+    <message>
+        <source>E&amp;xport List...</source>
+        <translation>导出列表(&amp;X)...</translation>
+    </message>
+    <message>
+        <source>Write the list shown to a CSV file</source>
+        <translation>将当前列表写入 CSV 文件</translation>
+    </message>
+    <message>
+        <source>Paste &amp;Over</source>
+        <translation>覆盖粘贴(&amp;O)</translation>
+    </message>
+    <message>
+        <source>Replace the selected rows by the Clipboard&apos;s rows</source>
+        <translation>用剪贴板中的行替换所选行</translation>
+    </message>
+    <message>
+        <source>Move Rows &amp;Up</source>
+        <translation>上移行(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Move the selected records up by one</source>
+        <translation>将所选记录上移一位</translation>
+    </message>
+    <message>
+        <source>Move Rows &amp;Down</source>
+        <translation>下移行(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Move the selected records down by one</source>
+        <translation>将所选记录下移一位</translation>
+    </message>
+    <message>
+        <source>&amp;Sort List...</source>
+        <translation>排序列表(&amp;S)...</translation>
+    </message>
+    <message>
+        <source>Reorder the records of the list shown by a column</source>
+        <translation>按某一列重新排列当前列表的记录</translation>
+    </message>
+    <message>
+        <source>T&amp;able</source>
+        <translation>表格(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Show the list as a table of every field</source>
+        <translation>以包含全部字段的表格显示列表</translation>
+    </message>
+    <message>
+        <source>&amp;Name Grid</source>
+        <translation>名称网格(&amp;N)</translation>
+    </message>
+    <message>
+        <source>Show the list as a grid of record names</source>
+        <translation>以记录名称网格显示列表</translation>
+    </message>
 </context>
 <context>
     <name>vd::COptionDlg</name>

@@ -85,6 +85,12 @@ void CFunctionPane::RemoveRecordNode(const std::string& id) {
     tree_->RemoveRecord(id);
 }
 
+void CFunctionPane::SyncListNode(const std::string& chapterId) {
+    if (HamCpsControl* control = frame_.GetDocument().Control()) {
+        Guarded([&] { tree_->SyncRecords(*control, chapterId); });
+    }
+}
+
 void CFunctionPane::Navigate(int command) {
     tree_->Navigate(command);
 }

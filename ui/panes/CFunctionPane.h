@@ -21,6 +21,8 @@ public:
     void AddRecordNode(const std::string& id) override;
     void RemoveRecordNode(const std::string& id) override;
     void Navigate(int command) override;
+    /// Brings a list's record items in line with its records, keeping the selection.
+    void SyncListNode(const std::string& chapterId);
     bool HandleCommand(int command) override;
     void OnFrameMessage(int message, quint32 param) override;
 

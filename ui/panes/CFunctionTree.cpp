@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QStyle>
 #include <algorithm>
+#include <unordered_map>
 
 namespace vd {
 
@@ -144,6 +145,59 @@ QTreeWidgetItem* CFunctionTree::RecordItem(const std::string& id) const {
 QTreeWidgetItem* CFunctionTree::ChapterItem(const std::string& id) const {
     const auto found = chapters_.find(id);
     return found == chapters_.end() ? nullptr : found->second;
+}
+
+void CFunctionTree::SyncRecords(HamCpsControl& control, const std::string& chapterId) {
+    QTreeWidgetItem* list = ChapterItem(chapterId);
+    if (!list || listsShowingRecords_.count(chapterId) == 0) {
+        return;
+    }
+    QTreeWidgetItem* const before = currentItem();
+    const auto [currentId, currentKind] = SplitDatum(before);
+    ElementList elements;
+    control.GetElements(chapterId, elements);
+    QList<QTreeWidgetItem*> items;
+    std::unordered_map<std::string, QTreeWidgetItem*> kept;
+    {
+        const QSignalBlocker quiet(this);
+        // the record items come off the list; its sub-chapters stay where they are
+        for (int i = list->childCount() - 1; i >= 0; --i) {
+            const auto [id, kind] = SplitDatum(list->child(i));
+            if (kind == "element") {
+                kept.emplace(id, list->takeChild(i));
+            }
+        }
+        for (const ElementPtr& element : elements) {
+            if (!element || element->controlType == 0 || !element->showSelf) {
+                continue;
+            }
+            QTreeWidgetItem* item = nullptr;
+            if (const auto found = kept.find(element->id); found != kept.end()) {
+                item = found->second;
+                kept.erase(found);
+                item->setText(0, QString::fromStdString(element->inputValue));
+                item->setToolTip(0, item->text(0));
+            } else {
+                item = NewItem(element->inputValue, element->image, element->id, "element");
+            }
+            items.push_back(item);
+            records_[element->id] = item;
+        }
+        list->addChildren(items);
+        for (const auto& [id, item] : kept) {
+            records_.erase(id);
+        }
+        if (before && (currentKind != "element" || kept.count(currentId) == 0)) {
+            setCurrentItem(before); // taking the items off moved it silently
+        }
+    }
+    const bool currentGone = currentKind == "element" && kept.count(currentId) != 0;
+    if (currentGone) {
+        setCurrentItem(list);
+    }
+    for (const auto& [id, item] : kept) {
+        delete item;
+    }
 }
 
 bool CFunctionTree::AddRecord(const HamCpsElement& record) {

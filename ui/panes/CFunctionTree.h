@@ -26,6 +26,9 @@ public:
     /// Adds a record that was just created below its list and selects it; false when its list
     /// is not in the tree or does not show its records.
     bool AddRecord(const HamCpsElement& record);
+    /// Brings the record items of a list in line with its in-use records (added, removed,
+    /// renamed, reordered) without changing the selected item unless it was removed.
+    void SyncRecords(HamCpsControl& control, const std::string& chapterId);
     /// Removes a record's item, selecting its next sibling (else the previous one, else its
     /// list).
     void RemoveRecord(const std::string& id);

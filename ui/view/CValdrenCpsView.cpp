@@ -6,6 +6,8 @@
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
 #include "ui/panes/CShortlistPane.h"
+#include "ui/table/CListTableView.h"
+#include "ui/table/ListViewChoice.h"
 #include "ui/view/ColumnFit.h"
 #include "ui/view/ElementCells.h"
 #include "ui/view/GridPlan.h"
@@ -15,7 +17,9 @@
 #include <QEvent>
 #include <QFileDialog>
 #include <QLabel>
+#include <QMainWindow>
 #include <QPointer>
+#include <QStatusBar>
 #include <QVBoxLayout>
 #include <set>
 
@@ -44,10 +48,21 @@ QString ChooseBitmapFile(QWidget* owner) {
 
 CValdrenCpsView::CValdrenCpsView(IChildFrame& frame, QWidget* parent)
     : QWidget(parent), frame_(frame), grid_(new CGrid2(kGridId, this)),
-      messageBox_(ProgramMessageBox()), chooseBitmap_(ChooseBitmapFile) {
+      table_(new CListTableView(frame, this)), messageBox_(ProgramMessageBox()),
+      chooseBitmap_(ChooseBitmapFile) {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(grid_);
+    layout->addWidget(table_);
+    table_->hide();
+    connect(table_, &CListTableView::SelectionChanged, this,
+            &CValdrenCpsView::CommandStatesChanged);
+    connect(table_, &CListTableView::Noticed, this, [this](const QString& text) {
+        emit Noticed(text);
+        if (auto* main = qobject_cast<QMainWindow*>(window())) {
+            main->statusBar()->showMessage(text, 15000);
+        }
+    });
     reading_ = new QLabel(this);
     reading_->setAlignment(Qt::AlignCenter);
     reading_->hide();
@@ -79,6 +94,7 @@ CValdrenCpsView::CValdrenCpsView(IChildFrame& frame, QWidget* parent)
 CValdrenCpsView::~CValdrenCpsView() = default;
 
 void CValdrenCpsView::SetMessageBox(MessageBoxFn messageBox) {
+    table_->SetMessageBox(messageBox);
     messageBox_ = std::move(messageBox);
 }
 
@@ -119,6 +135,7 @@ void CValdrenCpsView::ShowSelectedNode() {
         return;
     }
     Guarded([&] { ShowNode(*control); });
+    emit CommandStatesChanged();
 }
 
 void CValdrenCpsView::ShowNode(HamCpsControl& control) {
@@ -142,6 +159,13 @@ void CValdrenCpsView::ShowNode(HamCpsControl& control) {
         }
         PrepareRecord(control, ElementPtr(std::move(element)), shown, cache);
     } else if (kind == "chapter") {
+        if (const std::string list = SelectedListName(); !list.empty() && IsTableChosen(list)) {
+            ClearGrid();
+            grid_->hide();
+            table_->show();
+            table_->ShowList(control, id);
+            return;
+        }
         ElementList elements;
         control.GetElements(id, elements);
         if (!elements.empty() && elements.front() && elements.front()->controlType == 0) {
@@ -170,6 +194,9 @@ void CValdrenCpsView::ShowNode(HamCpsControl& control) {
 
     std::vector<std::string> layout;
     control.GetWindowLayout(id, layout);
+    table_->hide();
+    table_->Clear();
+    grid_->show();
     ClearGrid();
     FillGrid(control, layout.empty() ? PlanDefaultGrid(shown, memberField_)
                                      : PlanLayoutGrid(layout, shown, memberField_));
@@ -306,7 +333,35 @@ void CValdrenCpsView::RefillDependents(HamCpsControl& control,
     }
 }
 
+std::string CValdrenCpsView::SelectedListName() const {
+    const CValdrenCpsDoc& document = frame_.GetDocument();
+    HamCpsControl* control = document.Control();
+    if (!control || document.SelectedKind() != "chapter") {
+        return {};
+    }
+    HamCpsChapter chapter;
+    control->GetChapter(document.SelectedId(), chapter);
+    if (chapter.id.empty() || !chapter.showElement) {
+        return {}; // only the chapters of a list show their records in the tree
+    }
+    return chapter.name.empty() ? chapter.id : chapter.name;
+}
+
+bool CValdrenCpsView::IsTableShown() const {
+    return !table_->isHidden() && !table_->ChapterId().empty();
+}
+
+void CValdrenCpsView::ShowListAs(bool table) {
+    const std::string list = SelectedListName();
+    if (list.empty()) {
+        return;
+    }
+    ChooseTable(list, table);
+    ShowSelectedNode();
+}
+
 void CValdrenCpsView::Retranslate() {
+    table_->Retranslate();
     BuildHeader(headerColumns_);
     grid_->viewport()->update();
 }

@@ -15,8 +15,8 @@ class QLabel;
 namespace vd {
 
 struct BandChange;
-struct BandChange;
 struct GridPlan;
+class CListTableView;
 class CShortlistPane;
 
 /// The one view of a document: the node selected in the function tree as a grid of label
@@ -50,6 +50,10 @@ public:
 
     /// The grid, for the frame's printing and for tests.
     CGrid2& Grid() { return *grid_; }
+    /// The table of a list chapter, for tests.
+    CListTableView& Table() { return *table_; }
+    /// Whether the selected node is shown as a table.
+    bool IsTableShown() const;
     /// Replaces the message box routine (tests record the messages instead).
     void SetMessageBox(MessageBoxFn messageBox);
     /// Replaces the bitmap file dialog.
@@ -60,6 +64,8 @@ public:
 signals:
     /// A notice was given (see Notice): a value moved, a band changed, a reference cleared.
     void Noticed(const QString& text);
+    /// What the menu commands of the view may do changed (another node, other rows selected).
+    void CommandStatesChanged();
 
 protected:
     void changeEvent(QEvent* event) override;
@@ -102,9 +108,14 @@ private:
     bool ConfirmBandChange(const BandChange& plan);
     /// Lists the frequencies a band change moved.
     void ReportBandChange(HamCpsControl& control, const BandChange& plan);
+    /// The name of the list chapter selected in the tree, empty when it is no list chapter.
+    std::string SelectedListName() const;
+    /// View → Table / Name Grid for the selected list chapter.
+    void ShowListAs(bool table);
 
     IChildFrame& frame_;
     CGrid2* grid_;
+    CListTableView* table_;
     QTimer readDeviceTimer_;
     QLabel* reading_ = nullptr;
     std::vector<int> labelColumns_; ///< columns of the shown node's labels

@@ -13,7 +13,8 @@ bool IsReferenceElement(const HamCpsElement& element) {
     return IsReferenceCell(element.name);
 }
 
-void FillByControlType(HamCpsControl& control, const HamCpsElement& element, GridCell& cell) {
+void FillByControlType(ElementCellMaker& maker, const HamCpsElement& element, GridCell& cell,
+                       bool withChoices) {
     const std::string& value = element.inputValue;
     switch (element.controlType) {
     case 2:
@@ -22,9 +23,11 @@ void FillByControlType(HamCpsControl& control, const HamCpsElement& element, Gri
         return;
     case 3: {
         cell.kind = CellKind::Combo;
-        const std::vector<OwnChoice> choices = SplitOwnChoices(element.choiceValue);
-        for (const OwnChoice& choice : choices) {
-            cell.choices.push_back({choice.text, QString::number(choice.value)});
+        const std::vector<OwnChoice>& choices = maker.OwnChoices(element.choiceValue);
+        if (withChoices) {
+            for (const OwnChoice& choice : choices) {
+                cell.choices.push_back({choice.text, QString::number(choice.value)});
+            }
         }
         cell.text = OwnChoiceText(choices, value);
         return;
@@ -44,7 +47,7 @@ void FillByControlType(HamCpsControl& control, const HamCpsElement& element, Gri
         cell.background = ColorFromBgr(kColouredTextColour);
         return;
     default: {
-        const std::optional<ValueRule> rule = LookUpRule(control, element.name);
+        const std::optional<ValueRule>& rule = maker.Facts(element.name).rule;
         cell.text = rule && IsFrequencyRule(*rule) ? FrequencyToDisplay(value)
                                                    : QString::fromStdString(value);
         return;
@@ -85,37 +88,62 @@ std::vector<std::string> MemberValues(HamCpsControl& control, const HamCpsElemen
     return values;
 }
 
-GridCell MakeElementCell(HamCpsControl& control, const ElementPtr& element, bool memberCell) {
+ElementCellMaker::ElementCellMaker(HamCpsControl& control) : control_(control) {}
+
+const ElementCellMaker::NameFacts& ElementCellMaker::Facts(const std::string& name) {
+    auto found = facts_.find(name);
+    if (found == facts_.end()) {
+        NameFacts facts;
+        facts.rule = LookUpRule(control_, name);
+        if (facts.rule && facts.rule->kind != "char" && !IsReferenceCell(name)) {
+            facts.range = RangeText(*facts.rule);
+        }
+        found = facts_.emplace(name, std::move(facts)).first;
+    }
+    return found->second;
+}
+
+const std::vector<OwnChoice>& ElementCellMaker::OwnChoices(const std::string& choiceValue) {
+    auto found = choices_.find(choiceValue);
+    if (found == choices_.end()) {
+        found = choices_.emplace(choiceValue, SplitOwnChoices(choiceValue)).first;
+    }
+    return found->second;
+}
+
+GridCell ElementCellMaker::Make(const ElementPtr& element, bool memberCell, bool withChoices) {
     GridCell cell;
     cell.element = element;
     if (!element) {
         return cell;
     }
     cell.toolTip = QString::fromStdString(element->tiptext);
-    const std::optional<ValueRule> rule = LookUpRule(control, element->name);
+    const NameFacts& facts = Facts(element->name);
+    const std::optional<ValueRule>& rule = facts.rule;
     if (rule && rule->kind == "char" && element->controlType != 4 && !rule->upper.empty()) {
         // the editor stops where the radio does (a masked cell shows stars, not the value)
         cell.maxLength = static_cast<int>(rule->upper.front());
         cell.allowedChars = QString::fromStdString(rule->allowedChars);
     }
-    if (rule && rule->kind != "char" && !IsReferenceElement(*element)) {
-        const QString range = RangeText(*rule);
-        if (!range.isEmpty()) {
-            cell.toolTip += (cell.toolTip.isEmpty() ? QString() : QStringLiteral("\n")) + range;
-        }
+    if (!facts.range.isEmpty()) {
+        cell.toolTip += (cell.toolTip.isEmpty() ? QString() : QStringLiteral("\n")) + facts.range;
     }
-    cell.enabled = !element->IsLocked(control);
+    cell.enabled = !element->IsLocked(control_);
     cell.editable = true;
     if (memberCell) {
-        cell.text = ShownModelText(control.FormatMemberList(MemberValues(control, *element)));
+        cell.text = ShownModelText(control_.FormatMemberList(MemberValues(control_, *element)));
         cell.editable = false;
     } else if (IsReferenceElement(*element)) {
         cell.kind = CellKind::Combo;
-        cell.text = ReferenceText(control, *element);
+        cell.text = ReferenceText(control_, *element);
     } else {
-        FillByControlType(control, *element, cell);
+        FillByControlType(*this, *element, cell, withChoices);
     }
     return cell;
+}
+
+GridCell MakeElementCell(HamCpsControl& control, const ElementPtr& element, bool memberCell) {
+    return ElementCellMaker(control).Make(element, memberCell, true);
 }
 
 std::optional<std::string> ParseCellText(HamCpsControl& control, const HamCpsElement& element,

@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace vd {
 
@@ -21,6 +23,31 @@ inline constexpr const char* kMaskText = "*********";
 /// cell stands for all the record's fields of the element's name and shows their count; it
 /// is changed through the shortlist pane only.
 GridCell MakeElementCell(HamCpsControl& control, const ElementPtr& element, bool memberCell);
+
+/// Makes the cells of many elements (a list table), reading each name's value rule and
+/// splitting each choice list once.
+class ElementCellMaker {
+public:
+    explicit ElementCellMaker(HamCpsControl& control);
+    /// The cell of one element, as MakeElementCell makes it; without choices a combo-box cell
+    /// gets its entries later (SetItemChoices), which a table of a thousand rows cannot wait
+    /// for.
+    GridCell Make(const ElementPtr& element, bool memberCell, bool withChoices);
+
+    /// What a name's value rule gives every cell of that name.
+    struct NameFacts {
+        std::optional<ValueRule> rule;
+        QString range; ///< the ranges for the tool tip, empty for none
+    };
+    const NameFacts& Facts(const std::string& name);
+    /// An element's own choice list, split once.
+    const std::vector<OwnChoice>& OwnChoices(const std::string& choiceValue);
+
+private:
+    HamCpsControl& control_;
+    std::unordered_map<std::string, NameFacts> facts_;
+    std::unordered_map<std::string, std::vector<OwnChoice>> choices_;
+};
 
 /// The values of a record's fields named like field, in order, empty ones left out.
 std::vector<std::string> MemberValues(HamCpsControl& control, const HamCpsElement& field);

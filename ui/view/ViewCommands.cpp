@@ -6,6 +6,7 @@
 #include "model/HamCpsElement.h"
 #include "ui/frames/UiConstants.h"
 #include "ui/panes/CFunctionPane.h"
+#include "ui/table/CListTableView.h"
 #include "ui/view/CValdrenCpsView.h"
 #include "ui/view/ElementCells.h"
 #include "ui/view/ReferenceCells.h"
@@ -137,6 +138,13 @@ void CValdrenCpsView::OnNodeDelete() {
 }
 
 bool CValdrenCpsView::HandleCommand(int command) {
+    if (command == ui::ID_VIEW_TABLE || command == ui::ID_VIEW_NAME_GRID) {
+        ShowListAs(command == ui::ID_VIEW_TABLE);
+        return true;
+    }
+    if (IsTableShown() && !IsNavigation(command)) {
+        return table_->HandleCommand(command);
+    }
     switch (command) {
     case ui::ID_NODE_NEW:
         OnNodeNew();
@@ -170,6 +178,12 @@ bool CValdrenCpsView::HandleCommand(int command) {
 
 bool CValdrenCpsView::IsCommandEnabled(int command) const {
     HamCpsControl* control = frame_.GetDocument().Control();
+    if (command == ui::ID_VIEW_TABLE || command == ui::ID_VIEW_NAME_GRID) {
+        return !SelectedListName().empty();
+    }
+    if (IsTableShown() && !IsNavigation(command)) {
+        return table_->IsCommandEnabled(command);
+    }
     switch (command) {
     case ui::ID_NODE_NEW:
     case ui::ID_NODE_DELETE: {

@@ -4,6 +4,7 @@
 #include "document/CValdrenCpsDoc.h"
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CShortlistPane.h"
+#include "ui/table/CListTableView.h"
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QLabel>
@@ -30,7 +31,14 @@ void CValdrenCpsView::ShowReading(bool reading) {
     }
     reading_->setText(tr("Reading from %1…").arg(port));
     reading_->setVisible(reading);
-    grid_->setVisible(!reading);
+    if (reading) {
+        grid_->hide();
+        table_->hide();
+    } else if (IsTableShown()) {
+        table_->show();
+    } else {
+        grid_->show();
+    }
     for (QWidget* pane : {static_cast<QWidget*>(frame_.FunctionPane()),
                           static_cast<QWidget*>(frame_.ShortlistPane())}) {
         if (pane) {

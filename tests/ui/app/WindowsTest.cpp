@@ -12,11 +12,15 @@
 #include "ui/frames/COutputWnd.h"
 #include "ui/frames/QtUserInterface.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/table/CListTableView.h"
+#include "ui/view/CValdrenCpsView.h"
 
 #include <QApplication>
 #include <QClipboard>
 #include <QComboBox>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QFileDialog>
 #include <QListWidget>
 #include <QMdiArea>
@@ -105,6 +109,57 @@ private slots:
         const QList<int> device = MenuCommands(MenuOf(factory, ID_READ_DEVICE)->actions());
         QCOMPARE(device.mid(device.indexOf(ID_READ_BIN_FILE) - 1),
                  (QList<int>{0, ID_READ_BIN_FILE, ID_GENERATE_BIN_FILE}));
+    }
+
+    void listCommandsFollowTheListShown() {
+        CMainFrame& main = vdtest::StartApp(app_);
+        CChildFrame* frame = vdtest::NewDocument(main);
+        QMenu* edit = MenuOf(main, ID_SORT_LIST);
+        const int listCommands[] = {ID_SORT_LIST, ID_IMPORT_LIST, ID_EXPORT_LIST, ID_VIEW_TABLE,
+                                    ID_EDIT_PASTE_OVER};
+        QVERIFY(frame->ShowNode("c0103")); // settings: no list
+        emit edit->aboutToShow();
+        for (int command : listCommands) {
+            QVERIFY(!main.Action(command)->isEnabled());
+        }
+        QVERIFY(frame->ShowNode("c0109")); // the channels, as a table
+        emit edit->aboutToShow();
+        QVERIFY(main.Action(ID_VIEW_TABLE)->isChecked());
+        for (int command : {ID_SORT_LIST, ID_IMPORT_LIST, ID_EXPORT_LIST}) {
+            QVERIFY(main.Action(command)->isEnabled());
+        }
+        QVERIFY(!main.Action(ID_MOVE_ROWS_UP)->isEnabled()); // no row selected
+        // Ctrl+C in the table copies the selected rows with their header
+        auto* view = dynamic_cast<CValdrenCpsView*>(frame->DocumentView());
+        view->Table().SelectRecords({view->Table().RowRecordIds().at(3)});
+        QVERIFY(main.Action(ID_MOVE_ROWS_UP)->isEnabled()); // without opening the menu
+        view->Table().Grid().setFocus();
+        QTest::keySequence(&view->Table().Grid(), QKeySequence::Copy);
+        const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QVERIFY2(copied.size() >= 2 && copied[0].startsWith(QStringLiteral("Channel name\t")),
+                 qPrintable(copied.join('|')));
+
+        const QString file = QDir(QString::fromStdString(env_->folder().path().string()))
+                                 .filePath(QStringLiteral("channels.csv"));
+        vdtest::ModalAnswers answers;
+        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
+        answers.expectDialog<QFileDialog>("export dialog", [&](QFileDialog* dialog) {
+            mode = dialog->acceptMode();
+            dialog->selectFile(file);
+            static_cast<QDialog*>(dialog)->accept();
+        });
+        main.RunCommand(ID_EXPORT_LIST);
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(mode, QFileDialog::AcceptSave);
+        QFile written(file);
+        QVERIFY(written.open(QIODevice::ReadOnly));
+        QVERIFY(written.readLine().startsWith("ChannelName,RxFrequency,"));
+
+        main.RunCommand(ID_VIEW_NAME_GRID);
+        emit edit->aboutToShow();
+        QVERIFY(main.Action(ID_VIEW_NAME_GRID)->isChecked());
+        QVERIFY(!main.Action(ID_SORT_LIST)->isEnabled());
+        QVERIFY(QSettings().value(QStringLiteral("ListView/Channel")).toString() == "grid");
     }
 
     void fileNewAsksForTheModelOnly() {

@@ -8,6 +8,7 @@
 #include "ui/frames/UiConstants.h"
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CFunctionTree.h"
+#include "ui/table/ListViewChoice.h"
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QClipboard>
@@ -279,6 +280,7 @@ private slots:
             steps.emplace_back(text, position);
             return total < 0; // never cancels
         });
+        ChooseTable("Channel", false); // the name grid rather than the table
         frame_->Select("c0109", "chapter");
         QCOMPARE(steps.size(), size_t(20)); // the free record and 19 channels
         QCOMPARE(steps.front().first, LoadString(IDS_LOADING));

@@ -12,6 +12,7 @@
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QCoreApplication>
+#include <QSettings>
 #include <QTimer>
 
 namespace vdtest {
@@ -42,6 +43,10 @@ void SetUpTestEnvironment() {
     static const TempDir folder;
     static const bool registered = [] {
         qputenv("VALDREN_CPS_INI", QByteArray::fromStdString(folder.file("cps.ini").string()));
+        // the view chosen per list goes to the test's own settings
+        QSettings::setDefaultFormat(QSettings::IniFormat);
+        QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
+                           QString::fromStdString(folder.path().string()));
         vd::ModelRegistry::RegisterModel(kGx5TestModel, MakeGx5TestControl);
         vd::ModelRegistry::RegisterModel(kFixtureModel, MakeFixtureControl);
         return true;

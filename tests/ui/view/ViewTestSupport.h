@@ -63,6 +63,7 @@ public:
         modified = true;
         lastStep = stepName;
         document_.Journal().Record(stepName.toStdString());
+        ++steps;
     }
 
     /// The window's parts and its document's control.
@@ -80,6 +81,7 @@ public:
     MessageLog messages;
     bool modified = false;
     QString lastStep; ///< the step name of the last change
+    int steps = 0;    ///< how many changes (undo steps) were made
     int readDeviceRuns = 0;
     std::vector<std::pair<int, quint32>> posted;
 

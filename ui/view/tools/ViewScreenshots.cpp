@@ -1,5 +1,5 @@
 // Takes the pictures of docs/screenshots: the main window with a GX5 project showing the
-// channel list, one channel, a zone with the shortlist pane, the general settings with their
+// channel list as the name grid and as the table, one channel, a zone with the shortlist pane, the general settings with their
 // window layout, the progress dialog during Read Device from a simulated radio, the question
 // before a VS73 band change and the message of a read from an absent port. Run it
 // through scripts/screenshots, which starts the radio and an X server.
@@ -10,6 +10,8 @@
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CFunctionTree.h"
 #include "ui/panes/CShortlistPane.h"
+#include "ui/table/CListTableView.h"
+#include "ui/table/ListViewChoice.h"
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QApplication>
@@ -19,6 +21,7 @@
 #include <QFile>
 #include <QMessageBox>
 #include <QScreen>
+#include <QSettings>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -124,6 +127,8 @@ int main(int argc, char** argv) {
     QTemporaryDir folder;
     qputenv("VALDREN_CPS_INI", QDir(folder.path()).filePath("cps.ini").toUtf8());
     QApplication application(argc, argv);
+    QSettings::setDefaultFormat(QSettings::IniFormat);
+    QSettings::setPath(QSettings::IniFormat, QSettings::UserScope, folder.path());
 
     QCommandLineParser parser;
     parser.setApplicationDescription("Pictures of the Valdren CPS main window");
@@ -162,9 +167,21 @@ int main(int argc, char** argv) {
     }
     Settle(1500);
 
+    vd::ChooseTable("Channel", false);
     bool ok = SelectNode(*frame, "c0109", false);
     Settle(600);
     ok = Shoot(out, prefix + "channel-list") && ok;
+    // the same list as a table, three channels selected for a change of them all
+    vd::ChooseTable("Channel", true);
+    frame->DocumentView()->ShowSelectedNode();
+    if (auto* view = frame->findChild<vd::CValdrenCpsView*>(); view && view->IsTableShown()) {
+        const std::vector<std::string>& rows = view->Table().RowRecordIds();
+        view->Table().SelectRecords({rows.begin() + 4, rows.begin() + 7});
+    } else {
+        ok = false;
+    }
+    Settle(600);
+    ok = Shoot(out, prefix + "channel-table") && ok;
     ok = SelectNode(*frame, "e01090005", true) && ok;
     Settle(600);
     ok = Shoot(out, prefix + "channel") && ok;

@@ -1,0 +1,314 @@
+// The list table: what it shows in both languages, multi-row edits as one step, the list
+// operations with the function tree following, the clipboard between models and the choice
+// of table or name grid.
+#include "ViewTestSupport.h"
+
+#include "app/LanguageCode.h"
+#include "model/HamCpsElement.h"
+#include "ui/frames/UiConstants.h"
+#include "ui/panes/CFunctionTree.h"
+#include "ui/table/CListTableView.h"
+#include "ui/table/SortListDlg.h"
+
+#include <QApplication>
+#include <QFile>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+using namespace vd;
+
+namespace {
+
+/// The in-use records of a list, in list order, and the fields of its first record.
+std::vector<std::string> InUse(HamCpsControl& control, const std::string& chapterId) {
+    ElementList records;
+    control.GetElements(chapterId, records);
+    std::vector<std::string> ids;
+    for (const ElementPtr& record : records) {
+        if (record && record->controlType != 0) {
+            ids.push_back(record->id);
+        }
+    }
+    return ids;
+}
+
+int ColumnOf(GridControl& grid, const QString& header) {
+    for (int column = 0; column < grid.GetColumnCount(); ++column) {
+        if (grid.GetHeaderText(column) == header) {
+            return column;
+        }
+    }
+    return -1;
+}
+
+} // namespace
+
+class TableTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<vdtest::TestFrame> frame_;
+
+    CListTableView& Table() { return frame_->View().Table(); }
+    GridControl& Grid() { return Table().Grid(); }
+    void SelectRows(int first, int last) {
+        Grid().clearSelection();
+        for (int row = first; row <= last; ++row) {
+            Grid().selectionModel()->select(
+                Grid().ViewIndex(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        }
+    }
+
+private slots:
+    void initTestCase() { vdtest::SetUpTestEnvironment(); }
+    void cleanup() {
+        frame_.reset();
+        SetCurrentLanguageCode("ENG");
+    }
+
+    void showsTheListInTheCurrentLanguage_data() {
+        QTest::addColumn<QString>("model");
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("nameHeader");
+        QTest::addColumn<QString>("rxHeader");
+        QTest::newRow("GX5 English") << "GX5"
+                                     << "ENG"
+                                     << "Channel name"
+                                     << "Receive frequency";
+        QTest::newRow("GX5 Chinese") << "GX5"
+                                     << "CHN"
+                                     << "信道名称"
+                                     << "接收频率";
+        QTest::newRow("VS46 English") << "VS46"
+                                      << "ENG"
+                                      << "Channel name"
+                                      << "Receive frequency";
+    }
+    void showsTheListInTheCurrentLanguage() {
+        QFETCH(QString, model);
+        QFETCH(QString, language);
+        QFETCH(QString, nameHeader);
+        QFETCH(QString, rxHeader);
+        SetCurrentLanguageCode(language.toStdString());
+        frame_ = std::make_unique<vdtest::TestFrame>(model.toStdString());
+        frame_->Select("c0109", "chapter");
+        QVERIFY(frame_->View().IsTableShown()); // the channels' default view
+        const std::vector<std::string> records = InUse(frame_->Control(), "c0109");
+        QCOMPARE(Table().RowRecordIds(), records);
+        QCOMPARE(Grid().GetRowCount(), static_cast<int>(records.size()));
+        ElementList fields;
+        frame_->Control().GetChildElements(records.front(), fields);
+        QCOMPARE(Grid().GetColumnCount(), static_cast<int>(fields.size()) + 1);
+        QCOMPARE(Grid().GetHeaderText(0), nameHeader);
+        // every cell in the grid's display form: names, MHz, choices by their text
+        const int rx = ColumnOf(Grid(), rxHeader);
+        QVERIFY(rx > 0);
+        const std::string stored = fields[static_cast<size_t>(rx - 1)]->inputValue;
+        QCOMPARE(Grid().GetItemText(0, rx), FrequencyToDisplay(stored));
+        QCOMPARE(Grid().GetItemText(1, 0),
+                 QString::fromStdString(frame_->Control().GetElement(records[1])->inputValue));
+        // the filter hides rows on screen only
+        Table().FilterBox().setText(Grid().GetItemText(1, 0));
+        QCOMPARE(Grid().model()->rowCount(), 1);
+        QCOMPARE(Grid().GetRowCount(), static_cast<int>(records.size()));
+    }
+
+    void multiRowEditIsOneStepAndRowsFollowTheTree() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0109", "chapter");
+        const int rows = Grid().GetRowCount();
+        const int power = ColumnOf(Grid(), "Power");
+        Grid().SetFocusCell(3, power); // the drop-down's entries come with the focus
+        const GridCell cell = Grid().GetCell(3, power);
+        QVERIFY(cell.kind == CellKind::Combo && cell.choices.size() > 1);
+        const QString low = cell.choices.front().text;
+        QStringList before;
+        for (int row = 0; row < rows; ++row) {
+            before << Grid().GetItemText(row, power);
+        }
+        QVERIFY(before[1] != low);
+
+        SelectRows(2, 5);
+        frame_->steps = 0;
+        QVERIFY(Grid().CommitEdit(3, power, low, 0));
+        QCOMPARE(frame_->steps, 1);
+        QCOMPARE(frame_->lastStep, QStringLiteral("Edit Power"));
+        for (int row = 0; row < rows; ++row) {
+            const bool selected = row >= 2 && row <= 5;
+            QCOMPARE(Grid().GetItemText(row, power), selected ? low : before[row]);
+        }
+        // a refused value changes no row, and says why
+        const int rx = ColumnOf(Grid(), "Receive frequency");
+        const QString frequency = Grid().GetItemText(4, rx);
+        QVERIFY(!Grid().CommitEdit(3, rx, QStringLiteral("abc")));
+        QCOMPARE(frame_->steps, 1);
+        QCOMPARE(Grid().GetItemText(4, rx), frequency);
+        QCOMPARE(frame_->messages.texts.size(), 1);
+
+        // insert after nothing selected: the new record ends the list and the tree
+        Grid().clearSelection();
+        QVERIFY(frame_->View().HandleCommand(ui::ID_NODE_NEW));
+        QCOMPARE(Grid().GetRowCount(), rows + 1);
+        const std::string created = Table().RowRecordIds().back();
+        QVERIFY(frame_->Functions().Tree().RecordItem(created));
+        QCOMPARE(frame_->GetDocument().SelectedId(), std::string("c0109")); // the table stays
+        // delete two rows after one question
+        SelectRows(rows - 1, rows);
+        const std::string other = Table().RowRecordIds()[static_cast<size_t>(rows - 1)];
+        frame_->messages.answer = QMessageBox::Yes;
+        QVERIFY(frame_->View().HandleCommand(ui::ID_NODE_DELETE));
+        QCOMPARE(frame_->messages.texts.size(), 2);
+        QCOMPARE(Grid().GetRowCount(), rows - 1);
+        QVERIFY(!frame_->Functions().Tree().RecordItem(created));
+        QVERIFY(!frame_->Functions().Tree().RecordItem(other));
+        QCOMPARE(frame_->lastStep, QStringLiteral("Delete 2 Rows"));
+    }
+
+    void copyAndPasteBetweenModelsReportWhatIsSkipped() {
+        auto source = std::make_unique<vdtest::TestFrame>("GX5");
+        source->Select("c0109", "chapter");
+        GridControl& from = source->View().Table().Grid();
+        const int rx = ColumnOf(from, "Receive frequency");
+        QVERIFY(from.CommitEdit(3, rx, QStringLiteral("446.00625")));
+        QVERIFY(from.CommitEdit(4, rx, QStringLiteral("150.5")));
+        from.selectionModel()->select(from.ViewIndex(3, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        from.selectionModel()->select(from.ViewIndex(4, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QVERIFY(source->View().HandleCommand(ui::ID_EDIT_COPY));
+        const QString names[] = {from.GetItemText(3, 0), from.GetItemText(4, 0)};
+
+        frame_ = std::make_unique<vdtest::TestFrame>("VS46"); // UHF only, 16 channels
+        frame_->Select("c0109", "chapter");
+        QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
+        const int rows = Grid().GetRowCount();
+        const int to = ColumnOf(Grid(), "Receive frequency");
+        const QString kept = Grid().GetItemText(1, to);
+        SelectRows(0, 1);
+        QVERIFY(frame_->View().IsCommandEnabled(ui::ID_EDIT_PASTE_OVER));
+        QVERIFY(frame_->View().HandleCommand(ui::ID_EDIT_PASTE_OVER));
+        QCOMPARE(frame_->steps, 1);
+        QCOMPARE(frame_->lastStep, QStringLiteral("Paste 2 Rows"));
+        QCOMPARE(Grid().GetItemText(0, 0), names[0]);
+        QCOMPARE(Grid().GetItemText(1, 0), names[1]);
+        QCOMPARE(Grid().GetItemText(0, to), QStringLiteral("446.006250"));
+        QCOMPARE(Grid().GetItemText(1, to), kept); // 150.5 MHz is outside the band: skipped
+        QString said;
+        for (const QList<QVariant>& notice : notices) {
+            said += notice.front().toString() + QLatin1Char('\n');
+        }
+        QVERIFY2(said.contains(QStringLiteral("row 2, rxfreq")), qPrintable(said));
+        QVERIFY2(!said.contains(QStringLiteral("row 1, rxfreq")), qPrintable(said));
+        QVERIFY(frame_->Functions().Tree().RecordItem(Table().RowRecordIds()[0])->text(0) ==
+                names[0]); // the tree follows the pasted names
+        // appending to the full list skips every row and changes nothing
+        notices.clear();
+        SelectRows(rows - 1, rows - 1);
+        QVERIFY(frame_->View().HandleCommand(ui::ID_EDIT_PASTE));
+        QCOMPARE(frame_->steps, 1);
+        QCOMPARE(Grid().GetRowCount(), rows);
+        QVERIFY(!notices.isEmpty() &&
+                notices.back().front().toString().endsWith(QStringLiteral("the list is full: 2")));
+    }
+
+    void moveKeepsABlockTogetherAndTheTreeFollows() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0109", "chapter");
+        std::vector<std::string> order = Table().RowRecordIds();
+        SelectRows(4, 5);
+        QVERIFY(frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_UP));
+        QVERIFY(frame_->View().HandleCommand(ui::ID_MOVE_ROWS_DOWN));
+        std::rotate(order.begin() + 4, order.begin() + 6, order.begin() + 7);
+        QCOMPARE(Table().RowRecordIds(), order);
+        QCOMPARE(Table().SelectedRecordIds(),
+                 std::vector<std::string>(order.begin() + 5, order.begin() + 7));
+        QTreeWidgetItem* list = frame_->Functions().Tree().ChapterItem("c0109");
+        for (int i = 0; i < list->childCount(); ++i) {
+            QCOMPARE(CFunctionTree::SplitDatum(list->child(i)).first,
+                     order[static_cast<size_t>(i)]);
+        }
+        QCOMPARE(frame_->lastStep, QStringLiteral("Move Rows Down"));
+        SelectRows(static_cast<int>(order.size()) - 1, static_cast<int>(order.size()) - 1);
+        QVERIFY(!frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_DOWN));
+    }
+
+    void importIsAllOrNothing() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0109", "chapter");
+        const std::vector<std::string> before = Table().RowRecordIds();
+        QTemporaryDir folder;
+        const QString path = folder.filePath(QStringLiteral("list.csv"));
+        Table().SetFileChooser(
+            [&](QWidget*, bool save, const QString&) { return save ? QString() : path; });
+        const auto import = [&](const QByteArray& text) {
+            QFile file(path);
+            QVERIFY(file.open(QIODevice::WriteOnly) && file.write(text) == text.size());
+            file.close();
+            frame_->messages.texts.clear();
+            QVERIFY(frame_->View().HandleCommand(ui::ID_IMPORT_LIST));
+        };
+        frame_->messages.answer = QMessageBox::Yes; // replace the list
+        import("Channel name,Receive frequency\nA,146.52\nB,999\nC,abc\n");
+        QCOMPARE(frame_->messages.texts.size(), 2); // the question, then every failure
+        QVERIFY(frame_->messages.texts[1].contains(QStringLiteral("row 2, ")));
+        QVERIFY(frame_->messages.texts[1].contains(QStringLiteral("row 3, ")));
+        QVERIFY(!frame_->messages.texts[1].contains(QStringLiteral("row 1, ")));
+        QCOMPARE(frame_->steps, 0);
+        QCOMPARE(Table().RowRecordIds(), before);
+
+        frame_->messages.answer = QMessageBox::No; // add after the records
+        import("Channel name,Receive frequency\nA,146.52\nB,440.1\n");
+        QCOMPARE(frame_->steps, 1);
+        QCOMPARE(frame_->lastStep, QStringLiteral("Import List"));
+        QCOMPARE(Grid().GetRowCount(), static_cast<int>(before.size()) + 2);
+        QCOMPARE(Grid().GetItemText(Grid().GetRowCount() - 1, 1), QStringLiteral("440.100000"));
+    }
+
+    void sortListReordersTheRecordsByTheChosenColumn() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0109", "chapter");
+        const int rx = ColumnOf(Grid(), "Receive frequency");
+        QVERIFY(Grid().CommitEdit(5, rx, QStringLiteral("519")));
+        QTimer::singleShot(0, [rx] {
+            auto* dialog = qobject_cast<SortListDlg*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            dialog->SetChoice(rx, false);
+            dialog->accept();
+        });
+        QVERIFY(frame_->View().HandleCommand(ui::ID_SORT_LIST));
+        QCOMPARE(frame_->lastStep, QStringLiteral("Sort List"));
+        double previous = 1e9;
+        for (int row = 0; row < Grid().GetRowCount(); ++row) {
+            if (!Grid().GetCell(row, 0).enabled) {
+                continue; // the VFOs stay where they are
+            }
+            const double frequency = Grid().GetItemText(row, rx).toDouble();
+            QVERIFY(frequency <= previous);
+            previous = frequency;
+        }
+        QCOMPARE(Grid().GetItemText(3, rx), QStringLiteral("519.000000")); // first after the VFOs
+    }
+
+    void viewChoiceIsRememberedPerList() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0104", "chapter"); // zones: the name grid until chosen otherwise
+        QVERIFY(!frame_->View().IsTableShown());
+        QVERIFY(frame_->View().IsCommandEnabled(ui::ID_VIEW_TABLE));
+        QVERIFY(frame_->View().HandleCommand(ui::ID_VIEW_TABLE));
+        QVERIFY(frame_->View().IsTableShown());
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0104", "chapter");
+        QVERIFY(frame_->View().IsTableShown());
+        frame_->View().HandleCommand(ui::ID_VIEW_NAME_GRID);
+        QVERIFY(!frame_->View().IsTableShown());
+        frame_->Select("c0103", "chapter"); // settings: no list, no table
+        QVERIFY(!frame_->View().IsCommandEnabled(ui::ID_VIEW_TABLE));
+        QVERIFY(!frame_->View().IsTableShown());
+    }
+};
+
+QTEST_MAIN(TableTest)
+#include "TableTest.moc"
