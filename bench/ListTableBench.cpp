@@ -58,9 +58,8 @@ struct FullProject {
     std::string channels;
     std::string pasted[2]; ///< tab-separated text with a header row
     std::vector<std::string> selection;
-    /// The document's history as the desktop program keeps it, but of a few steps: each
-    /// paste of 1000 rows keeps both versions of 1000 channels.
-    vd::UndoJournal journal{8};
+    /// The document's history, as the desktop program keeps it.
+    vd::UndoJournal journal;
     int turn = 0;
 };
 

@@ -34,8 +34,8 @@ bool SameText(const char* a, const char* b) {
     return std::strcmp(a, b) == 0;
 }
 
-/// Whether two subtrees hold the same tags, attributes (in order) and text.
-bool SameTree(pugi::xml_node a, pugi::xml_node b) {
+/// Whether two nodes have the same tag, text and attributes (in order), children aside.
+bool SameNode(pugi::xml_node a, pugi::xml_node b) {
     if (a.type() != b.type() || !SameText(a.name(), b.name()) || !SameText(a.value(), b.value())) {
         return false;
     }
@@ -46,7 +46,12 @@ bool SameTree(pugi::xml_node a, pugi::xml_node b) {
             return false;
         }
     }
-    if (left || right) {
+    return !left && !right;
+}
+
+/// Whether two subtrees hold the same tags, attributes and text.
+bool SameTree(pugi::xml_node a, pugi::xml_node b) {
+    if (!SameNode(a, b)) {
         return false;
     }
     pugi::xml_node leftChild = a.first_child();
@@ -58,6 +63,15 @@ bool SameTree(pugi::xml_node a, pugi::xml_node b) {
         }
     }
     return !leftChild && !rightChild;
+}
+
+/// The children of a node, comments and text included.
+std::vector<pugi::xml_node> Children(pugi::xml_node node) {
+    std::vector<pugi::xml_node> children;
+    for (pugi::xml_node child : node.children()) {
+        children.push_back(child);
+    }
+    return children;
 }
 
 /// Collects pugixml's output in a string.
@@ -91,14 +105,46 @@ pugi::xml_node InsertSerialized(pugi::xml_node parent, pugi::xml_node after,
                  : parent.append_copy(parsed.first_child());
 }
 
+/// Inserts the node saved as text directly before `before`.
+void InsertSerializedBefore(pugi::xml_node parent, pugi::xml_node before, const std::string& text) {
+    pugi::xml_document parsed;
+    parsed.load_buffer(text.data(), text.size(), pugi::parse_default | pugi::parse_comments);
+    parent.insert_copy_before(parsed.first_child(), before);
+}
+
 } // namespace
 
-/// One element that a step changed: its text before and after ("" when it was not there).
+/// One element, or one field of an element, that a step changed: its text before and
+/// after ("" when the element was not there). A field is kept alone when the element kept
+/// its own attributes and its number of fields, which is what an edit of a record does; so
+/// a paste of 1000 rows keeps 1000 fields, not 1000 whole records.
 struct ElementChange {
     std::string key;
+    int child = -1; ///< the field's position among the element's children; -1: the element
     std::string before;
     std::string after;
 };
+
+namespace {
+
+/// The changes that turn the element `before` into `after`: its fields that differ, or the
+/// whole element when more than fields changed.
+void AddChanges(const std::string& key, pugi::xml_node before, pugi::xml_node after,
+                std::vector<ElementChange>& changes) {
+    const std::vector<pugi::xml_node> old = Children(before);
+    const std::vector<pugi::xml_node> now = Children(after);
+    if (!SameNode(before, after) || old.size() != now.size()) {
+        changes.push_back({key, -1, Serialize(before), Serialize(after)});
+        return;
+    }
+    for (std::size_t i = 0; i < old.size(); ++i) {
+        if (!SameTree(old[i], now[i])) {
+            changes.push_back({key, static_cast<int>(i), Serialize(old[i]), Serialize(now[i])});
+        }
+    }
+}
+
+} // namespace
 
 struct UndoJournal::Step {
     std::string name;
@@ -162,14 +208,14 @@ bool UndoJournal::Record(const std::string& stepName) {
         liveKeys.insert(key);
         const auto shadowed = shadow_->byKey.find(key);
         if (shadowed == shadow_->byKey.end()) {
-            step.changes.push_back({key, {}, Serialize(node)});
+            step.changes.push_back({key, -1, {}, Serialize(node)});
         } else if (!SameTree(shadowed->second, node)) {
-            step.changes.push_back({key, Serialize(shadowed->second), Serialize(node)});
+            AddChanges(key, shadowed->second, node, step.changes);
         }
     }
     for (const std::string& key : shadow_->order) {
         if (liveKeys.count(key) == 0) {
-            step.changes.push_back({key, Serialize(shadow_->byKey.at(key)), {}});
+            step.changes.push_back({key, -1, Serialize(shadow_->byKey.at(key)), {}});
         }
     }
     const bool reordered = liveOrder != shadow_->order;
@@ -254,9 +300,11 @@ void UndoJournal::Apply(const Step& step, bool forward) {
     for (const auto& [key, node] : KeyedElements(elements)) {
         live.emplace(key, node);
     }
-    std::unordered_map<std::string, const std::string*> wanted;
+    std::unordered_map<std::string, const std::string*> wanted; // whole elements
     for (const ElementChange& change : step.changes) {
-        wanted.emplace(change.key, forward ? &change.after : &change.before);
+        if (change.child < 0) {
+            wanted.emplace(change.key, forward ? &change.after : &change.before);
+        }
     }
 
     const std::vector<std::string>& order = forward ? step.orderAfter : step.orderBefore;
@@ -300,6 +348,19 @@ void UndoJournal::Apply(const Step& step, bool forward) {
                 live.erase(old);
             }
             previous = node;
+        }
+    }
+    // then the fields, in elements that stayed where they were
+    std::unordered_map<std::string, pugi::xml_node> placed;
+    for (const auto& [key, node] : KeyedElements(elements)) {
+        placed.emplace(key, node);
+    }
+    for (const ElementChange& change : step.changes) {
+        if (change.child >= 0) {
+            pugi::xml_node element = placed.at(change.key);
+            const pugi::xml_node field = Children(element)[static_cast<std::size_t>(change.child)];
+            InsertSerializedBefore(element, field, forward ? change.after : change.before);
+            element.remove_child(field);
         }
     }
     store_->InvalidateIndex();
