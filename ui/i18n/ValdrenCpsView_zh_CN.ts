@@ -50,6 +50,10 @@
         <source>All channel</source>
         <translation>全部信道</translation>
     </message>
+    <message>
+        <source>Change Members</source>
+        <translation>更改成员</translation>
+    </message>
 </context>
 <context>
     <name>vd::CValdrenCpsView</name>
@@ -88,6 +92,18 @@
     <message>
         <source>&amp;Paste</source>
         <translation>粘贴(&amp;P)</translation>
+    </message>
+    <message>
+        <source>New %1</source>
+        <translation>新建 %1</translation>
+    </message>
+    <message>
+        <source>Delete %1</source>
+        <translation>删除 %1</translation>
+    </message>
+    <message>
+        <source>Edit %1</source>
+        <translation>编辑 %1</translation>
     </message>
 </context>
 <context>

@@ -46,6 +46,14 @@
         <source>Radio</source>
         <translation>电台</translation>
     </message>
+    <message>
+        <source>Undone: %1</source>
+        <translation>已撤销：%1</translation>
+    </message>
+    <message>
+        <source>Redone: %1</source>
+        <translation>已重做：%1</translation>
+    </message>
 </context>
 <context>
     <name>vd::CChooseRegCpsDlg</name>
@@ -398,6 +406,22 @@
     <message>
         <source>Show the list as a grid of record names</source>
         <translation>以记录名称网格显示列表</translation>
+    </message>
+    <message>
+        <source>&amp;Undo</source>
+        <translation>撤销(&amp;U)</translation>
+    </message>
+    <message>
+        <source>Undo the last change</source>
+        <translation>撤销上一次更改</translation>
+    </message>
+    <message>
+        <source>&amp;Redo</source>
+        <translation>重做(&amp;R)</translation>
+    </message>
+    <message>
+        <source>Redo the change that was undone</source>
+        <translation>重做已撤销的更改</translation>
     </message>
 </context>
 <context>

@@ -269,24 +269,10 @@ bool CListTableView::OnBeginEdit(int row, int column, QString& text, int chosen)
         if (!cell.element) {
             return;
         }
-        const EditCheck check = CheckEditedText(*control, *cell.element, cell, text, chosen);
-        if (!check.accept) {
-            if (!check.refusal.isEmpty()) {
-                Notice(check.refusal);
-                Message(check.refusal, MessageStyle::Warning);
-            }
-            return;
-        }
-        text = check.text;
-        accept = true;
-        if (!check.notice.isEmpty()) {
-            Notice(check.notice);
-        }
-        if (check.charsDropped) {
-            Message(tr("Only these characters are taken: %1")
-                        .arg(QString::fromStdString(check.allowedChars)),
-                    MessageStyle::Default);
-        }
+        accept = ReportEditCheck(
+            CheckEditedText(*control, *cell.element, cell, text, chosen), text,
+            [this](const QString& notice) { Notice(notice); },
+            [this](const QString& message, MessageStyle style) { Message(message, style); });
     });
     return accept;
 }

@@ -4,6 +4,7 @@
 #include "model/RadioText.h"
 #include "ui/view/EditNotices.h"
 #include "ui/view/ReferenceCells.h"
+#include "ui/view/ViewStrings.h"
 
 namespace vd {
 
@@ -253,6 +254,28 @@ EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
     check.text =
         IsFrequencyRule(*rule) ? FrequencyToDisplay(std::to_string(kept)) : QString::number(kept);
     return check;
+}
+
+bool ReportEditCheck(const EditCheck& check, QString& text,
+                     const std::function<void(const QString&)>& notice,
+                     const std::function<void(const QString&, MessageStyle)>& message) {
+    if (!check.accept) {
+        if (!check.refusal.isEmpty()) {
+            notice(check.refusal);
+            message(check.refusal, MessageStyle::Warning);
+        }
+        return false;
+    }
+    text = check.text;
+    if (!check.notice.isEmpty()) {
+        notice(check.notice);
+    }
+    if (check.charsDropped) {
+        message(QStringLiteral("%1: %2").arg(Text(IDS_INPUT_WITHIN),
+                                             QString::fromStdString(check.allowedChars)),
+                MessageStyle::Default);
+    }
+    return true;
 }
 
 } // namespace vd

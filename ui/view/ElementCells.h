@@ -1,9 +1,11 @@
 #pragma once
+#include "document/IUserInterface.h"
 #include "model/HamCpsControl.h"
 #include "ui/grid/GridCell.h"
 #include "ui/view/CellRules.h"
 
 #include <QString>
+#include <functional>
 #include <optional>
 #include <string>
 #include <unordered_map>
@@ -72,5 +74,12 @@ struct EditCheck {
 /// to the nearest range bound) and gives the text the cell keeps.
 EditCheck CheckEditedText(HamCpsControl& control, const HamCpsElement& element,
                           const GridCell& cell, const QString& text, int chosen);
+
+/// Tells the person what an end-of-edit check found, the same way in every view: a refusal
+/// as a notice and a warning, a moved value as a notice, dropped characters as a message.
+/// Returns whether the edit stands; text becomes what the cell keeps.
+bool ReportEditCheck(const EditCheck& check, QString& text,
+                     const std::function<void(const QString&)>& notice,
+                     const std::function<void(const QString&, MessageStyle)>& message);
 
 } // namespace vd

@@ -27,24 +27,10 @@ bool CValdrenCpsView::OnGridBeginEdit(int row, int column, QString& text, int ch
         if (!cell.element) {
             return;
         }
-        const EditCheck check = CheckEditedText(*control, *cell.element, cell, text, chosen);
-        if (!check.accept) {
-            if (!check.refusal.isEmpty()) {
-                Notice(check.refusal);
-                Message(check.refusal, MessageStyle::Warning);
-            }
-            return;
-        }
-        text = check.text;
-        accept = true;
-        if (!check.notice.isEmpty()) {
-            Notice(check.notice);
-        }
-        if (check.charsDropped) {
-            Message(QStringLiteral("%1: %2").arg(Text(IDS_INPUT_WITHIN),
-                                                 QString::fromStdString(check.allowedChars)),
-                    MessageStyle::Default);
-        }
+        accept = ReportEditCheck(
+            CheckEditedText(*control, *cell.element, cell, text, chosen), text,
+            [this](const QString& notice) { Notice(notice); },
+            [this](const QString& message, MessageStyle style) { Message(message, style); });
     });
     return accept;
 }
