@@ -37,15 +37,18 @@ constexpr std::array<const char*, kForeignColumns> kForeignHeader = {
     "rToneFreq", "cToneFreq", "DtcsCode",  "DtcsPolarity", "Mode"};
 
 /// The fields that play a role in a channel, as the models name them.
-enum Role : std::size_t { kRx, kTx, kRxTone, kTxTone, kBandwidth, kRoles };
+enum Role : std::size_t { kRx, kTx, kRxTone, kTxTone, kBandwidth, kRxSquelch, kRoles };
 const std::array<std::vector<std::string>, kRoles> kRoleFields = {{
     {"RxFrequency", "rxfreq"},
     {"TxFrequency", "txfreq"},
     {"CTCSSRxValue", "rx_tone"},
     {"CTCSSTxValue", "tx_tone"},
     {"BandWidth", "wide"},
+    {"ReceiveSquelchMode"}, // where the receive tone only counts in a squelch mode of its own
 }};
 constexpr const char* kNoTone = "Off";
+constexpr const char* kToneSquelch = "CTCSS/DCS";
+constexpr const char* kCarrierSquelch = "Carrier";
 
 /// The choice of a list whose English text starts with a word ("Wide" for "Wide 25 kHz").
 std::optional<std::string> ChoiceStartingWith(const std::string& choices, const std::string& word) {
@@ -182,8 +185,13 @@ ForeignChannels ConvertForeignChannels(HamCpsControl& control, const std::string
         }
         std::vector<std::string>& converted = out.table.rows.emplace_back();
         converted.push_back(cell[kName]);
-        const std::array<std::string, kRoles> values = {DecimalText(*rx), DecimalText(*tx), rxTone,
-                                                        txTone, bandwidth.value_or("")};
+        const std::array<std::string, kRoles> values = {
+            DecimalText(*rx),
+            DecimalText(*tx),
+            rxTone,
+            txTone,
+            bandwidth.value_or(""),
+            rxTone == kNoTone ? kCarrierSquelch : kToneSquelch};
         for (std::size_t role = 0; role < kRoles; ++role) {
             if (column[role]) {
                 converted.push_back(values[role]);

@@ -110,16 +110,17 @@ TEST(CliListCsvImport, RefusesTheWholeFileAndTakesTheOtherToolsFormat) {
     ASSERT_EQ(vdcps.Run({"export-csv", project}), 0) << vdcps.err;
     const vd::TextTable table = vd::ParseCsvTable(vdcps.out);
     const std::vector<std::vector<std::string>> expected = {
-        {"Simplex", "146.520000", "146.520000", "Off", "Off", "Wide 25 kHz"},
-        {"Plus", "146.940000", "147.540000", "Off", "100.0 Hz", "Narrow 12.5 kHz"},
-        {"Minus", "147.000000", "146.400000", "123.0 Hz", "123.0 Hz", "Wide 25 kHz"},
-        {"Split", "440.000000", "445.500000", "D754N", "D754I", "Narrow 12.5 kHz"},
+        {"Simplex", "146.520000", "146.520000", "Off", "Off", "Carrier", "Wide 25 kHz"},
+        {"Plus", "146.940000", "147.540000", "Off", "100.0 Hz", "Carrier", "Narrow 12.5 kHz"},
+        {"Minus", "147.000000", "146.400000", "123.0 Hz", "123.0 Hz", "CTCSS/DCS", "Wide 25 kHz"},
+        {"Split", "440.000000", "445.500000", "D754N", "D754I", "CTCSS/DCS", "Narrow 12.5 kHz"},
     };
     ASSERT_EQ(table.rows.size(), 3 + expected.size()) << "the VFOs and the four channels";
     for (std::size_t i = 0; i < expected.size(); ++i) {
         const std::vector<std::string>& row = table.rows[3 + i];
-        EXPECT_EQ((std::vector<std::string>{row[0], row[1], row[2], row[3], row[4], row[7]}),
-                  expected[i]);
+        EXPECT_EQ(
+            (std::vector<std::string>{row[0], row[1], row[2], row[3], row[4], row[5], row[7]}),
+            expected[i]);
     }
 
     const std::string imported = readFile(project);
