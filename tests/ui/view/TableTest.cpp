@@ -165,6 +165,11 @@ private slots:
         QVERIFY(!frame_->Functions().Tree().RecordItem(created));
         QVERIFY(!frame_->Functions().Tree().RecordItem(other));
         QCOMPARE(frame_->lastStep, QStringLiteral("Delete 2 Rows"));
+        // one undo brings both rows back, in the table and in the tree
+        QCOMPARE(frame_->GetDocument().Journal().Undo(), std::string("Delete 2 Rows"));
+        frame_->SendFrameMessage(ui::WM_VALUES_REPLACED, 0);
+        QCOMPARE(Grid().GetRowCount(), rows + 1);
+        QVERIFY(frame_->Functions().Tree().RecordItem(created));
     }
 
     void copyAndPasteBetweenModelsReportWhatIsSkipped() {
