@@ -110,6 +110,13 @@ void Paste(FullProject& p) {
     p.journal.Record("Paste");
 }
 
+/// One typed value and the undo step it becomes: the journal compares the whole document.
+void EditCell(FullProject& p) {
+    vd::ListTable table(*p.control, p.channels);
+    table.SetCellText(p.selection.front(), 0, fmt::format("Edit{}", p.turn++ % 100));
+    p.journal.Record("Edit Channel name");
+}
+
 void UndoPaste(FullProject& p) {
     if (p.journal.UndoName() != "Paste") {
         throw std::logic_error("the last step is not the paste");
@@ -139,9 +146,13 @@ struct Operation {
 
 const std::vector<Operation>& Operations() {
     static const std::vector<Operation> operations = {
-        {"table: every cell's text", ShowTable, 200},      {"sort by receive frequency", Sort, 50},
-        {"filter: a text in any cell", Filter, 50},        {"paste 1000 rows", Paste, 2000},
-        {"undo the paste", UndoPaste, 500, Paste},         {"export-csv", ExportCsv, 300},
+        {"table: every cell's text", ShowTable, 200},
+        {"sort by receive frequency", Sort, 50},
+        {"filter: a text in any cell", Filter, 50},
+        {"paste 1000 rows", Paste, 2000},
+        {"undo the paste", UndoPaste, 500, Paste},
+        {"edit a cell, with its undo step", EditCell, 50},
+        {"export-csv", ExportCsv, 300},
         {"import-csv (replace the list)", ImportCsv, 300},
     };
     return operations;
