@@ -71,21 +71,18 @@ private slots:
         QCOMPARE(frame_->View().Grid().GetItemText(0, 1), QStringLiteral("Beep"));
     }
 
-    void treeIsRebuiltOnALanguageChangeKeepingTheSelection() {
+    void treeIsRebuiltOnALanguageChangeKeepingSelectionAndClosedChapters() {
         frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
         Tree().setCurrentItem(Tree().RecordItem("e01090004"));
         QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090004"));
+        Tree().ChapterItem("c0110")->setExpanded(false);
+        const QString scans = Tree().ChapterItem("c0110")->text(0);
         frame_->SendFrameMessage(ui::WM_LANGUAGE_CHANGED, 0);
         QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090004"));
         QVERIFY(Tree().RecordItem("e01090004"));
-    }
-
-    void treeItemFollowsARenamedRecord() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
-        QVERIFY(frame_->Control().SetInputValue("e01090003", "", "Renamed", false));
-        frame_->Functions().UpdateCurrentTreeNode("e01090003");
-        QCOMPARE(Tree().RecordItem("e01090003")->text(0), QStringLiteral("Renamed"));
-        frame_->Functions().UpdateCurrentTreeNode("e01099999"); // logged and ignored
+        QCOMPARE(Tree().currentItem(), Tree().RecordItem("e01090004"));
+        QCOMPARE(Tree().ChapterItem("c0110")->text(0), scans);
+        QVERIFY(!Tree().ChapterItem("c0110")->isExpanded());
     }
 
     void shortlistOfARecordShowsCandidatesAndMembers() {
@@ -115,6 +112,25 @@ private slots:
         QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
         frame_->DeliverPosted();
         QCOMPARE(MemberCellText(), QStringLiteral("2"));
+
+        // a member moves within the bounds; Select All puts members back in list order
+        const std::vector<std::string> swapped = {"e01090004", "e01090003"};
+        Shortlist().MemberGrid().clearSelection();
+        Shortlist().MemberGrid().SetFocusCell(1, 0);
+        Shortlist().MoveMember(-1);
+        QCOMPARE(Members("e01100002"), swapped);
+        Shortlist().MoveMember(-1); // already first
+        QCOMPARE(Members("e01100002"), swapped);
+        Shortlist().MoveMember(+1);
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
+        Shortlist().MoveMember(-1);
+        Shortlist().MemberGrid().clearSelection();
+        Shortlist().MemberGrid().SetFocusCell(1, 0);
+        Shortlist().UnselectOne();
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090004"}));
+        Shortlist().SelectAll();
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
     }
 
     void selectAllStopsAtTheMaximumWithTheMessage() {

@@ -19,6 +19,7 @@
 #include <QtTest>
 
 using namespace vd;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -74,18 +75,11 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("nameHeader");
         QTest::addColumn<QString>("rxHeader");
-        QTest::newRow("GX5 English") << "GX5"
-                                     << "ENG"
-                                     << "Channel name"
-                                     << "Receive frequency";
-        QTest::newRow("GX5 Chinese") << "GX5"
-                                     << "CHN"
-                                     << "信道名称"
-                                     << "接收频率";
-        QTest::newRow("VS46 English") << "VS46"
-                                      << "ENG"
-                                      << "Channel name"
-                                      << "Receive frequency";
+        QTest::newRow("GX5 English")
+            << u"GX5"_s << u"ENG"_s << u"Channel name"_s << u"Receive frequency"_s;
+        QTest::newRow("GX5 Chinese") << u"GX5"_s << u"CHN"_s << u"信道名称"_s << u"接收频率"_s;
+        QTest::newRow("VS46 English")
+            << u"VS46"_s << u"ENG"_s << u"Channel name"_s << u"Receive frequency"_s;
     }
     void showsTheListInTheCurrentLanguage() {
         QFETCH(QString, model);

@@ -13,11 +13,31 @@
 
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 using namespace vd;
+
+namespace {
+
+/// Text typed into a setting of the fixture, under a rule ("value", "char", "locked" or none),
+/// and what comes of it; shown is null when the cell shows what is stored.
+struct TypedRow {
+    const char* tag;
+    const char* rule;
+    const char* name;
+    const char* typed;
+    bool accepted;
+    const char* stored;
+    const char* shown;
+    int messages;
+};
+
+} // namespace
+Q_DECLARE_METATYPE(TypedRow)
 
 class ViewTest : public QObject {
     Q_OBJECT
@@ -91,60 +111,34 @@ private slots:
     }
 
     void typedTextIsStoredAfterTheRules_data() {
-        QTest::addColumn<QString>("rule"); // "value", "char", "locked" or none
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown"); // null: as stored
-        QTest::addColumn<int>("messages");
-        QTest::newRow("frequency to the nearest bound") << "value"
-                                                        << "Frequency"
-                                                        << "500" << true << "480000000"
-                                                        << "480.000000" << 0;
-        QTest::newRow("no number") << "value"
-                                   << "Frequency"
-                                   << "four hundred" << false << "145000000"
-                                   << "145.000000" << 1;
-        QTest::newRow("only stars keep the password") << ""
-                                                      << "Password"
-                                                      << "*********" << true << "1234"
-                                                      << "*********" << 0;
-        QTest::newRow("stars around a new password") << ""
-                                                     << "Password"
-                                                     << "***5678" << true << "5678"
-                                                     << "*********" << 0;
-        QTest::newRow("no password") << ""
-                                     << "Password"
-                                     << "" << true << ""
-                                     << "" << 0;
-        QTest::newRow("characters outside the set") << "char"
-                                                    << "Label"
-                                                    << "ab-1" << true << "AB1" << QString() << 1;
-        QTest::newRow("too long") << "char"
-                                  << "Label"
-                                  << "abcdefgh" << true << "ABCDE" << QString() << 0;
-        QTest::newRow("check box off") << ""
-                                       << "Beep"
-                                       << "" << true << "" << QString() << 0;
-        QTest::newRow("check box on") << ""
-                                      << "Beep"
-                                      << "1" << true << "1" << QString() << 0;
-        QTest::newRow("check box never 0") << ""
-                                           << "Beep"
-                                           << "0" << true << "" << QString() << 0;
-        QTest::newRow("locked") << "locked"
-                                << "Label"
-                                << "changed" << false << "abc" << QString() << 0;
+        QTest::addColumn<TypedRow>("row");
+        const TypedRow rows[] = {
+            {"frequency to the nearest bound", "value", "Frequency", "500", true, "480000000",
+             "480.000000", 0},
+            {"no number", "value", "Frequency", "four hundred", false, "145000000", "145.000000",
+             1},
+            {"only stars keep the password", "", "Password", "*********", true, "1234", "*********",
+             0},
+            {"stars around a new password", "", "Password", "***5678", true, "5678", "*********",
+             0},
+            {"no password", "", "Password", "", true, "", "", 0},
+            {"characters outside the set", "char", "Label", "ab-1", true, "AB1", nullptr, 1},
+            {"too long", "char", "Label", "abcdefgh", true, "ABCDE", nullptr, 0},
+            {"check box off", "", "Beep", "", true, "", nullptr, 0},
+            {"check box on", "", "Beep", "1", true, "1", nullptr, 0},
+            {"check box never 0", "", "Beep", "0", true, "", nullptr, 0},
+            {"locked", "locked", "Label", "changed", false, "abc", nullptr, 0},
+        };
+        for (const TypedRow& row : rows) {
+            QTest::newRow(row.tag) << row;
+        }
     }
     void typedTextIsStoredAfterTheRules() {
-        QFETCH(QString, rule);
-        QFETCH(QString, name);
-        QFETCH(QString, typed);
-        QFETCH(bool, accepted);
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        QFETCH(int, messages);
+        QFETCH(TypedRow, row);
+        const QString rule = row.rule;
+        const QString name = row.name;
+        const QString typed = row.typed;
+        const QString stored = row.stored;
         const QString chars = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
         Open(vdtest::kFixtureModel);
         frame_->Test()->rules["Frequency"] = {"value", {400000000}, {480000000}};
@@ -164,12 +158,12 @@ private slots:
             QVERIFY(!(Grid().model()->flags(Grid().model()->index(cell.row, cell.column)) &
                       Qt::ItemIsEditable));
         }
-        QCOMPARE(Type(name.toStdString(), typed), accepted);
+        QCOMPARE(Type(name.toStdString(), typed), row.accepted);
         QCOMPARE(QString::fromStdString(vdtest::StoredValue(frame_->Control(), id)), stored);
-        QCOMPARE(Shown(name.toStdString()), shown.isNull() ? stored : shown);
+        QCOMPARE(Shown(name.toStdString()), row.shown ? QString(row.shown) : stored);
         QVERIFY(frame_->modified || before == stored.toStdString());
-        QCOMPARE(frame_->messages.texts.size(), messages);
-        if (messages > 0) {
+        QCOMPARE(frame_->messages.texts.size(), row.messages);
+        if (row.messages > 0) {
             QCOMPARE(frame_->messages.texts.front(),
                      rule == "char"
                          ? QString::fromStdString(LoadString(IDS_INPUT_WITHIN)) + ": " + chars
@@ -194,6 +188,7 @@ private slots:
         const CellId zone = Cell("home1PwrupZoneIndex");
         QVERIFY(Grid().CommitEdit(zone.row, zone.column, QStringLiteral("None"), 0));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010009"), std::string());
+        QCOMPARE(Shown("home1PwrupZoneIndex"), QStringLiteral("None"));
         Grid().SetFocusCell(zone.row, zone.column);
         QVERIFY(Grid().CommitEdit(zone.row, zone.column, QStringLiteral("AllChannel"), 1));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010009"), std::string("0x0FFF"));
@@ -220,6 +215,7 @@ private slots:
         QTreeWidgetItem* item = frame_->Functions().Tree().RecordItem("e01090005");
         QVERIFY(item);
         QCOMPARE(item->text(0), QStringLiteral("Base"));
+        frame_->Functions().UpdateCurrentTreeNode("e01099999"); // no such record: ignored
     }
 
     void newNodeAtTheMaximumShowsTheMessage() {
@@ -262,7 +258,7 @@ private slots:
         QVERIFY(!frame_->modified);
     }
 
-    void deleteNodeAsksAndRemovesTheRecord() {
+    void deleteNodeAsksRemovesTheRecordAndNamesTheReferencesItClears() {
         Open(vdtest::kFixtureModel);
         frame_->Select("e01090004", "element");
         frame_->messages.answer = QMessageBox::No;
@@ -276,6 +272,16 @@ private slots:
         QVERIFY(!frame_->Control().GetElement("e01090004"));
         QVERIFY(!frame_->Functions().Tree().RecordItem("e01090004"));
         QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090003"));
+
+        // CH1: a setting points to it and a list holds it as a member
+        QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
+        frame_->messages.texts.clear();
+        frame_->View().OnNodeDelete();
+        QCOMPARE(frame_->messages.texts.size(), 1);
+        QVERIFY(frame_->messages.texts.front().endsWith(
+            QStringLiteral("cleared: Power-up channel; Scan1: Channel")));
+        QCOMPARE(notices.size(), 2);
+        QVERIFY(notices.front().front().toString().contains(QStringLiteral("Power-up channel")));
     }
 
     void deleteNodeIsRefusedOnALockedRecord() {
@@ -315,12 +321,19 @@ private slots:
         QCOMPARE(Grid().GetItemText(members.row, members.column), QStringLiteral("None"));
     }
 
-    void readDeviceTimerRunsTheReadOnce() {
+    void readDeviceTimerShowsThePortAndRunsTheReadOnce() {
         Open(vdtest::kFixtureModel);
-        frame_->View().StartReadDeviceTimer();
-        QVERIFY(frame_->View().IsReadDeviceTimerActive());
+        CValdrenCpsView& view = frame_->View();
+        view.StartReadDeviceTimer();
+        QVERIFY(view.IsReadDeviceTimerActive());
+        auto* reading = view.findChild<QLabel*>();
+        QVERIFY(reading && reading->isVisibleTo(&view));
+        QCOMPARE(reading->text(), QStringLiteral("Reading from COM11\u2026"));
+        QVERIFY(!view.Grid().isVisibleTo(&view));
         QTRY_COMPARE_WITH_TIMEOUT(frame_->readDeviceRuns, 1, 10000);
-        QVERIFY(!frame_->View().IsReadDeviceTimerActive());
+        QVERIFY(!view.IsReadDeviceTimerActive());
+        QVERIFY(!reading->isVisibleTo(&view));
+        QVERIFY(view.Grid().isVisibleTo(&view));
     }
 
     void navigationCommandsMoveTheTreeSelection() {
