@@ -1,6 +1,8 @@
 #include "tests/ui/app/UiTestSupport.h"
 
 #include "app/LanguageCode.h"
+#include "document/ProjectDiff.h"
+#include "document/ProjectFile.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/UiConstants.h"
@@ -109,6 +111,30 @@ vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model) {
     main.RunCommand(vd::ui::ID_FILE_NEW);
     answers.waitDone();
     return main.CurrentFrame();
+}
+
+vd::ByteVector Gx5Image(const std::string& radioName) {
+    std::unique_ptr<vd::HamCpsControl> control = vd::ProjectFile::New("GX5");
+    vd::ByteVector image;
+    if (!control) {
+        qFatal("no GX5 control");
+    }
+    control->SetValueByName("radioName", radioName);
+    if (!control->GenerateImage(image, 1)) {
+        qFatal("no GX5 image");
+    }
+    return image;
+}
+
+std::string RadioName(const std::string& gx5Image) {
+    auto decoded = vd::DecodeImage("GX5", vd::ByteVector(gx5Image.begin(), gx5Image.end()));
+    return decoded ? RadioName(*decoded) : std::string();
+}
+
+std::string RadioName(vd::HamCpsControl& control) {
+    vd::ElementList names;
+    control.GetElementsByName("radioName", names);
+    return names.empty() ? std::string() : names.front()->inputValue;
 }
 
 namespace {
