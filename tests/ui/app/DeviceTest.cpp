@@ -34,31 +34,7 @@ using vdtest::RadioName;
 using vdtest::RadioSimProcess;
 using vdtest::UiTestEnvironment;
 
-namespace {
-
-void Choose(CChooseRegCpsDlg* dialog, const std::string& port, QString* title = nullptr) {
-    if (title) {
-        *title = dialog->windowTitle();
-    }
-    dialog->ModelBox()->setCurrentText(QStringLiteral("GX5"));
-    dialog->PortBox()->setEditText(QString::fromStdString(port));
-    dialog->accept();
-}
-
-/// Answers a file dialog with path, or cancels it when path is empty; notes its mode.
-std::function<void(QFileDialog*)> AnswerFile(const QString& path, QFileDialog::AcceptMode* mode) {
-    return [path, mode](QFileDialog* dialog) {
-        *mode = dialog->acceptMode();
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
-    };
-}
-
-} // namespace
+namespace {} // namespace
 
 class DeviceTest : public QObject {
     Q_OBJECT
@@ -74,9 +50,7 @@ private slots:
         ModalAnswers answers;
         QString title;
         QString prompt;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            Choose(dialog, radio.devicePath(), &title);
-        });
+        answers.expectChooser("GX5", radio.devicePath(), &title);
         answers.expectDialog<CInputStringDlg>("password", [&](CInputStringDlg* dialog) {
             prompt = dialog->windowTitle() + '/' + dialog->findChild<QLabel*>()->text();
             dialog->Edit()->setText(QStringLiteral("1234"));
@@ -106,8 +80,7 @@ private slots:
             {"--model", "GX5", "--image", RadioImage("Slow"), "--byte-delay-us", "20"});
         CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>(
-            "chooser", [&](CChooseRegCpsDlg* dialog) { Choose(dialog, radio.devicePath()); });
+        answers.expectChooser("GX5", radio.devicePath());
         answers.expect(
             "progress of the read",
             [](QWidget* window) {
@@ -166,68 +139,54 @@ private slots:
         QCOMPARE(main.Frames().size(), 1); // a write never closes the document
     }
 
-    void generatedImageReadsBackIntoANewWindow() {
+    void generatedImageReadsBackIntoANewWindowAndAnUnreadOneClosesIt() {
         CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
         vdtest::NewDocument(main);
         const QString image = QString::fromStdString(env_->folder().file("radio.bin").string());
         ModalAnswers answers;
-        QFileDialog::AcceptMode saveMode = QFileDialog::AcceptOpen;
-        answers.expectDialog<QFileDialog>("save dialog", AnswerFile(QString(), &saveMode));
+        int saveMode = QFileDialog::AcceptOpen;
+        answers.expectFile("save dialog", QString(), &saveMode);
         answers.expectMessage(QMessageBox::Ok);
-        answers.expectDialog<QFileDialog>("save dialog", AnswerFile(image, &saveMode));
+        answers.expectFile("save dialog", image, &saveMode);
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_GENERATE_BIN_FILE);
         main.RunCommand(ID_GENERATE_BIN_FILE);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QCOMPARE(saveMode, QFileDialog::AcceptSave);
+        QCOMPARE(saveMode, int(QFileDialog::AcceptSave));
         QCOMPARE(answers.messages().at(0).text, QStringLiteral("Generate bin cancel!"));
         QCOMPARE(answers.messages().at(1).text, QStringLiteral("OK"));
         QCOMPARE(answers.messages().at(1).icon, int(QMessageBox::Warning)); // no icon given
         QVERIFY(std::filesystem::file_size(image.toStdString()) > 0);
 
-        QFileDialog::AcceptMode openMode = QFileDialog::AcceptSave;
+        int openMode = QFileDialog::AcceptSave;
         QString chooserTitle;
-        answers.expectDialog<CChooseRegCpsDlg>(
-            "chooser", [&](CChooseRegCpsDlg* dialog) { Choose(dialog, "", &chooserTitle); });
-        answers.expectDialog<QFileDialog>("open dialog", AnswerFile(image, &openMode));
+        answers.expectChooser("GX5", {}, &chooserTitle);
+        answers.expectFile("open dialog", image, &openMode);
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_READ_BIN_FILE);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QCOMPARE(chooserTitle, QStringLiteral("Read option"));
-        QCOMPARE(openMode, QFileDialog::AcceptOpen);
+        QCOMPARE(openMode, int(QFileDialog::AcceptOpen));
         QCOMPARE(answers.messages().back().text, QStringLiteral("OK"));
         QCOMPARE(answers.messages().back().icon, int(QMessageBox::Information));
         QCOMPARE(main.Frames().size(), 2);
-    }
 
-    void unreadImageClosesTheNewWindow_data() {
-        QTest::addColumn<bool>("junk");
-        QTest::newRow("rejected image") << true;
-        QTest::newRow("file dialog cancelled") << false;
-    }
-    void unreadImageClosesTheNewWindow() {
-        QFETCH(bool, junk);
-        const QString file =
-            junk ? QString::fromStdString(env_->folder().write("junk.bin", "too short").string())
-                 : QString();
-        CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
-        ModalAnswers answers;
-        QFileDialog::AcceptMode mode = QFileDialog::AcceptSave;
-        answers.expectDialog<CChooseRegCpsDlg>(
-            "chooser", [](CChooseRegCpsDlg* dialog) { Choose(dialog, ""); });
-        answers.expectDialog<QFileDialog>("open dialog", AnswerFile(file, &mode));
-        if (junk) {
-            answers.expectMessage(QMessageBox::Ok);
+        // a rejected image, then a cancelled file dialog: the new window closes again
+        const QString junk =
+            QString::fromStdString(env_->folder().write("junk.bin", "too short").string());
+        for (const QString& file : {junk, QString()}) {
+            answers.expectChooser("GX5");
+            answers.expectFile("open dialog", file);
+            if (!file.isEmpty()) {
+                answers.expectMessage(QMessageBox::Ok);
+            }
+            main.RunCommand(ID_READ_BIN_FILE);
+            QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+            QTRY_COMPARE_WITH_TIMEOUT(main.Frames().size(), 2, vdtest::kWindowWaitMs);
         }
-        main.RunCommand(ID_READ_BIN_FILE);
-        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        if (junk) {
-            QVERIFY2(
-                answers.messages().back().text.startsWith(QStringLiteral("an image of 9 bytes")),
-                qPrintable(answers.messages().back().text));
-            QCOMPARE(answers.messages().back().icon, int(QMessageBox::Critical));
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(main.Frames().isEmpty(), vdtest::kWindowWaitMs);
+        QVERIFY2(answers.messages().back().text.startsWith(QStringLiteral("an image of 9 bytes")),
+                 qPrintable(answers.messages().back().text));
+        QCOMPARE(answers.messages().back().icon, int(QMessageBox::Critical));
     }
 
 private:

@@ -6,7 +6,6 @@
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
 #include "ui/dialogs/CBackupListDlg.h"
-#include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/dialogs/CDifferencesDlg.h"
 #include "ui/frames/CChildFrame.h"
 #include "ui/frames/CMainFrame.h"
@@ -14,7 +13,6 @@
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CFunctionTree.h"
 
-#include <QComboBox>
 #include <QMessageBox>
 #include <QTest>
 #include <QTreeWidget>
@@ -61,10 +59,7 @@ private slots:
             dialog->List()->setCurrentItem(dialog->List()->topLevelItem(1));
             dialog->accept();
         });
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            dialog->PortBox()->setEditText(QString::fromStdString(radio.devicePath()));
-            dialog->accept();
-        });
+        answers.expectChooser({}, radio.devicePath());
         answers.expectMessage(QMessageBox::Yes);
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_RESTORE_BACKUP);
@@ -97,10 +92,7 @@ private slots:
         const std::string chapter = names.front()->parentID;
 
         ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            dialog->PortBox()->setEditText(QString::fromStdString(radio.devicePath()));
-            dialog->accept();
-        });
+        answers.expectChooser({}, radio.devicePath());
         answers.expectMessage(QMessageBox::Ok);
         QStringList row;
         std::string shown;

@@ -13,6 +13,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
@@ -104,10 +105,7 @@ vd::CMainFrame& StartApp(std::unique_ptr<vd::CValdrenCpsApp>& app, vd::BuildVari
 
 vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model) {
     ModalAnswers answers;
-    answers.expectDialog<vd::CChooseRegCpsDlg>("chooser", [model](vd::CChooseRegCpsDlg* dialog) {
-        dialog->ModelBox()->setCurrentText(model);
-        dialog->accept();
-    });
+    answers.expectChooser(model);
     main.RunCommand(vd::ui::ID_FILE_NEW);
     answers.waitDone();
     return main.CurrentFrame();
@@ -189,6 +187,35 @@ void ModalAnswers::expectMessage(int button) {
                 box->reject();
             }
         });
+}
+
+void ModalAnswers::expectChooser(const QString& model, const std::string& port, QString* title) {
+    expectDialog<vd::CChooseRegCpsDlg>("chooser", [=](vd::CChooseRegCpsDlg* dialog) {
+        if (title) {
+            *title = dialog->windowTitle();
+        }
+        if (!model.isEmpty()) {
+            dialog->ModelBox()->setCurrentText(model);
+        }
+        if (!port.empty()) {
+            dialog->PortBox()->setEditText(QString::fromStdString(port));
+        }
+        dialog->accept();
+    });
+}
+
+void ModalAnswers::expectFile(const QString& what, const QString& path, int* mode) {
+    expectDialog<QFileDialog>(what, [=](QFileDialog* dialog) {
+        if (mode) {
+            *mode = dialog->acceptMode();
+        }
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
+    });
 }
 
 bool ModalAnswers::eventFilter(QObject* watched, QEvent* event) {

@@ -117,6 +117,12 @@ public:
     }
     /// Expects a message box, records what it showed and presses button.
     void expectMessage(int button);
+    /// Expects the model and port chooser, notes its title, picks the model and the port where
+    /// given and accepts it.
+    void expectChooser(const QString& model, const std::string& port = {},
+                       QString* title = nullptr);
+    /// Expects a file dialog, notes its mode, and answers with path or cancels when it is empty.
+    void expectFile(const QString& what, const QString& path, int* mode = nullptr);
 
     /// True when every expected dialog was answered.
     bool done() const { return steps_.empty(); }

@@ -145,15 +145,11 @@ private slots:
         const QString file = QDir(QString::fromStdString(env_->folder().path().string()))
                                  .filePath(QStringLiteral("channels.csv"));
         vdtest::ModalAnswers answers;
-        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-        answers.expectDialog<QFileDialog>("export dialog", [&](QFileDialog* dialog) {
-            mode = dialog->acceptMode();
-            dialog->selectFile(file);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        int mode = QFileDialog::AcceptOpen;
+        answers.expectFile("export dialog", file, &mode);
         main.RunCommand(ID_EXPORT_LIST);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QCOMPARE(mode, QFileDialog::AcceptSave);
+        QCOMPARE(mode, int(QFileDialog::AcceptSave));
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readLine().startsWith("ChannelName,RxFrequency,"));
@@ -169,11 +165,7 @@ private slots:
         CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
         QString title;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            title = dialog->windowTitle();
-            dialog->ModelBox()->setCurrentText(QStringLiteral("VS31"));
-            dialog->accept();
-        });
+        answers.expectChooser("VS31", {}, &title);
         main.RunCommand(ID_FILE_NEW);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QCOMPARE(title, QStringLiteral("New project: choose the radio model"));
@@ -273,10 +265,7 @@ private slots:
         const QString path = QString::fromStdString(env_->folder().file("kept.vdcps").string());
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::Yes);
-        answers.expectDialog<QFileDialog>("save dialog", [path](QFileDialog* dialog) {
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
-        });
+        answers.expectFile("save dialog", path);
         main.close();
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QTRY_VERIFY_WITH_TIMEOUT(frame.isNull(), vdtest::kWindowWaitMs);
@@ -289,10 +278,7 @@ private slots:
         Edit(frame);
         const QString path = QString::fromStdString(env_->folder().file("saved").string());
         ModalAnswers answers;
-        answers.expectDialog<QFileDialog>("save dialog", [path](QFileDialog* dialog) {
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
-        });
+        answers.expectFile("save dialog", path);
         main.RunCommand(ID_FILE_SAVE_AS);
         QVERIFY(answers.waitDone());
         const QString saved = path + QStringLiteral(".vdcps");
