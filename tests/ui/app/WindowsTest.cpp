@@ -194,37 +194,34 @@ private slots:
         QVERIFY(answers.messages().empty());
     }
 
-    void reopenNoActivatesTheOpenDocument() {
-        const QString project = SaveProject("GX5", "reopen.vdcps");
+    void reopenNoActivatesTheOpenDocumentYesOpensTheFileAnew() {
+        const QString project = SaveProject("VS46", "reopen.vdcps");
         CMainFrame& main = vdtest::StartApp(app_);
-        CChildFrame* open = main.OpenDocumentFile(project);
+        QPointer<CChildFrame> open = main.OpenDocumentFile(project);
         QVERIFY(open);
         Edit(open);
         vdtest::NewDocument(main);
         QVERIFY(main.CurrentFrame() != open);
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::No);
-        QCOMPARE(main.OpenDocumentFile(QLatin1Char('"') + project), open);
+        QCOMPARE(main.OpenDocumentFile(QLatin1Char('"') + project), open.data());
         QVERIFY(answers.waitDone());
         QCOMPARE(answers.messages().front().text, QStringLiteral("Do you want to reopen it?"));
         QCOMPARE(main.Frames().size(), 2);
-        QCOMPARE(main.CurrentFrame(), open);
+        QCOMPARE(main.CurrentFrame(), open.data());
         QVERIFY(open->IsModified()); // untouched
-    }
 
-    void reopenYesOpensTheFileAnew() {
-        const QString project = SaveProject("VS46", "reopen.vdcps");
-        CMainFrame& main = vdtest::StartApp(app_);
-        QPointer<CChildFrame> open = main.OpenDocumentFile(project);
-        QVERIFY(open);
-        ModalAnswers answers;
+        // Yes: the changes are asked about first, then the file is opened anew
         answers.expectMessage(QMessageBox::Yes);
+        answers.expectMessage(QMessageBox::No);
         CChildFrame* reopened = main.OpenDocumentFile(project);
-        QVERIFY(answers.waitDone());
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QVERIFY(answers.messages().back().text.startsWith(QStringLiteral("Save the changes")));
         QVERIFY(reopened && reopened != open);
         QTRY_VERIFY_WITH_TIMEOUT(open.isNull(), vdtest::kWindowWaitMs);
-        QCOMPARE(main.Frames().size(), 1);
+        QCOMPARE(main.Frames().size(), 2);
         QCOMPARE(reopened->GetDocument().Control()->GetModelName(), std::string("VS46"));
+        QVERIFY(!reopened->IsModified());
     }
 
     void openingAFileOfNoKnownModelShowsWhy() {
@@ -239,8 +236,10 @@ private slots:
         QVERIFY(main.Frames().isEmpty());
     }
 
-    void closingADocumentWithChangesAsks() {
+    void closingDocumentsWithChangesAsks() {
         CMainFrame& main = vdtest::StartApp(app_);
+        QPointer<CChildFrame> kept = vdtest::NewDocument(main);
+        Edit(kept);
         QPointer<CChildFrame> frame = vdtest::NewDocument(main);
         Edit(frame);
         QVERIFY(main.windowTitle().contains(QStringLiteral("* - ValdrenCPS")));
@@ -249,26 +248,21 @@ private slots:
         main.RunCommand(ID_FILE_CLOSE);
         QVERIFY(answers.waitDone());
         QVERIFY(answers.messages().front().text.startsWith(QStringLiteral("Save the changes")));
-        QCOMPARE(main.Frames().size(), 1);
+        QCOMPARE(main.Frames().size(), 2);
         QVERIFY(frame->GetDocument().Control()); // nothing was dropped
 
         answers.expectMessage(QMessageBox::No);
         main.RunCommand(ID_FILE_CLOSE);
         QVERIFY(answers.waitDone());
         QTRY_VERIFY_WITH_TIMEOUT(frame.isNull(), vdtest::kWindowWaitMs);
-    }
 
-    void closingWithChangesAndYesSavesFirst() {
-        CMainFrame& main = vdtest::StartApp(app_);
-        QPointer<CChildFrame> frame = vdtest::NewDocument(main);
-        Edit(frame);
+        // closing the program: Yes saves the last one first
         const QString path = QString::fromStdString(env_->folder().file("kept.vdcps").string());
-        ModalAnswers answers;
         answers.expectMessage(QMessageBox::Yes);
         answers.expectFile("save dialog", path);
         main.close();
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QTRY_VERIFY_WITH_TIMEOUT(frame.isNull(), vdtest::kWindowWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(kept.isNull(), vdtest::kWindowWaitMs);
         QVERIFY(std::filesystem::exists(path.toStdString()));
     }
 
