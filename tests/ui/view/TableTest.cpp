@@ -45,6 +45,15 @@ int ColumnOf(GridControl& grid, const QString& header) {
     return -1;
 }
 
+/// Selects the rows first..last of a grid, as whole rows.
+void SelectRows(GridControl& grid, int first, int last) {
+    grid.clearSelection();
+    for (int row = first; row <= last; ++row) {
+        grid.selectionModel()->select(grid.ViewIndex(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
 } // namespace
 
 class TableTest : public QObject {
@@ -55,13 +64,7 @@ private:
 
     CListTableView& Table() { return frame_->View().Table(); }
     GridControl& Grid() { return Table().Grid(); }
-    void SelectRows(int first, int last) {
-        Grid().clearSelection();
-        for (int row = first; row <= last; ++row) {
-            Grid().selectionModel()->select(
-                Grid().ViewIndex(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        }
-    }
+    void SelectRows(int first, int last) { ::SelectRows(Grid(), first, last); }
 
 private slots:
     void initTestCase() { vdtest::SetUpTestEnvironment(); }
@@ -168,10 +171,7 @@ private slots:
         const int rx = ColumnOf(from, "Receive frequency");
         QVERIFY(from.CommitEdit(3, rx, QStringLiteral("446.00625")));
         QVERIFY(from.CommitEdit(4, rx, QStringLiteral("150.5")));
-        from.selectionModel()->select(from.ViewIndex(3, 0),
-                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        from.selectionModel()->select(from.ViewIndex(4, 0),
-                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        ::SelectRows(from, 3, 4);
         QVERIFY(source->View().HandleCommand(ui::ID_EDIT_COPY));
         const QString names[] = {from.GetItemText(3, 0), from.GetItemText(4, 0)};
 
