@@ -3,7 +3,6 @@
 // dialog, the file dialogs, the question and the result messages. What the operations do
 // behind the windows is the document tests' concern.
 #include "document/ImageFile.h"
-#include "document/ProjectFile.h"
 #include "tests/support/RadioSim.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
@@ -33,8 +32,6 @@ using vdtest::ModalAnswers;
 using vdtest::RadioName;
 using vdtest::RadioSimProcess;
 using vdtest::UiTestEnvironment;
-
-namespace {} // namespace
 
 class DeviceTest : public QObject {
     Q_OBJECT
