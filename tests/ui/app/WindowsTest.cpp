@@ -366,6 +366,9 @@ private slots:
         CMainFrame& main = vdtest::StartApp(app_);
         CChildFrame* frame = vdtest::NewDocument(main);
         QVERIFY(frame);
+        COptionDlg option(&main);
+        CChooseRegCpsDlg chooser(2, QStringLiteral("GX5"), &main);
+        QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
         QCOMPARE(MenuTitles(main).value(0), QStringLiteral("&File"));
         QVERIFY(DockTitles(*frame).contains(QStringLiteral("Function View")));
 
@@ -376,6 +379,11 @@ private slots:
         QCOMPARE(main.Action(ID_READ_DEVICE)->text(), QStringLiteral("读频(&R)"));
         QVERIFY(DockTitles(*frame).contains(QStringLiteral("功能视图")));
         QVERIFY(main.Action(ID_LANGUAGE_CHINESE)->isChecked());
+        // Qt tells every open window of the new translations through a posted event
+        QTRY_COMPARE_WITH_TIMEOUT(option.windowTitle(), QStringLiteral("选项"),
+                                  vdtest::kWindowWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(chooser.windowTitle(), QStringLiteral("写频选项"),
+                                  vdtest::kWindowWaitMs);
 
         main.RunCommand(ID_LANGUAGE_ENGLISH);
         QCOMPARE(CurrentLanguageCode(), std::string("ENG"));
@@ -407,19 +415,6 @@ private slots:
         QCOMPARE(CurrentLanguageCode(), stored);
         main.RunCommand(ID_LANGUAGE_ENGLISH);
         QCOMPARE(CurrentLanguageCode(), std::string("ENG"));
-    }
-
-    void openDialogsFollowTheChange() {
-        CMainFrame& main = vdtest::StartApp(app_);
-        COptionDlg option(&main);
-        CChooseRegCpsDlg chooser(2, QStringLiteral("GX5"), &main);
-        QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
-        main.RunCommand(ID_LANGUAGE_CHINESE);
-        // Qt tells every window of the new translations through a posted event
-        QTRY_COMPARE_WITH_TIMEOUT(option.windowTitle(), QStringLiteral("选项"),
-                                  vdtest::kWindowWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(chooser.windowTitle(), QStringLiteral("写频选项"),
-                                  vdtest::kWindowWaitMs);
     }
 
 private:

@@ -218,8 +218,18 @@ private slots:
         frame_->Functions().UpdateCurrentTreeNode("e01099999"); // no such record: ignored
     }
 
-    void newNodeAtTheMaximumShowsTheMessage() {
+    void newNodeWithoutAFreeRecordOrAtTheMaximumShowsTheMessage() {
         Open(vdtest::kFixtureModel);
+        frame_->Select("e01100002", "element"); // the scan lists have no free record
+        frame_->View().OnNodeNew();
+        QCOMPARE(frame_->messages.texts,
+                 QStringList({QString::fromStdString(LoadString(IDS_CANNOT_CREATE))}));
+        vd::ElementList scans;
+        frame_->Control().GetElementsByName("ScanName", scans);
+        QCOMPARE(scans.size(), size_t(1));
+        QVERIFY(!frame_->modified);
+
+        frame_->messages.texts.clear();
         frame_->Test()->capacities["ChannelName"] = 3; // three channels in use already
         frame_->Select("c0109", "chapter");
         QVERIFY(frame_->View().IsCommandEnabled(ui::ID_NODE_NEW));
@@ -244,18 +254,6 @@ private slots:
         QVERIFY(frame_->Functions().Tree().RecordItem(created));
         QCOMPARE(Shown("ChannelName"), QString::fromStdString(channels.back()->inputValue));
         QVERIFY(frame_->modified);
-    }
-
-    void newNodeOnAListWithoutAFreeRecordCreatesNothing() {
-        Open(vdtest::kFixtureModel);
-        frame_->Select("e01100002", "element");
-        frame_->View().OnNodeNew();
-        QCOMPARE(frame_->messages.texts,
-                 QStringList({QString::fromStdString(LoadString(IDS_CANNOT_CREATE))}));
-        vd::ElementList scans;
-        frame_->Control().GetElementsByName("ScanName", scans);
-        QCOMPARE(scans.size(), size_t(1));
-        QVERIFY(!frame_->modified);
     }
 
     void deleteNodeAsksRemovesTheRecordAndNamesTheReferencesItClears() {
