@@ -158,7 +158,6 @@ private slots:
         emit edit->aboutToShow();
         QVERIFY(main.Action(ID_VIEW_NAME_GRID)->isChecked());
         QVERIFY(!main.Action(ID_SORT_LIST)->isEnabled());
-        QVERIFY(QSettings().value(QStringLiteral("ListView/Channel")).toString() == "grid");
     }
 
     void fileNewAsksForTheModelOnly() {
