@@ -20,13 +20,6 @@ class UxTest : public QObject {
 private:
     std::unique_ptr<vdtest::TestFrame> frame_;
 
-    bool Type(const std::string& name, const QString& text, int chosen = -1) {
-        CGrid2& grid = frame_->View().Grid();
-        const CellId cell = vdtest::FindValueCell(grid, name);
-        grid.SetFocusCell(cell.row, cell.column);
-        return grid.CommitEdit(cell.row, cell.column, text, chosen);
-    }
-
 private slots:
     void initTestCase() { vdtest::SetUpTestEnvironment(); }
     void cleanup() { frame_.reset(); }
@@ -46,7 +39,7 @@ private slots:
         frame_->Select("c0103", "chapter");
         QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
         frame_->messages.answer = answer;
-        Type("freq_range", QStringLiteral("136-174 MHz"), 0);
+        frame_->Type("freq_range", QStringLiteral("136-174 MHz"), 0);
         QCOMPARE(frame_->messages.texts.size(), 1);
         QVERIFY(frame_->messages.texts.front().startsWith(
             QStringLiteral("Changing the band moves the frequencies of 16 channels into "
@@ -68,9 +61,7 @@ private slots:
         QCOMPARE(vdtest::StoredField(frame_->Control(), "e01090002", "rxfreq"),
                  std::string("446006250"));
         // the view shows the band that came back
-        const CellId cell = vdtest::FindValueCell(frame_->View().Grid(), "freq_range");
-        QCOMPARE(frame_->View().Grid().GetItemText(cell.row, cell.column),
-                 QStringLiteral("400-480 MHz"));
+        QCOMPARE(frame_->Shown("freq_range"), QStringLiteral("400-480 MHz"));
         QVERIFY(!journal.CanUndo());
     }
 
@@ -95,7 +86,7 @@ private slots:
         frame_ = std::make_unique<vdtest::TestFrame>("VS73");
         frame_->Select("e01090002", "element");
         QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
-        Type("rxfreq", typed);
+        frame_->Type("rxfreq", typed);
         QCOMPARE(vdtest::StoredField(frame_->Control(), "e01090002", "rxfreq"),
                  stored.toStdString());
         QCOMPARE(notices.size(), notice.isEmpty() ? 0 : 1);

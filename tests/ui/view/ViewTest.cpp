@@ -53,16 +53,6 @@ private:
         }
         return cell;
     }
-    /// Types text into a cell as the end of an in-place edit would.
-    bool Type(const std::string& name, const QString& text) {
-        const CellId cell = Cell(name);
-        Grid().SetFocusCell(cell.row, cell.column);
-        return Grid().CommitEdit(cell.row, cell.column, text);
-    }
-    QString Shown(const std::string& name) {
-        const CellId cell = Cell(name);
-        return Grid().GetItemText(cell.row, cell.column);
-    }
     void Open(const char* model) { frame_ = std::make_unique<vdtest::TestFrame>(model); }
 
 private slots:
@@ -158,9 +148,9 @@ private slots:
             QVERIFY(!(Grid().model()->flags(Grid().model()->index(cell.row, cell.column)) &
                       Qt::ItemIsEditable));
         }
-        QCOMPARE(Type(name.toStdString(), typed), row.accepted);
+        QCOMPARE(frame_->Type(name.toStdString(), typed), row.accepted);
         QCOMPARE(QString::fromStdString(vdtest::StoredValue(frame_->Control(), id)), stored);
-        QCOMPARE(Shown(name.toStdString()), row.shown ? QString(row.shown) : stored);
+        QCOMPARE(frame_->Shown(name.toStdString()), row.shown ? QString(row.shown) : stored);
         QVERIFY(frame_->modified || before == stored.toStdString());
         QCOMPARE(frame_->messages.texts.size(), row.messages);
         if (row.messages > 0) {
@@ -183,16 +173,16 @@ private slots:
         QCOMPARE(texts, QStringList({"None", "CH1", "CH2"}));
         QVERIFY(Grid().CommitEdit(channel.row, channel.column, QStringLiteral("CH2"), 2));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010010"), std::string("e01090004"));
-        QCOMPARE(Shown("home1PwrupChnl"), QStringLiteral("CH2"));
+        QCOMPARE(frame_->Shown("home1PwrupChnl"), QStringLiteral("CH2"));
 
         const CellId zone = Cell("home1PwrupZoneIndex");
         QVERIFY(Grid().CommitEdit(zone.row, zone.column, QStringLiteral("None"), 0));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010009"), std::string());
-        QCOMPARE(Shown("home1PwrupZoneIndex"), QStringLiteral("None"));
+        QCOMPARE(frame_->Shown("home1PwrupZoneIndex"), QStringLiteral("None"));
         Grid().SetFocusCell(zone.row, zone.column);
         QVERIFY(Grid().CommitEdit(zone.row, zone.column, QStringLiteral("AllChannel"), 1));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010009"), std::string("0x0FFF"));
-        QCOMPARE(Shown("home1PwrupZoneIndex"), QStringLiteral("AllChannel"));
+        QCOMPARE(frame_->Shown("home1PwrupZoneIndex"), QStringLiteral("AllChannel"));
     }
 
     void channelReferencesOfTheGx5NeverOfferVfos() {
@@ -210,8 +200,8 @@ private slots:
     void renamingARecordRenamesItsTreeItemAtOnce() {
         Open(vdtest::kGx5TestModel);
         frame_->Select("e01090005", "element");
-        QCOMPARE(Shown("ChannelName"), QStringLiteral("CH1"));
-        QVERIFY(Type("ChannelName", QStringLiteral("Base")));
+        QCOMPARE(frame_->Shown("ChannelName"), QStringLiteral("CH1"));
+        QVERIFY(frame_->Type("ChannelName", QStringLiteral("Base")));
         QTreeWidgetItem* item = frame_->Functions().Tree().RecordItem("e01090005");
         QVERIFY(item);
         QCOMPARE(item->text(0), QStringLiteral("Base"));
@@ -252,7 +242,7 @@ private slots:
         const std::string created = channels.back()->id;
         QCOMPARE(frame_->GetDocument().SelectedId(), created);
         QVERIFY(frame_->Functions().Tree().RecordItem(created));
-        QCOMPARE(Shown("ChannelName"), QString::fromStdString(channels.back()->inputValue));
+        QCOMPARE(frame_->Shown("ChannelName"), QString::fromStdString(channels.back()->inputValue));
         QVERIFY(frame_->modified);
     }
 
@@ -375,7 +365,7 @@ private slots:
         Grid().PressButton(file.row, file.column);
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010004"),
                  std::string("/data/logo.bmp"));
-        QCOMPARE(Shown("BootImage"), QStringLiteral("/data/logo.bmp"));
+        QCOMPARE(frame_->Shown("BootImage"), QStringLiteral("/data/logo.bmp"));
     }
 
     void everyNodeOfEveryModelShowsWithoutAComplaint() {
@@ -410,7 +400,7 @@ private slots:
         QVERIFY(vdtest::StoredField(frame_->Control(), record, "TxFrequency") != "467587500");
         QVERIFY(Grid().GetCell(Cell("BandWidth").row, Cell("BandWidth").column).enabled);
         frame_->messages.texts.clear();
-        QVERIFY(Type("TxFrequency", QStringLiteral("467.5875")));
+        QVERIFY(frame_->Type("TxFrequency", QStringLiteral("467.5875")));
         QCOMPARE(vdtest::StoredField(frame_->Control(), record, "TxFrequency"),
                  std::string("467587500"));
         QCOMPARE(vdtest::StoredField(frame_->Control(), record, "BandWidth"), std::string("1"));
