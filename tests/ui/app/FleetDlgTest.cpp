@@ -1,9 +1,9 @@
 // Device → Program Several Radios… against simulated radios: one row per port with its own
 // result while the window stays usable, the CSV of the run, and a refused values row.
 #include "ui/dialogs/FleetDlg.h"
-#include "app/AppPaths.h"
 #include "document/ProjectFile.h"
 #include "tests/support/RadioSim.h"
+#include "tests/ui/app/UiTestSupport.h"
 
 #include <QLineEdit>
 #include <QListWidget>
@@ -16,11 +16,10 @@ class FleetDlgTest : public QObject {
     Q_OBJECT
 private slots:
     void WritesEachRadioOnItsOwnAndRefusesBadValues() {
-        TempDir dir;
-        dir.write("cps.ini", "[Device]\nretry_count=2\nhandshake_retry_count=2\n"
-                             "retry_time_interval=10\n[GX5]\ntimeout=400\nread_time_interval=5\n"
-                             "write_time_interval=5\n");
-        vd::AppPaths::SetIniPath(dir.file("cps.ini").string());
+        UiTestEnvironment env;
+        const TempDir& dir = env.folder();
+        env.writeIni("[Device]\nretry_count=2\nhandshake_retry_count=2\nretry_time_interval=10\n"
+                     "[GX5]\ntimeout=400\nread_time_interval=5\nwrite_time_interval=5\n");
         const std::string project = dir.file("plan.vdcps").string();
         QVERIFY(vd::ProjectFile::Save(*vd::ProjectFile::New("GX5"), project));
         RadioSimProcess good({"--model", "GX5"});
@@ -55,7 +54,8 @@ private slots:
         QVERIFY2(csv.find(",Alpha\r\n" + silent.devicePath() +
                           ",\"failed: Host failed! No answer on ") != std::string::npos,
                  csv.c_str());
-        vd::AppPaths::SetIniPath("");
+        const QStringList unexpected = env.unexpected();
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
     }
 };
 

@@ -2,13 +2,10 @@
 // simulated GX5 radio, every dialog answered as a person would.
 #include "document/BackupStore.h"
 #include "document/ImageFile.h"
-#include "document/ProjectDiff.h"
-#include "document/ProjectFile.h"
 #include "tests/support/RadioSim.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
 #include "ui/dialogs/CBackupListDlg.h"
-#include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/dialogs/CDifferencesDlg.h"
 #include "ui/frames/CChildFrame.h"
 #include "ui/frames/CMainFrame.h"
@@ -16,7 +13,6 @@
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CFunctionTree.h"
 
-#include <QComboBox>
 #include <QMessageBox>
 #include <QTest>
 #include <QTreeWidget>
@@ -25,36 +21,12 @@
 
 using namespace vd;
 using namespace vd::ui;
+using vdtest::Gx5Image;
+using vdtest::kTransferWaitMs;
 using vdtest::ModalAnswers;
+using vdtest::RadioName;
 using vdtest::RadioSimProcess;
 using vdtest::UiTestEnvironment;
-
-namespace {
-
-constexpr int kTransferWaitMs = 120000;
-
-ByteVector Gx5Image(const std::string& radioName) {
-    std::string error;
-    std::unique_ptr<HamCpsControl> control = ProjectFile::New("GX5", &error);
-    ByteVector image;
-    if (!control) {
-        qFatal("no GX5 control: %s", error.c_str());
-    }
-    control->SetValueByName("radioName", radioName);
-    control->GenerateImage(image, 1);
-    return image;
-}
-
-std::string RadioName(const std::string& bytes) {
-    auto decoded = DecodeImage("GX5", ByteVector(bytes.begin(), bytes.end()));
-    ElementList names;
-    if (decoded) {
-        decoded->GetElementsByName("radioName", names);
-    }
-    return names.empty() ? std::string() : names.front()->inputValue;
-}
-
-} // namespace
 
 class SafeWriteUiTest : public QObject {
     Q_OBJECT
@@ -64,11 +36,7 @@ private slots:
         env_ = std::make_unique<UiTestEnvironment>();
         env_->writeIni("[GX5]\nread_time_interval=5\nwrite_time_interval=5\n");
     }
-    void cleanup() {
-        vdtest::closeModalWindows();
-        app_.reset();
-        env_.reset();
-    }
+    void cleanup() { VD_UI_CLEANUP(env_, app_); }
 
     void restoreBackupWritesTheChosenOneAfterBackingUpTheRadio() {
         const std::filesystem::path backups = env_->folder().file("backups");
@@ -79,8 +47,8 @@ private slots:
         const std::string current = env_->folder().file("current.bin").string();
         WriteImageFile(current, Gx5Image("Current"));
         RadioSimProcess radio({"--model", "GX5", "--image", current});
-        CMainFrame& main = Start();
-        NewGx5Document(main);
+        CMainFrame& main = vdtest::StartApp(app_);
+        QVERIFY(vdtest::NewDocument(main));
 
         ModalAnswers answers;
         QStringList listed;
@@ -91,10 +59,7 @@ private slots:
             dialog->List()->setCurrentItem(dialog->List()->topLevelItem(1));
             dialog->accept();
         });
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            dialog->PortBox()->setEditText(QString::fromStdString(radio.devicePath()));
-            dialog->accept();
-        });
+        answers.expectChooser({}, radio.devicePath());
         answers.expectMessage(QMessageBox::Yes);
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_RESTORE_BACKUP);
@@ -117,8 +82,8 @@ private slots:
         const std::string image = env_->folder().file("summit.bin").string();
         WriteImageFile(image, Gx5Image("Summit"));
         RadioSimProcess radio({"--model", "GX5", "--image", image});
-        CMainFrame& main = Start();
-        NewGx5Document(main);
+        CMainFrame& main = vdtest::StartApp(app_);
+        QVERIFY(vdtest::NewDocument(main));
         CChildFrame& frame = *main.CurrentFrame();
         HamCpsControl& control = *frame.GetDocument().Control();
         control.SetValueByName("radioName", "Valley");
@@ -127,10 +92,7 @@ private slots:
         const std::string chapter = names.front()->parentID;
 
         ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            dialog->PortBox()->setEditText(QString::fromStdString(radio.devicePath()));
-            dialog->accept();
-        });
+        answers.expectChooser({}, radio.devicePath());
         answers.expectMessage(QMessageBox::Ok);
         QStringList row;
         std::string shown;
@@ -153,25 +115,6 @@ private slots:
     }
 
 private:
-    CMainFrame& Start() {
-        app_ = std::make_unique<CValdrenCpsApp>(BuildVariant::Ordinary);
-        if (!app_->InitInstance({"ValdrenCps"})) {
-            qFatal("the application did not start");
-        }
-        return *app_->MainFrame();
-    }
-
-    void NewGx5Document(CMainFrame& main) {
-        ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [](CChooseRegCpsDlg* dialog) {
-            dialog->ModelBox()->setCurrentText(QStringLiteral("GX5"));
-            dialog->accept();
-        });
-        main.RunCommand(ID_FILE_NEW);
-        QVERIFY(answers.waitDone());
-        QCOMPARE(main.Frames().size(), 1);
-    }
-
     std::unique_ptr<UiTestEnvironment> env_;
     std::unique_ptr<CValdrenCpsApp> app_;
 };

@@ -1,6 +1,8 @@
 #include "tests/ui/app/UiTestSupport.h"
 
 #include "app/LanguageCode.h"
+#include "document/ProjectDiff.h"
+#include "document/ProjectFile.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/UiConstants.h"
@@ -11,6 +13,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEvent>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
 #include <QTest>
@@ -102,13 +105,34 @@ vd::CMainFrame& StartApp(std::unique_ptr<vd::CValdrenCpsApp>& app, vd::BuildVari
 
 vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model) {
     ModalAnswers answers;
-    answers.expectDialog<vd::CChooseRegCpsDlg>("chooser", [model](vd::CChooseRegCpsDlg* dialog) {
-        dialog->ModelBox()->setCurrentText(model);
-        dialog->accept();
-    });
+    answers.expectChooser(model);
     main.RunCommand(vd::ui::ID_FILE_NEW);
     answers.waitDone();
     return main.CurrentFrame();
+}
+
+vd::ByteVector Gx5Image(const std::string& radioName) {
+    std::unique_ptr<vd::HamCpsControl> control = vd::ProjectFile::New("GX5");
+    vd::ByteVector image;
+    if (!control) {
+        qFatal("no GX5 control");
+    }
+    control->SetValueByName("radioName", radioName);
+    if (!control->GenerateImage(image, 1)) {
+        qFatal("no GX5 image");
+    }
+    return image;
+}
+
+std::string RadioName(const std::string& gx5Image) {
+    auto decoded = vd::DecodeImage("GX5", vd::ByteVector(gx5Image.begin(), gx5Image.end()));
+    return decoded ? RadioName(*decoded) : std::string();
+}
+
+std::string RadioName(vd::HamCpsControl& control) {
+    vd::ElementList names;
+    control.GetElementsByName("radioName", names);
+    return names.empty() ? std::string() : names.front()->inputValue;
 }
 
 namespace {
@@ -163,6 +187,35 @@ void ModalAnswers::expectMessage(int button) {
                 box->reject();
             }
         });
+}
+
+void ModalAnswers::expectChooser(const QString& model, const std::string& port, QString* title) {
+    expectDialog<vd::CChooseRegCpsDlg>("chooser", [=](vd::CChooseRegCpsDlg* dialog) {
+        if (title) {
+            *title = dialog->windowTitle();
+        }
+        if (!model.isEmpty()) {
+            dialog->ModelBox()->setCurrentText(model);
+        }
+        if (!port.empty()) {
+            dialog->PortBox()->setEditText(QString::fromStdString(port));
+        }
+        dialog->accept();
+    });
+}
+
+void ModalAnswers::expectFile(const QString& what, const QString& path, int* mode) {
+    expectDialog<QFileDialog>(what, [=](QFileDialog* dialog) {
+        if (mode) {
+            *mode = dialog->acceptMode();
+        }
+        if (path.isEmpty()) {
+            dialog->reject();
+            return;
+        }
+        dialog->selectFile(path);
+        static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
+    });
 }
 
 bool ModalAnswers::eventFilter(QObject* watched, QEvent* event) {

@@ -1,4 +1,5 @@
 #pragma once
+#include "model/HamCpsControl.h"
 #include "tests/support/TempDir.h"
 #include "ui/app/CValdrenCpsApp.h"
 
@@ -23,6 +24,8 @@ namespace vdtest {
 
 /// Bound of every wait for a window in these tests; only a broken program waits this long.
 inline constexpr int kWindowWaitMs = 30000;
+/// A radio transfer on a loaded machine takes a while; only a hung one takes this long.
+inline constexpr int kTransferWaitMs = 120000;
 /// How long a message box no test answers may stand before it is answered with its escape
 /// button and reported.
 inline constexpr int kUnexpectedMessageMs = 10000;
@@ -64,6 +67,12 @@ vd::CMainFrame& StartApp(std::unique_ptr<vd::CValdrenCpsApp>& app,
 
 /// A new document of that model through File New, with the chooser answered.
 vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model = "GX5");
+
+/// A GX5 image of a radio with that name.
+vd::ByteVector Gx5Image(const std::string& radioName);
+/// The radio name in a GX5 image, or in a control; empty when there is none.
+std::string RadioName(const std::string& gx5Image);
+std::string RadioName(vd::HamCpsControl& control);
 
 /// Ends a test of the program: closes what stands, ends the program and the settings, and
 /// fails the test when a message box or modal window came that the test did not answer.
@@ -108,6 +117,12 @@ public:
     }
     /// Expects a message box, records what it showed and presses button.
     void expectMessage(int button);
+    /// Expects the model and port chooser, notes its title, picks the model and the port where
+    /// given and accepts it.
+    void expectChooser(const QString& model, const std::string& port = {},
+                       QString* title = nullptr);
+    /// Expects a file dialog, notes its mode, and answers with path or cancels when it is empty.
+    void expectFile(const QString& what, const QString& path, int* mode = nullptr);
 
     /// True when every expected dialog was answered.
     bool done() const { return steps_.empty(); }

@@ -36,6 +36,7 @@
 
 using namespace vd;
 using namespace vd::ui;
+using namespace Qt::StringLiterals;
 using vdtest::ModalAnswers;
 using vdtest::UiTestEnvironment;
 
@@ -91,7 +92,9 @@ private slots:
             vdtest::StartApp(app_, BuildVariant::Ordinary, {"ValdrenCps", project, "--new"});
         QVERIFY(main.isVisible());
         QVERIFY(main.Frames().isEmpty());
-        // nothing is written to cps.ini at start-up
+        // nothing is written to cps.ini at start-up, nor when the current language is chosen
+        QVERIFY(env_->ini().empty());
+        main.RunCommand(ID_LANGUAGE_ENGLISH);
         QVERIFY(env_->ini().empty());
     }
 
@@ -142,15 +145,11 @@ private slots:
         const QString file = QDir(QString::fromStdString(env_->folder().path().string()))
                                  .filePath(QStringLiteral("channels.csv"));
         vdtest::ModalAnswers answers;
-        QFileDialog::AcceptMode mode = QFileDialog::AcceptOpen;
-        answers.expectDialog<QFileDialog>("export dialog", [&](QFileDialog* dialog) {
-            mode = dialog->acceptMode();
-            dialog->selectFile(file);
-            static_cast<QDialog*>(dialog)->accept();
-        });
+        int mode = QFileDialog::AcceptOpen;
+        answers.expectFile("export dialog", file, &mode);
         main.RunCommand(ID_EXPORT_LIST);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QCOMPARE(mode, QFileDialog::AcceptSave);
+        QCOMPARE(mode, int(QFileDialog::AcceptSave));
         QFile written(file);
         QVERIFY(written.open(QIODevice::ReadOnly));
         QVERIFY(written.readLine().startsWith("ChannelName,RxFrequency,"));
@@ -159,18 +158,13 @@ private slots:
         emit edit->aboutToShow();
         QVERIFY(main.Action(ID_VIEW_NAME_GRID)->isChecked());
         QVERIFY(!main.Action(ID_SORT_LIST)->isEnabled());
-        QVERIFY(QSettings().value(QStringLiteral("ListView/Channel")).toString() == "grid");
     }
 
     void fileNewAsksForTheModelOnly() {
         CMainFrame& main = vdtest::StartApp(app_);
         ModalAnswers answers;
         QString title;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
-            title = dialog->windowTitle();
-            dialog->ModelBox()->setCurrentText(QStringLiteral("VS31"));
-            dialog->accept();
-        });
+        answers.expectChooser("VS31", {}, &title);
         main.RunCommand(ID_FILE_NEW);
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QCOMPARE(title, QStringLiteral("New project: choose the radio model"));
@@ -199,37 +193,34 @@ private slots:
         QVERIFY(answers.messages().empty());
     }
 
-    void reopenNoActivatesTheOpenDocument() {
-        const QString project = SaveProject("GX5", "reopen.vdcps");
+    void reopenNoActivatesTheOpenDocumentYesOpensTheFileAnew() {
+        const QString project = SaveProject("VS46", "reopen.vdcps");
         CMainFrame& main = vdtest::StartApp(app_);
-        CChildFrame* open = main.OpenDocumentFile(project);
+        QPointer<CChildFrame> open = main.OpenDocumentFile(project);
         QVERIFY(open);
         Edit(open);
         vdtest::NewDocument(main);
         QVERIFY(main.CurrentFrame() != open);
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::No);
-        QCOMPARE(main.OpenDocumentFile(QLatin1Char('"') + project), open);
+        QCOMPARE(main.OpenDocumentFile(QLatin1Char('"') + project), open.data());
         QVERIFY(answers.waitDone());
         QCOMPARE(answers.messages().front().text, QStringLiteral("Do you want to reopen it?"));
         QCOMPARE(main.Frames().size(), 2);
-        QCOMPARE(main.CurrentFrame(), open);
+        QCOMPARE(main.CurrentFrame(), open.data());
         QVERIFY(open->IsModified()); // untouched
-    }
 
-    void reopenYesOpensTheFileAnew() {
-        const QString project = SaveProject("VS46", "reopen.vdcps");
-        CMainFrame& main = vdtest::StartApp(app_);
-        QPointer<CChildFrame> open = main.OpenDocumentFile(project);
-        QVERIFY(open);
-        ModalAnswers answers;
+        // Yes: the changes are asked about first, then the file is opened anew
         answers.expectMessage(QMessageBox::Yes);
+        answers.expectMessage(QMessageBox::No);
         CChildFrame* reopened = main.OpenDocumentFile(project);
-        QVERIFY(answers.waitDone());
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QVERIFY(answers.messages().back().text.startsWith(QStringLiteral("Save the changes")));
         QVERIFY(reopened && reopened != open);
         QTRY_VERIFY_WITH_TIMEOUT(open.isNull(), vdtest::kWindowWaitMs);
-        QCOMPARE(main.Frames().size(), 1);
+        QCOMPARE(main.Frames().size(), 2);
         QCOMPARE(reopened->GetDocument().Control()->GetModelName(), std::string("VS46"));
+        QVERIFY(!reopened->IsModified());
     }
 
     void openingAFileOfNoKnownModelShowsWhy() {
@@ -244,8 +235,10 @@ private slots:
         QVERIFY(main.Frames().isEmpty());
     }
 
-    void closingADocumentWithChangesAsks() {
+    void closingDocumentsWithChangesAsks() {
         CMainFrame& main = vdtest::StartApp(app_);
+        QPointer<CChildFrame> kept = vdtest::NewDocument(main);
+        Edit(kept);
         QPointer<CChildFrame> frame = vdtest::NewDocument(main);
         Edit(frame);
         QVERIFY(main.windowTitle().contains(QStringLiteral("* - ValdrenCPS")));
@@ -254,29 +247,21 @@ private slots:
         main.RunCommand(ID_FILE_CLOSE);
         QVERIFY(answers.waitDone());
         QVERIFY(answers.messages().front().text.startsWith(QStringLiteral("Save the changes")));
-        QCOMPARE(main.Frames().size(), 1);
+        QCOMPARE(main.Frames().size(), 2);
         QVERIFY(frame->GetDocument().Control()); // nothing was dropped
 
         answers.expectMessage(QMessageBox::No);
         main.RunCommand(ID_FILE_CLOSE);
         QVERIFY(answers.waitDone());
         QTRY_VERIFY_WITH_TIMEOUT(frame.isNull(), vdtest::kWindowWaitMs);
-    }
 
-    void closingWithChangesAndYesSavesFirst() {
-        CMainFrame& main = vdtest::StartApp(app_);
-        QPointer<CChildFrame> frame = vdtest::NewDocument(main);
-        Edit(frame);
+        // closing the program: Yes saves the last one first
         const QString path = QString::fromStdString(env_->folder().file("kept.vdcps").string());
-        ModalAnswers answers;
         answers.expectMessage(QMessageBox::Yes);
-        answers.expectDialog<QFileDialog>("save dialog", [path](QFileDialog* dialog) {
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
-        });
+        answers.expectFile("save dialog", path);
         main.close();
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QTRY_VERIFY_WITH_TIMEOUT(frame.isNull(), vdtest::kWindowWaitMs);
+        QTRY_VERIFY_WITH_TIMEOUT(kept.isNull(), vdtest::kWindowWaitMs);
         QVERIFY(std::filesystem::exists(path.toStdString()));
     }
 
@@ -286,10 +271,7 @@ private slots:
         Edit(frame);
         const QString path = QString::fromStdString(env_->folder().file("saved").string());
         ModalAnswers answers;
-        answers.expectDialog<QFileDialog>("save dialog", [path](QFileDialog* dialog) {
-            dialog->selectFile(path);
-            static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
-        });
+        answers.expectFile("save dialog", path);
         main.RunCommand(ID_FILE_SAVE_AS);
         QVERIFY(answers.waitDone());
         const QString saved = path + QStringLiteral(".vdcps");
@@ -383,6 +365,9 @@ private slots:
         CMainFrame& main = vdtest::StartApp(app_);
         CChildFrame* frame = vdtest::NewDocument(main);
         QVERIFY(frame);
+        COptionDlg option(&main);
+        CChooseRegCpsDlg chooser(2, QStringLiteral("GX5"), &main);
+        QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
         QCOMPARE(MenuTitles(main).value(0), QStringLiteral("&File"));
         QVERIFY(DockTitles(*frame).contains(QStringLiteral("Function View")));
 
@@ -393,6 +378,11 @@ private slots:
         QCOMPARE(main.Action(ID_READ_DEVICE)->text(), QStringLiteral("读频(&R)"));
         QVERIFY(DockTitles(*frame).contains(QStringLiteral("功能视图")));
         QVERIFY(main.Action(ID_LANGUAGE_CHINESE)->isChecked());
+        // Qt tells every open window of the new translations through a posted event
+        QTRY_COMPARE_WITH_TIMEOUT(option.windowTitle(), QStringLiteral("选项"),
+                                  vdtest::kWindowWaitMs);
+        QTRY_COMPARE_WITH_TIMEOUT(chooser.windowTitle(), QStringLiteral("写频选项"),
+                                  vdtest::kWindowWaitMs);
 
         main.RunCommand(ID_LANGUAGE_ENGLISH);
         QCOMPARE(CurrentLanguageCode(), std::string("ENG"));
@@ -402,43 +392,28 @@ private slots:
         QVERIFY(main.Action(ID_LANGUAGE_ENGLISH)->isChecked());
     }
 
-    void storedChineseAppliesFromTheStart() {
-        env_->writeIni("[Option]\nlanguage=CHN\n");
+    void storedLanguageAppliesFromTheStart_data() {
+        QTest::addColumn<std::string>("stored");
+        QTest::addColumn<QString>("fileMenu");
+        QTest::addColumn<std::string>("ini"); // afterwards
+        QTest::newRow("Chinese") << std::string("CHN") << u"文件(&F)"_s
+                                 << std::string("[Option]\nlanguage=CHN\n");
+        QTest::newRow("unknown: English")
+            << std::string("XYZ") << u"&File"_s << std::string("[Option]\nlanguage=ENG\n");
+    }
+    void storedLanguageAppliesFromTheStart() {
+        QFETCH(std::string, stored);
+        QFETCH(QString, fileMenu);
+        QFETCH(std::string, ini);
+        env_->writeIni("[Option]\nlanguage=" + stored + "\n");
         SetCurrentLanguageCode(""); // read again from cps.ini, as in a fresh process
         CMainFrame& main = vdtest::StartApp(app_);
-        QCOMPARE(MenuTitles(main).value(0), QStringLiteral("文件(&F)"));
-        QCOMPARE(env_->ini(), std::string("[Option]\nlanguage=CHN\n"));
-    }
-
-    void unknownCodeFallsBackToEnglish() {
-        env_->writeIni("[Option]\nlanguage=XYZ\n");
-        SetCurrentLanguageCode("");
-        CMainFrame& main = vdtest::StartApp(app_);
-        QCOMPARE(MenuTitles(main).value(0), QStringLiteral("&File"));
-        QVERIFY2(env_->ini().find("language=ENG") != std::string::npos, env_->ini().c_str());
+        QCOMPARE(MenuTitles(main).value(0), fileMenu);
+        QCOMPARE(env_->ini(), ini);
         // the code that was tried stays current, so choosing English is a change
-        QCOMPARE(CurrentLanguageCode(), std::string("XYZ"));
+        QCOMPARE(CurrentLanguageCode(), stored);
         main.RunCommand(ID_LANGUAGE_ENGLISH);
         QCOMPARE(CurrentLanguageCode(), std::string("ENG"));
-    }
-
-    void choosingTheCurrentLanguageDoesNothing() {
-        CMainFrame& main = vdtest::StartApp(app_);
-        main.RunCommand(ID_LANGUAGE_ENGLISH);
-        QVERIFY(env_->ini().empty()); // nothing loaded, nothing stored
-    }
-
-    void openDialogsFollowTheChange() {
-        CMainFrame& main = vdtest::StartApp(app_);
-        COptionDlg option(&main);
-        CChooseRegCpsDlg chooser(2, QStringLiteral("GX5"), &main);
-        QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
-        main.RunCommand(ID_LANGUAGE_CHINESE);
-        // Qt tells every window of the new translations through a posted event
-        QTRY_COMPARE_WITH_TIMEOUT(option.windowTitle(), QStringLiteral("选项"),
-                                  vdtest::kWindowWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(chooser.windowTitle(), QStringLiteral("写频选项"),
-                                  vdtest::kWindowWaitMs);
     }
 
 private:

@@ -33,10 +33,6 @@ private:
         }
         return members;
     }
-    QString MemberCellText() {
-        const CellId cell = vdtest::FindValueCell(frame_->View().Grid(), "Channel");
-        return frame_->View().Grid().GetItemText(cell.row, cell.column);
-    }
     static QString MaximumMessage(const char* list) {
         return QString::fromStdString(LoadString(IDS_MAXIMUM_EXCEEDED))
             .replace(QLatin1String("%s"), QLatin1String(list));
@@ -71,21 +67,18 @@ private slots:
         QCOMPARE(frame_->View().Grid().GetItemText(0, 1), QStringLiteral("Beep"));
     }
 
-    void treeIsRebuiltOnALanguageChangeKeepingTheSelection() {
+    void treeIsRebuiltOnALanguageChangeKeepingSelectionAndClosedChapters() {
         frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
         Tree().setCurrentItem(Tree().RecordItem("e01090004"));
         QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090004"));
+        Tree().ChapterItem("c0110")->setExpanded(false);
+        const QString scans = Tree().ChapterItem("c0110")->text(0);
         frame_->SendFrameMessage(ui::WM_LANGUAGE_CHANGED, 0);
         QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090004"));
         QVERIFY(Tree().RecordItem("e01090004"));
-    }
-
-    void treeItemFollowsARenamedRecord() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
-        QVERIFY(frame_->Control().SetInputValue("e01090003", "", "Renamed", false));
-        frame_->Functions().UpdateCurrentTreeNode("e01090003");
-        QCOMPARE(Tree().RecordItem("e01090003")->text(0), QStringLiteral("Renamed"));
-        frame_->Functions().UpdateCurrentTreeNode("e01099999"); // logged and ignored
+        QCOMPARE(Tree().currentItem(), Tree().RecordItem("e01090004"));
+        QCOMPARE(Tree().ChapterItem("c0110")->text(0), scans);
+        QVERIFY(!Tree().ChapterItem("c0110")->isExpanded());
     }
 
     void shortlistOfARecordShowsCandidatesAndMembers() {
@@ -103,18 +96,37 @@ private slots:
         QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003"}));
         QCOMPARE(Shortlist().CandidateGrid().GetItemText(0, 0), QStringLiteral("CH2"));
         frame_->DeliverPosted();
-        QCOMPARE(MemberCellText(), QStringLiteral("1"));
+        QCOMPARE(frame_->Shown("Channel"), QStringLiteral("1"));
 
         Shortlist().UnselectAll();
         QCOMPARE(Members("e01100002"), std::vector<std::string>({""}));
         frame_->DeliverPosted();
-        QCOMPARE(MemberCellText(), QStringLiteral("None"));
+        QCOMPARE(frame_->Shown("Channel"), QStringLiteral("None"));
         QVERIFY(frame_->modified);
 
         Shortlist().SelectAll();
         QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
         frame_->DeliverPosted();
-        QCOMPARE(MemberCellText(), QStringLiteral("2"));
+        QCOMPARE(frame_->Shown("Channel"), QStringLiteral("2"));
+
+        // a member moves within the bounds; Select All puts members back in list order
+        const std::vector<std::string> swapped = {"e01090004", "e01090003"};
+        Shortlist().MemberGrid().clearSelection();
+        Shortlist().MemberGrid().SetFocusCell(1, 0);
+        Shortlist().MoveMember(-1);
+        QCOMPARE(Members("e01100002"), swapped);
+        Shortlist().MoveMember(-1); // already first
+        QCOMPARE(Members("e01100002"), swapped);
+        Shortlist().MoveMember(+1);
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
+        Shortlist().MoveMember(-1);
+        Shortlist().MemberGrid().clearSelection();
+        Shortlist().MemberGrid().SetFocusCell(1, 0);
+        Shortlist().UnselectOne();
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090004"}));
+        Shortlist().SelectAll();
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
     }
 
     void selectAllStopsAtTheMaximumWithTheMessage() {
@@ -160,7 +172,7 @@ private slots:
                  std::vector<std::string>({"e01090005", "e01090006", "e01090007", "e01090008",
                                            "e01090009", "e01090010"}));
         frame_->DeliverPosted();
-        QCOMPARE(MemberCellText(), QStringLiteral("6"));
+        QCOMPARE(frame_->Shown("Channel"), QStringLiteral("6"));
     }
 
     void allChannelOutsideAPowerUpZoneChangesNothing() {
@@ -176,12 +188,22 @@ private slots:
 
     void allChannelOnAPowerUpZoneReference() {
         frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
+        frame_->Test()->readOnlyKeys.insert("e01070004_home1PwrupZoneIndex");
         frame_->Select("c0107", "chapter");
         CGrid2& grid = frame_->View().Grid();
         const CellId zone = vdtest::FindValueCell(grid, "home1PwrupZoneIndex");
         grid.SetFocusCell(zone.row, zone.column);
         QVERIFY(Shortlist().IsEditing());
         QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("Zone1"));
+        // a membership the model refuses is put back
+        Shortlist().AllChannel();
+        QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01070004"), std::string("e01040002"));
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("Zone1"));
+        QVERIFY(frame_->posted.empty());
+        QVERIFY(!frame_->modified);
+
+        frame_->Test()->readOnlyKeys.clear();
+        frame_->messages.texts.clear();
         Shortlist().AllChannel();
         QVERIFY(frame_->messages.texts.isEmpty());
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01070004"), std::string("0x0FFF"));
@@ -195,20 +217,6 @@ private slots:
         const CellId channel = vdtest::FindValueCell(grid, "home1PwrupChnl");
         grid.SetFocusCell(channel.row, channel.column);
         QVERIFY(!Shortlist().IsEditing());
-    }
-
-    void aMembershipTheModelRefusesIsPutBack() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
-        frame_->Test()->readOnlyKeys.insert("e01070004_home1PwrupZoneIndex");
-        frame_->Select("c0107", "chapter");
-        CGrid2& grid = frame_->View().Grid();
-        const CellId zone = vdtest::FindValueCell(grid, "home1PwrupZoneIndex");
-        grid.SetFocusCell(zone.row, zone.column);
-        Shortlist().AllChannel();
-        QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01070004"), std::string("e01040002"));
-        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("Zone1"));
-        QVERIFY(frame_->posted.empty());
-        QVERIFY(!frame_->modified);
     }
 
     void shortlistStateKeepsListOrder() {

@@ -19,6 +19,7 @@
 #include <QtTest>
 
 using namespace vd;
+using namespace Qt::StringLiterals;
 
 namespace {
 
@@ -44,6 +45,15 @@ int ColumnOf(GridControl& grid, const QString& header) {
     return -1;
 }
 
+/// Selects the rows first..last of a grid, as whole rows.
+void SelectRows(GridControl& grid, int first, int last) {
+    grid.clearSelection();
+    for (int row = first; row <= last; ++row) {
+        grid.selectionModel()->select(grid.ViewIndex(row, 0),
+                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    }
+}
+
 } // namespace
 
 class TableTest : public QObject {
@@ -54,13 +64,7 @@ private:
 
     CListTableView& Table() { return frame_->View().Table(); }
     GridControl& Grid() { return Table().Grid(); }
-    void SelectRows(int first, int last) {
-        Grid().clearSelection();
-        for (int row = first; row <= last; ++row) {
-            Grid().selectionModel()->select(
-                Grid().ViewIndex(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        }
-    }
+    void SelectRows(int first, int last) { ::SelectRows(Grid(), first, last); }
 
 private slots:
     void initTestCase() { vdtest::SetUpTestEnvironment(); }
@@ -74,18 +78,11 @@ private slots:
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("nameHeader");
         QTest::addColumn<QString>("rxHeader");
-        QTest::newRow("GX5 English") << "GX5"
-                                     << "ENG"
-                                     << "Channel name"
-                                     << "Receive frequency";
-        QTest::newRow("GX5 Chinese") << "GX5"
-                                     << "CHN"
-                                     << "信道名称"
-                                     << "接收频率";
-        QTest::newRow("VS46 English") << "VS46"
-                                      << "ENG"
-                                      << "Channel name"
-                                      << "Receive frequency";
+        QTest::newRow("GX5 English")
+            << u"GX5"_s << u"ENG"_s << u"Channel name"_s << u"Receive frequency"_s;
+        QTest::newRow("GX5 Chinese") << u"GX5"_s << u"CHN"_s << u"信道名称"_s << u"接收频率"_s;
+        QTest::newRow("VS46 English")
+            << u"VS46"_s << u"ENG"_s << u"Channel name"_s << u"Receive frequency"_s;
     }
     void showsTheListInTheCurrentLanguage() {
         QFETCH(QString, model);
@@ -179,10 +176,7 @@ private slots:
         const int rx = ColumnOf(from, "Receive frequency");
         QVERIFY(from.CommitEdit(3, rx, QStringLiteral("446.00625")));
         QVERIFY(from.CommitEdit(4, rx, QStringLiteral("150.5")));
-        from.selectionModel()->select(from.ViewIndex(3, 0),
-                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        from.selectionModel()->select(from.ViewIndex(4, 0),
-                                      QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        ::SelectRows(from, 3, 4);
         QVERIFY(source->View().HandleCommand(ui::ID_EDIT_COPY));
         const QString names[] = {from.GetItemText(3, 0), from.GetItemText(4, 0)};
 

@@ -13,11 +13,31 @@
 
 #include <QClipboard>
 #include <QHeaderView>
+#include <QLabel>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
 
 using namespace vd;
+
+namespace {
+
+/// Text typed into a setting of the fixture, under a rule ("value", "char", "locked" or none),
+/// and what comes of it; shown is null when the cell shows what is stored.
+struct TypedRow {
+    const char* tag;
+    const char* rule;
+    const char* name;
+    const char* typed;
+    bool accepted;
+    const char* stored;
+    const char* shown;
+    int messages;
+};
+
+} // namespace
+Q_DECLARE_METATYPE(TypedRow)
 
 class ViewTest : public QObject {
     Q_OBJECT
@@ -32,16 +52,6 @@ private:
             qWarning("no cell for %s", name.c_str());
         }
         return cell;
-    }
-    /// Types text into a cell as the end of an in-place edit would.
-    bool Type(const std::string& name, const QString& text) {
-        const CellId cell = Cell(name);
-        Grid().SetFocusCell(cell.row, cell.column);
-        return Grid().CommitEdit(cell.row, cell.column, text);
-    }
-    QString Shown(const std::string& name) {
-        const CellId cell = Cell(name);
-        return Grid().GetItemText(cell.row, cell.column);
     }
     void Open(const char* model) { frame_ = std::make_unique<vdtest::TestFrame>(model); }
 
@@ -91,60 +101,34 @@ private slots:
     }
 
     void typedTextIsStoredAfterTheRules_data() {
-        QTest::addColumn<QString>("rule"); // "value", "char", "locked" or none
-        QTest::addColumn<QString>("name");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<bool>("accepted");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("shown"); // null: as stored
-        QTest::addColumn<int>("messages");
-        QTest::newRow("frequency to the nearest bound") << "value"
-                                                        << "Frequency"
-                                                        << "500" << true << "480000000"
-                                                        << "480.000000" << 0;
-        QTest::newRow("no number") << "value"
-                                   << "Frequency"
-                                   << "four hundred" << false << "145000000"
-                                   << "145.000000" << 1;
-        QTest::newRow("only stars keep the password") << ""
-                                                      << "Password"
-                                                      << "*********" << true << "1234"
-                                                      << "*********" << 0;
-        QTest::newRow("stars around a new password") << ""
-                                                     << "Password"
-                                                     << "***5678" << true << "5678"
-                                                     << "*********" << 0;
-        QTest::newRow("no password") << ""
-                                     << "Password"
-                                     << "" << true << ""
-                                     << "" << 0;
-        QTest::newRow("characters outside the set") << "char"
-                                                    << "Label"
-                                                    << "ab-1" << true << "AB1" << QString() << 1;
-        QTest::newRow("too long") << "char"
-                                  << "Label"
-                                  << "abcdefgh" << true << "ABCDE" << QString() << 0;
-        QTest::newRow("check box off") << ""
-                                       << "Beep"
-                                       << "" << true << "" << QString() << 0;
-        QTest::newRow("check box on") << ""
-                                      << "Beep"
-                                      << "1" << true << "1" << QString() << 0;
-        QTest::newRow("check box never 0") << ""
-                                           << "Beep"
-                                           << "0" << true << "" << QString() << 0;
-        QTest::newRow("locked") << "locked"
-                                << "Label"
-                                << "changed" << false << "abc" << QString() << 0;
+        QTest::addColumn<TypedRow>("row");
+        const TypedRow rows[] = {
+            {"frequency to the nearest bound", "value", "Frequency", "500", true, "480000000",
+             "480.000000", 0},
+            {"no number", "value", "Frequency", "four hundred", false, "145000000", "145.000000",
+             1},
+            {"only stars keep the password", "", "Password", "*********", true, "1234", "*********",
+             0},
+            {"stars around a new password", "", "Password", "***5678", true, "5678", "*********",
+             0},
+            {"no password", "", "Password", "", true, "", "", 0},
+            {"characters outside the set", "char", "Label", "ab-1", true, "AB1", nullptr, 1},
+            {"too long", "char", "Label", "abcdefgh", true, "ABCDE", nullptr, 0},
+            {"check box off", "", "Beep", "", true, "", nullptr, 0},
+            {"check box on", "", "Beep", "1", true, "1", nullptr, 0},
+            {"check box never 0", "", "Beep", "0", true, "", nullptr, 0},
+            {"locked", "locked", "Label", "changed", false, "abc", nullptr, 0},
+        };
+        for (const TypedRow& row : rows) {
+            QTest::newRow(row.tag) << row;
+        }
     }
     void typedTextIsStoredAfterTheRules() {
-        QFETCH(QString, rule);
-        QFETCH(QString, name);
-        QFETCH(QString, typed);
-        QFETCH(bool, accepted);
-        QFETCH(QString, stored);
-        QFETCH(QString, shown);
-        QFETCH(int, messages);
+        QFETCH(TypedRow, row);
+        const QString rule = row.rule;
+        const QString name = row.name;
+        const QString typed = row.typed;
+        const QString stored = row.stored;
         const QString chars = QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
         Open(vdtest::kFixtureModel);
         frame_->Test()->rules["Frequency"] = {"value", {400000000}, {480000000}};
@@ -164,12 +148,12 @@ private slots:
             QVERIFY(!(Grid().model()->flags(Grid().model()->index(cell.row, cell.column)) &
                       Qt::ItemIsEditable));
         }
-        QCOMPARE(Type(name.toStdString(), typed), accepted);
+        QCOMPARE(frame_->Type(name.toStdString(), typed), row.accepted);
         QCOMPARE(QString::fromStdString(vdtest::StoredValue(frame_->Control(), id)), stored);
-        QCOMPARE(Shown(name.toStdString()), shown.isNull() ? stored : shown);
+        QCOMPARE(frame_->Shown(name.toStdString()), row.shown ? QString(row.shown) : stored);
         QVERIFY(frame_->modified || before == stored.toStdString());
-        QCOMPARE(frame_->messages.texts.size(), messages);
-        if (messages > 0) {
+        QCOMPARE(frame_->messages.texts.size(), row.messages);
+        if (row.messages > 0) {
             QCOMPARE(frame_->messages.texts.front(),
                      rule == "char"
                          ? QString::fromStdString(LoadString(IDS_INPUT_WITHIN)) + ": " + chars
@@ -189,15 +173,16 @@ private slots:
         QCOMPARE(texts, QStringList({"None", "CH1", "CH2"}));
         QVERIFY(Grid().CommitEdit(channel.row, channel.column, QStringLiteral("CH2"), 2));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010010"), std::string("e01090004"));
-        QCOMPARE(Shown("home1PwrupChnl"), QStringLiteral("CH2"));
+        QCOMPARE(frame_->Shown("home1PwrupChnl"), QStringLiteral("CH2"));
 
         const CellId zone = Cell("home1PwrupZoneIndex");
         QVERIFY(Grid().CommitEdit(zone.row, zone.column, QStringLiteral("None"), 0));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010009"), std::string());
+        QCOMPARE(frame_->Shown("home1PwrupZoneIndex"), QStringLiteral("None"));
         Grid().SetFocusCell(zone.row, zone.column);
         QVERIFY(Grid().CommitEdit(zone.row, zone.column, QStringLiteral("AllChannel"), 1));
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010009"), std::string("0x0FFF"));
-        QCOMPARE(Shown("home1PwrupZoneIndex"), QStringLiteral("AllChannel"));
+        QCOMPARE(frame_->Shown("home1PwrupZoneIndex"), QStringLiteral("AllChannel"));
     }
 
     void channelReferencesOfTheGx5NeverOfferVfos() {
@@ -215,15 +200,26 @@ private slots:
     void renamingARecordRenamesItsTreeItemAtOnce() {
         Open(vdtest::kGx5TestModel);
         frame_->Select("e01090005", "element");
-        QCOMPARE(Shown("ChannelName"), QStringLiteral("CH1"));
-        QVERIFY(Type("ChannelName", QStringLiteral("Base")));
+        QCOMPARE(frame_->Shown("ChannelName"), QStringLiteral("CH1"));
+        QVERIFY(frame_->Type("ChannelName", QStringLiteral("Base")));
         QTreeWidgetItem* item = frame_->Functions().Tree().RecordItem("e01090005");
         QVERIFY(item);
         QCOMPARE(item->text(0), QStringLiteral("Base"));
+        frame_->Functions().UpdateCurrentTreeNode("e01099999"); // no such record: ignored
     }
 
-    void newNodeAtTheMaximumShowsTheMessage() {
+    void newNodeWithoutAFreeRecordOrAtTheMaximumShowsTheMessage() {
         Open(vdtest::kFixtureModel);
+        frame_->Select("e01100002", "element"); // the scan lists have no free record
+        frame_->View().OnNodeNew();
+        QCOMPARE(frame_->messages.texts,
+                 QStringList({QString::fromStdString(LoadString(IDS_CANNOT_CREATE))}));
+        vd::ElementList scans;
+        frame_->Control().GetElementsByName("ScanName", scans);
+        QCOMPARE(scans.size(), size_t(1));
+        QVERIFY(!frame_->modified);
+
+        frame_->messages.texts.clear();
         frame_->Test()->capacities["ChannelName"] = 3; // three channels in use already
         frame_->Select("c0109", "chapter");
         QVERIFY(frame_->View().IsCommandEnabled(ui::ID_NODE_NEW));
@@ -246,23 +242,11 @@ private slots:
         const std::string created = channels.back()->id;
         QCOMPARE(frame_->GetDocument().SelectedId(), created);
         QVERIFY(frame_->Functions().Tree().RecordItem(created));
-        QCOMPARE(Shown("ChannelName"), QString::fromStdString(channels.back()->inputValue));
+        QCOMPARE(frame_->Shown("ChannelName"), QString::fromStdString(channels.back()->inputValue));
         QVERIFY(frame_->modified);
     }
 
-    void newNodeOnAListWithoutAFreeRecordCreatesNothing() {
-        Open(vdtest::kFixtureModel);
-        frame_->Select("e01100002", "element");
-        frame_->View().OnNodeNew();
-        QCOMPARE(frame_->messages.texts,
-                 QStringList({QString::fromStdString(LoadString(IDS_CANNOT_CREATE))}));
-        vd::ElementList scans;
-        frame_->Control().GetElementsByName("ScanName", scans);
-        QCOMPARE(scans.size(), size_t(1));
-        QVERIFY(!frame_->modified);
-    }
-
-    void deleteNodeAsksAndRemovesTheRecord() {
+    void deleteNodeAsksRemovesTheRecordAndNamesTheReferencesItClears() {
         Open(vdtest::kFixtureModel);
         frame_->Select("e01090004", "element");
         frame_->messages.answer = QMessageBox::No;
@@ -276,6 +260,16 @@ private slots:
         QVERIFY(!frame_->Control().GetElement("e01090004"));
         QVERIFY(!frame_->Functions().Tree().RecordItem("e01090004"));
         QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090003"));
+
+        // CH1: a setting points to it and a list holds it as a member
+        QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
+        frame_->messages.texts.clear();
+        frame_->View().OnNodeDelete();
+        QCOMPARE(frame_->messages.texts.size(), 1);
+        QVERIFY(frame_->messages.texts.front().endsWith(
+            QStringLiteral("cleared: Power-up channel; Scan1: Channel")));
+        QCOMPARE(notices.size(), 2);
+        QVERIFY(notices.front().front().toString().contains(QStringLiteral("Power-up channel")));
     }
 
     void deleteNodeIsRefusedOnALockedRecord() {
@@ -315,12 +309,19 @@ private slots:
         QCOMPARE(Grid().GetItemText(members.row, members.column), QStringLiteral("None"));
     }
 
-    void readDeviceTimerRunsTheReadOnce() {
+    void readDeviceTimerShowsThePortAndRunsTheReadOnce() {
         Open(vdtest::kFixtureModel);
-        frame_->View().StartReadDeviceTimer();
-        QVERIFY(frame_->View().IsReadDeviceTimerActive());
+        CValdrenCpsView& view = frame_->View();
+        view.StartReadDeviceTimer();
+        QVERIFY(view.IsReadDeviceTimerActive());
+        auto* reading = view.findChild<QLabel*>();
+        QVERIFY(reading && reading->isVisibleTo(&view));
+        QCOMPARE(reading->text(), QStringLiteral("Reading from COM11\u2026"));
+        QVERIFY(!view.Grid().isVisibleTo(&view));
         QTRY_COMPARE_WITH_TIMEOUT(frame_->readDeviceRuns, 1, 10000);
-        QVERIFY(!frame_->View().IsReadDeviceTimerActive());
+        QVERIFY(!view.IsReadDeviceTimerActive());
+        QVERIFY(!reading->isVisibleTo(&view));
+        QVERIFY(view.Grid().isVisibleTo(&view));
     }
 
     void navigationCommandsMoveTheTreeSelection() {
@@ -364,7 +365,7 @@ private slots:
         Grid().PressButton(file.row, file.column);
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010004"),
                  std::string("/data/logo.bmp"));
-        QCOMPARE(Shown("BootImage"), QStringLiteral("/data/logo.bmp"));
+        QCOMPARE(frame_->Shown("BootImage"), QStringLiteral("/data/logo.bmp"));
     }
 
     void everyNodeOfEveryModelShowsWithoutAComplaint() {
@@ -399,7 +400,7 @@ private slots:
         QVERIFY(vdtest::StoredField(frame_->Control(), record, "TxFrequency") != "467587500");
         QVERIFY(Grid().GetCell(Cell("BandWidth").row, Cell("BandWidth").column).enabled);
         frame_->messages.texts.clear();
-        QVERIFY(Type("TxFrequency", QStringLiteral("467.5875")));
+        QVERIFY(frame_->Type("TxFrequency", QStringLiteral("467.5875")));
         QCOMPARE(vdtest::StoredField(frame_->Control(), record, "TxFrequency"),
                  std::string("467587500"));
         QCOMPARE(vdtest::StoredField(frame_->Control(), record, "BandWidth"), std::string("1"));

@@ -139,6 +139,18 @@ void TestFrame::DeliverPosted() {
     QCoreApplication::processEvents();
 }
 
+bool TestFrame::Type(const std::string& name, const QString& text, int chosen) {
+    vd::CGrid2& grid = view_->Grid();
+    const vd::CellId cell = FindValueCell(grid, name);
+    grid.SetFocusCell(cell.row, cell.column);
+    return grid.CommitEdit(cell.row, cell.column, text, chosen);
+}
+
+QString TestFrame::Shown(const std::string& name) {
+    const vd::CellId cell = FindValueCell(view_->Grid(), name);
+    return view_->Grid().GetItemText(cell.row, cell.column);
+}
+
 vd::CellId FindValueCell(const vd::GridControl& grid, const std::string& name) {
     for (int row = 0; row < grid.GetRowCount(); ++row) {
         for (int column = 0; column < grid.GetColumnCount(); ++column) {

@@ -77,6 +77,10 @@ public:
     void Select(const std::string& id, const std::string& kind);
     /// Lets the posted messages arrive.
     void DeliverPosted();
+    /// Types text into the view's value cell of that name as the end of an in-place edit does.
+    bool Type(const std::string& name, const QString& text, int chosen = -1);
+    /// The text the view's value cell of that name shows.
+    QString Shown(const std::string& name);
 
     MessageLog messages;
     bool modified = false;
