@@ -11,9 +11,6 @@ namespace vdtest::tpl {
 
 namespace {
 
-constexpr std::string_view kMacroStart = "elements_";
-constexpr std::string_view kMacroEnd = "_elements";
-
 bool ParseLong(std::string_view text, long& out) {
     if (text.empty()) {
         return false;
@@ -119,40 +116,6 @@ std::vector<pugi::xml_node> TemplateFile::RecordsInUse(const std::string& record
         }
     }
     return out;
-}
-
-std::optional<std::string> TemplateFile::GlobalValue(const std::string& name) const {
-    pugi::xml_node node = root().child("global_value").child(name.c_str());
-    if (!node) {
-        return std::nullopt;
-    }
-    return std::string(node.attribute("value").value());
-}
-
-std::optional<std::string> TemplateFile::ResolveChoices(const std::string& choiceValue) const {
-    if (choiceValue.rfind("global_", 0) == 0) {
-        return GlobalValue(choiceValue);
-    }
-    const size_t start = choiceValue.find(kMacroStart);
-    const size_t end = choiceValue.find(kMacroEnd);
-    if (start == std::string::npos || end == std::string::npos) {
-        return choiceValue;
-    }
-    const size_t nameStart = start + kMacroStart.size();
-    if (end < nameStart) {
-        return std::nullopt;
-    }
-    std::string entries;
-    int index = 0;
-    for (pugi::xml_node record : RecordsInUse(choiceValue.substr(nameStart, end - nameStart))) {
-        if (!entries.empty()) {
-            entries += '|';
-        }
-        entries += std::to_string(index++) + ':' + record.attribute("inputValue").value();
-    }
-    std::string resolved = choiceValue;
-    resolved.replace(start, end + kMacroEnd.size() - start, entries);
-    return resolved;
 }
 
 std::string TemplateDir() {

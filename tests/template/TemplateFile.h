@@ -51,16 +51,16 @@ public:
     int CountNamedAnywhere(const std::string& name) const;
     /// The in-use records (controlType not 0) with that record name, in document order.
     std::vector<pugi::xml_node> RecordsInUse(const std::string& recordName) const;
-    /// The value of a global choice list, or nullopt when the file has none of that name.
-    std::optional<std::string> GlobalValue(const std::string& name) const;
-    /// A choice value as the program resolves it: a "global_" name is replaced by the
-    /// global value, an "elements_X_elements" macro by the names of X's records in use.
-    std::optional<std::string> ResolveChoices(const std::string& choiceValue) const;
 
 private:
     pugi::xml_document doc_;
     pugi::xml_parse_result result_;
 };
+
+/// An attribute's text; empty when the node lacks it.
+inline std::string Attr(pugi::xml_node node, const char* name) {
+    return node.attribute(name).value();
+}
 
 /// The element children of a node with that tag (every tag when null), comments skipped.
 std::vector<pugi::xml_node> ElementChildren(pugi::xml_node node, const char* tag = "element");

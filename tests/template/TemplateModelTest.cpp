@@ -10,15 +10,6 @@
 namespace vdtest::tpl {
 namespace {
 
-std::string Attr(pugi::xml_node node, const char* name) {
-    return node.attribute(name).value();
-}
-
-std::string ChannelId(int number) {
-    const std::string digits = std::to_string(number);
-    return "e0109" + std::string(4 - digits.size(), '0') + digits;
-}
-
 using ModelTemplate = TemplateTest;
 
 TEST_P(ModelTemplate, ChannelListHoldsTheVfosOrSixteenNamedChannels) {
@@ -29,9 +20,7 @@ TEST_P(ModelTemplate, ChannelListHoldsTheVfosOrSixteenNamedChannels) {
     for (size_t i = 0; i < channels.size(); ++i) {
         const std::string name = Attr(channels[i], "inputValue");
         EXPECT_TRUE(names.insert(name).second) << "two channels named " << name;
-        if (!gx5) {
-            EXPECT_EQ(Attr(channels[i], "id"), ChannelId(static_cast<int>(i) + 2));
-        } else if (i < 3) {
+        if (gx5 && i < 3) {
             // the GX5 family's first three channels are its VFOs, and no other is one
             EXPECT_EQ(name, std::string("VFO-") + char('A' + i));
         } else {

@@ -1,5 +1,6 @@
 // Values of the template files: every field the codecs store exists and fits its place in
 // the image, choice lists, the models' value rules, references and the tone list.
+#include "model/xml/ChoiceExpansion.h"
 #include "radios/gx5/Gx5FieldTables.h"
 #include "radios/lmvs/LmVsControl.h"
 #include "tests/template/TemplateFixture.h"
@@ -10,10 +11,6 @@
 
 namespace vdtest::tpl {
 namespace {
-
-std::string Attr(pugi::xml_node node, const char* name) {
-    return node.attribute(name).value();
-}
 
 std::string Where(pugi::xml_node element) {
     return Attr(element.parent(), "id") + "/" + Attr(element, "id") + " " + Attr(element, "name");
@@ -101,17 +98,16 @@ std::vector<pugi::xml_node> Occurrences(const TemplateFile& file, const CodecFie
     return out;
 }
 
-std::vector<ChoiceEntry> ChoicesOf(const TemplateFile& file, pugi::xml_node element,
+/// The choices of an element's choice list as the program expands it ("global_" lists and
+/// "elements_X_elements" macros included); a test failure when it is no choice list.
+std::vector<ChoiceEntry> ChoicesOf(vd::HamCpsControl& control, pugi::xml_node element,
                                    const char* attribute) {
-    const auto resolved = file.ResolveChoices(Attr(element, attribute));
-    if (!resolved) {
-        ADD_FAILURE() << Where(element) << ": " << attribute << " names a missing global list";
-        return {};
-    }
-    const auto entries = ParseChoices(*resolved);
+    const std::string expanded =
+        vd::ExpandChoiceValue(Attr(element, attribute), *control.ValueStore());
+    const auto entries = ParseChoices(expanded);
     if (!entries || entries->empty()) {
-        ADD_FAILURE() << Where(element) << ": " << attribute
-                      << " is not a choice list: " << *resolved;
+        ADD_FAILURE() << Where(element) << ": " << attribute << " is not a choice list: \""
+                      << expanded << '"';
         return {};
     }
     return *entries;
@@ -155,7 +151,7 @@ TEST_P(TemplateValues, CodecFieldsExistOnceAndFitTheImage) {
             EXPECT_TRUE(*stored >= 0 && *stored <= field.maxNumber)
                 << Where(element) << " = " << value;
             if (element.attribute("controlType").as_int() == 3) {
-                for (const ChoiceEntry& entry : ChoicesOf(file(), element, "choiceValue")) {
+                for (const ChoiceEntry& entry : ChoicesOf(control(), element, "choiceValue")) {
                     EXPECT_TRUE(entry.value >= 0 && entry.value <= field.maxNumber)
                         << Where(element) << " offers " << entry.value;
                 }
@@ -227,14 +223,14 @@ TEST_P(TemplateValues, ChoiceListsParseAndHoldTheirValues) {
             EXPECT_EQ(Attr(element, "choiceValue"), "") << Where(element);
             continue;
         }
-        const auto english = ChoicesOf(file(), element, "choiceValue");
+        const auto english = ChoicesOf(control(), element, "choiceValue");
         std::set<long> values;
         for (const ChoiceEntry& entry : english) {
             values.insert(entry.value);
         }
         if (element.attribute("choiceValueCHN")) {
             std::set<long> chinese;
-            for (const ChoiceEntry& entry : ChoicesOf(file(), element, "choiceValueCHN")) {
+            for (const ChoiceEntry& entry : ChoicesOf(control(), element, "choiceValueCHN")) {
                 chinese.insert(entry.value);
             }
             EXPECT_EQ(chinese, values) << Where(element) << ": the languages offer other values";
@@ -272,35 +268,9 @@ TEST_P(TemplateValues, ReferencesPointToRecordsInUse) {
     }
 }
 
-TEST_P(TemplateValues, PowerUpChannelsAreMembersOfTheirZone) {
-    if (file().ElementsNamed("home1PwrupZoneIndex").empty()) {
-        GTEST_SKIP() << "no power-up settings";
-    }
-    for (int n = 1; n <= 3; ++n) {
-        const std::string home = "home" + std::to_string(n);
-        const auto zone = file().ElementsNamed(home + "PwrupZoneIndex");
-        const auto channel = file().ElementsNamed(home + "PwrupChnl");
-        ASSERT_EQ(zone.size(), 1u);
-        ASSERT_EQ(channel.size(), 1u);
-        const std::string zoneId = Attr(zone.front(), "inputValue");
-        const std::string channelId = Attr(channel.front(), "inputValue");
-        if (zoneId.empty() || zoneId == "0x0FFF" || channelId.empty()) {
-            continue;
-        }
-        // The image stores the channel as its position among the zone's members.
-        const pugi::xml_node zoneRecord = file().ElementById(zoneId);
-        const auto member = zoneRecord.select_nodes(
-            ("element[@name='Channel' and @inputValue='" + channelId + "']").c_str());
-        EXPECT_EQ(member.size(), 1u) << home << ": " << channelId << " is not in " << zoneId;
-    }
-}
-
 TEST_P(TemplateValues, ToneListFollowsTheCodeScheme) {
-    const auto english = file().GlobalValue("global_tones");
-    const auto chinese = file().GlobalValue("global_tones_chn");
-    ASSERT_TRUE(english && chinese);
-    const auto entries = ParseChoices(*english);
-    const auto entriesChn = ParseChoices(*chinese);
+    const auto entries = ParseChoices(control().GetGlobalValue("global_tones"));
+    const auto entriesChn = ParseChoices(control().GetGlobalValue("global_tones_chn"));
     ASSERT_TRUE(entries && entriesChn);
     ASSERT_EQ(entries->size(), 1u + 50u + 2u * 104u);
     ASSERT_EQ(entriesChn->size(), entries->size());
