@@ -90,8 +90,6 @@ public:
     /// Waits for the radio to end by itself (pulled cable, a single run's write); nothing when
     /// it still runs after `timeout`. Rethrows what the radio's run threw.
     std::optional<vd::sim::RunEnd> waitForEnd(std::chrono::milliseconds timeout = kRadioWait);
-    /// The running simulator.
-    vd::sim::Simulator& simulator() { return *simulator_; }
 
 private:
     std::unique_ptr<vd::sim::Simulator> simulator_;
