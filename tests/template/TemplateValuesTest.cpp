@@ -83,12 +83,12 @@ std::vector<CodecField> CodecFields(vd::HamCpsControl& control) {
 }
 
 /// Every element of a field: the one setting, or that field of every record.
-std::vector<pugi::xml_node> Occurrences(const TemplateFile& file, const CodecField& field) {
+std::vector<pugi::xml_node> Occurrences(const vd::XmlStore& store, const CodecField& field) {
     if (field.record.empty()) {
-        return file.ElementsNamed(field.name);
+        return store.ElementsByName(field.name);
     }
     std::vector<pugi::xml_node> out;
-    for (pugi::xml_node record : file.ElementsNamed(field.record)) {
+    for (pugi::xml_node record : store.ElementsByName(field.record)) {
         for (pugi::xml_node element : ElementChildren(record)) {
             if (field.name == element.attribute("name").value()) {
                 out.push_back(element);
@@ -120,15 +120,15 @@ TEST_P(TemplateValues, CodecFieldsExistOnceAndFitTheImage) {
         SCOPED_TRACE(field.name + (field.record.empty() ? "" : " in " + field.record));
         if (field.record.empty()) {
             // The codec writes a setting only when exactly one element has the name.
-            EXPECT_EQ(file().CountNamedAnywhere(field.name), 1);
+            EXPECT_EQ(CountNamedAnywhere(store(), field.name), 1);
         } else {
-            for (pugi::xml_node record : file().ElementsNamed(field.record)) {
+            for (pugi::xml_node record : store().ElementsByName(field.record)) {
                 EXPECT_EQ(
                     record.select_nodes(("element[@name='" + field.name + "']").c_str()).size(), 1u)
                     << Attr(record, "id");
             }
         }
-        for (pugi::xml_node element : Occurrences(file(), field)) {
+        for (pugi::xml_node element : Occurrences(store(), field)) {
             const std::string value = Attr(element, "inputValue");
             // a number is edited with a check box, a choice or under a value rule, unless locked
             const int editor = element.attribute("controlType").as_int();
@@ -161,9 +161,9 @@ TEST_P(TemplateValues, CodecFieldsExistOnceAndFitTheImage) {
 }
 
 TEST_P(TemplateValues, SettingNamesAreUniqueInTheWholeFile) {
-    for (pugi::xml_node element : file().TopElements()) {
+    for (pugi::xml_node element : ElementChildren(store().ElementsNode())) {
         if (ElementChildren(element).empty()) {
-            EXPECT_EQ(file().CountNamedAnywhere(Attr(element, "name")), 1) << Where(element);
+            EXPECT_EQ(CountNamedAnywhere(store(), Attr(element, "name")), 1) << Where(element);
         }
     }
 }
@@ -171,8 +171,7 @@ TEST_P(TemplateValues, SettingNamesAreUniqueInTheWholeFile) {
 TEST_P(TemplateValues, ValuesPassTheModelsOwnRules) {
     // what the grid would refuse or change in an edit must not ship in the template
     int checked = 0;
-    for (pugi::xpath_node hit : file().document().select_nodes("/*/elements//element")) {
-        const pugi::xml_node element = hit.node();
+    for (pugi::xml_node element : AllElements(store())) {
         std::string kind;
         std::string allowed;
         std::vector<long long> lower;
@@ -207,8 +206,7 @@ TEST_P(TemplateValues, ValuesPassTheModelsOwnRules) {
 }
 
 TEST_P(TemplateValues, ChoiceListsParseAndHoldTheirValues) {
-    for (pugi::xpath_node hit : file().document().select_nodes("//elements//element")) {
-        const pugi::xml_node element = hit.node();
+    for (pugi::xml_node element : AllElements(store())) {
         const int controlType = element.attribute("controlType").as_int();
         const std::string value = Attr(element, "inputValue");
         if (controlType == 2) {
@@ -242,14 +240,13 @@ TEST_P(TemplateValues, ChoiceListsParseAndHoldTheirValues) {
 }
 
 TEST_P(TemplateValues, ReferencesPointToRecordsInUse) {
-    for (pugi::xpath_node hit : file().document().select_nodes("/*/elements//element")) {
-        const pugi::xml_node element = hit.node();
+    for (pugi::xml_node element : AllElements(store())) {
         const std::string name = Attr(element, "name");
         if (!control().IsReferenceName(name) || control().GetReferenceTarget(name).empty()) {
             continue;
         }
         std::set<std::string> targets;
-        for (pugi::xml_node record : file().RecordsInUse(control().GetReferenceTarget(name))) {
+        for (pugi::xml_node record : RecordsInUse(store(), control().GetReferenceTarget(name))) {
             // The view never offers the VFOs as the target of a channel reference.
             if (Attr(record, "inputValue").rfind("VFO-", 0) != 0) {
                 targets.insert(Attr(record, "id"));
