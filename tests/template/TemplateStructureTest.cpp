@@ -86,7 +86,7 @@ TEST_P(TemplateStructure, EveryNodeHasANameAndBothLanguages) {
     }
 }
 
-TEST_P(TemplateStructure, EveryListStartsWithItsFreeRecordAndStaysWithinItsCapacity) {
+TEST_P(TemplateStructure, EveryListHasARadioCapacityAndStartsWithItsFreeRecord) {
     for (pugi::xml_node chapter : ElementChildren(store().ChaptersNode(), "chapter")) {
         if (!IsListChapter(Attr(chapter, "id"))) {
             continue;
