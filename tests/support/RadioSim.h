@@ -54,9 +54,8 @@ private:
 class RadioSimProcess : public RadioSimFiles {
 public:
     /// Starts radiosim with `args`; throws std::runtime_error when it cannot be started or does
-    /// not print its device path within `startWait`.
-    explicit RadioSimProcess(const std::vector<std::string>& args,
-                             std::chrono::milliseconds startWait = kRadioWait);
+    /// not print its device path within kRadioWait.
+    explicit RadioSimProcess(const std::vector<std::string>& args);
     ~RadioSimProcess();
     RadioSimProcess(const RadioSimProcess&) = delete;
     RadioSimProcess& operator=(const RadioSimProcess&) = delete;
