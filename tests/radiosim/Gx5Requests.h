@@ -5,9 +5,8 @@
 
 namespace vdtest {
 
-/// The identity strings GX5 and GX5G radios answer to.
+/// The identity a GX5 radio answers to.
 inline const std::string kGx5Identity = "GX5  -0000000000000000000-PCB-01";
-inline const std::string kGx5GIdentity = "GX5G -0000000000000000000-PCB-01";
 
 /// Sizes of the radio's answer frames: handshake, write acknowledgement, full block.
 inline constexpr std::size_t kHandshakeAnswerSize = 55;

@@ -14,23 +14,21 @@ namespace radios = vd::sim::radios;
 using vd::sim::validate;
 
 TEST(SimConfig, OptionsThatDoNotFitTheModelAreRefused) {
-    EXPECT_THROW(validate(radios::healthy("GX6")), std::invalid_argument);
-    EXPECT_THROW(validate(radios::locked("LM704", "1234")), std::invalid_argument);
-    EXPECT_THROW(validate(radios::locked("GX5", "123456789")), std::invalid_argument);
-    EXPECT_THROW(validate(radios::busy("VS46")), std::invalid_argument);
-    EXPECT_THROW(validate(radios::miscounting("VS73", 3)), std::invalid_argument);
-    EXPECT_THROW(validate(radios::miscounting("GX5", 65536)), std::invalid_argument);
-    for (const char* model : {"VS31", "VS46", "GX5"}) {
+    const auto trailingAck = [](const char* model) {
         auto config = radios::healthy(model);
         config.trailingAck = true;
-        EXPECT_THROW(validate(config), std::invalid_argument) << model;
+        return config;
+    };
+    for (const auto& config : {radios::healthy("GX6"), radios::locked("LM704", "1234"),
+                               radios::locked("GX5", "123456789"), radios::busy("VS46"),
+                               radios::miscounting("VS73", 3), radios::miscounting("GX5", 65536),
+                               trailingAck("VS31"), trailingAck("VS46"), trailingAck("GX5")}) {
+        EXPECT_THROW(validate(config), std::invalid_argument) << config.model;
     }
-    for (const char* model : {"LM704", "VS58", "VS73"}) {
-        auto config = radios::healthy(model);
-        config.trailingAck = true;
-        EXPECT_NO_THROW(validate(config)) << model;
+    for (const auto& config : {trailingAck("LM704"), trailingAck("VS58"), trailingAck("VS73"),
+                               radios::locked("GX5G", "12345678")}) {
+        EXPECT_NO_THROW(validate(config)) << config.model;
     }
-    EXPECT_NO_THROW(validate(radios::locked("GX5G", "12345678")));
 }
 
 TEST(SimImage, BlankImagesHaveTheModelsSizeAndAGx5Header) {

@@ -37,15 +37,14 @@ bool RadioSimFiles::waitForTranscript(std::string_view text,
     return waitUntil([&] { return transcript().find(text) != std::string::npos; }, timeout);
 }
 
-RadioSimProcess::RadioSimProcess(const std::vector<std::string>& args,
-                                 std::chrono::milliseconds startWait) {
+RadioSimProcess::RadioSimProcess(const std::vector<std::string>& args) {
     const char* program = std::getenv("VALDREN_RADIOSIM");
     std::vector<std::string> words = args;
     words.insert(words.end(), {"--save-written", writtenPath().string(), "--transcript",
                                transcriptPath().string()});
     child_ = std::make_unique<ChildProcess>(
         program == nullptr || *program == '\0' ? VALDREN_BUILT_RADIOSIM : program, words);
-    if (!child_->waitForStdout("\n", startWait)) {
+    if (!child_->waitForStdout("\n", kRadioWait)) {
         stop();
         throw std::runtime_error("radiosim did not report its device path: " + child_->err());
     }

@@ -54,9 +54,8 @@ private:
 class RadioSimProcess : public RadioSimFiles {
 public:
     /// Starts radiosim with `args`; throws std::runtime_error when it cannot be started or does
-    /// not print its device path within `startWait`.
-    explicit RadioSimProcess(const std::vector<std::string>& args,
-                             std::chrono::milliseconds startWait = kRadioWait);
+    /// not print its device path within kRadioWait.
+    explicit RadioSimProcess(const std::vector<std::string>& args);
     ~RadioSimProcess();
     RadioSimProcess(const RadioSimProcess&) = delete;
     RadioSimProcess& operator=(const RadioSimProcess&) = delete;
@@ -90,8 +89,6 @@ public:
     /// Waits for the radio to end by itself (pulled cable, a single run's write); nothing when
     /// it still runs after `timeout`. Rethrows what the radio's run threw.
     std::optional<vd::sim::RunEnd> waitForEnd(std::chrono::milliseconds timeout = kRadioWait);
-    /// The running simulator.
-    vd::sim::Simulator& simulator() { return *simulator_; }
 
 private:
     std::unique_ptr<vd::sim::Simulator> simulator_;

@@ -1,32 +1,31 @@
 #pragma once
 #include "app/ModelRegistry.h"
 #include "model/HamCpsControl.h"
-#include "tests/template/TemplateFile.h"
+#include "tests/template/TemplateQueries.h"
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
 #include <memory>
 #include <string>
 
 namespace vdtest::tpl {
 
-/// A test over one model's template file, read twice: as XML, and by the model's own control,
-/// whose codec tables, value rules, capacities and references the file must satisfy.
+/// A test over one model's template file as the model's own control loads it: as XML, and
+/// through the control, whose codec tables, value rules, capacities and references the file
+/// must satisfy.
 class TemplateTest : public ::testing::TestWithParam<std::string> {
 protected:
     void SetUp() override {
-        ASSERT_FALSE(TemplateDir().empty()) << "VALDREN_CPS_TEMPLATE_DIR is not set";
         control_ = vd::ModelRegistry::CreateControl(GetParam());
         ASSERT_NE(control_, nullptr);
         ASSERT_TRUE(control_->ResetToTemplate()) << control_->GetTemplatePath();
-        const std::string name =
-            std::filesystem::path(control_->GetTemplatePath()).filename().string();
-        file_ = LoadTemplate(name);
-        ASSERT_TRUE(file_->loaded()) << name << ": " << file_->error();
+        ASSERT_NE(control_->ValueStore(), nullptr);
     }
 
-    const TemplateFile& file() const { return *file_; }
+    /// The loaded template.
+    vd::XmlStore& store() { return *control_->ValueStore(); }
+    /// Its root element.
+    pugi::xml_node root() { return store().ElementsNode().parent(); }
     vd::HamCpsControl& control() { return *control_; }
     /// Whether the program shows the chapter as a list of records.
     bool IsListChapter(const std::string& id) {
@@ -35,7 +34,6 @@ protected:
 
 private:
     std::unique_ptr<vd::HamCpsControl> control_;
-    std::shared_ptr<const TemplateFile> file_;
 };
 
 /// Every model of the registry, by name.

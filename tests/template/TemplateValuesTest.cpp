@@ -1,5 +1,6 @@
 // Values of the template files: every field the codecs store exists and fits its place in
 // the image, choice lists, the models' value rules, references and the tone list.
+#include "model/xml/ChoiceExpansion.h"
 #include "radios/gx5/Gx5FieldTables.h"
 #include "radios/lmvs/LmVsControl.h"
 #include "tests/template/TemplateFixture.h"
@@ -10,10 +11,6 @@
 
 namespace vdtest::tpl {
 namespace {
-
-std::string Attr(pugi::xml_node node, const char* name) {
-    return node.attribute(name).value();
-}
 
 std::string Where(pugi::xml_node element) {
     return Attr(element.parent(), "id") + "/" + Attr(element, "id") + " " + Attr(element, "name");
@@ -86,12 +83,12 @@ std::vector<CodecField> CodecFields(vd::HamCpsControl& control) {
 }
 
 /// Every element of a field: the one setting, or that field of every record.
-std::vector<pugi::xml_node> Occurrences(const TemplateFile& file, const CodecField& field) {
+std::vector<pugi::xml_node> Occurrences(const vd::XmlStore& store, const CodecField& field) {
     if (field.record.empty()) {
-        return file.ElementsNamed(field.name);
+        return store.ElementsByName(field.name);
     }
     std::vector<pugi::xml_node> out;
-    for (pugi::xml_node record : file.ElementsNamed(field.record)) {
+    for (pugi::xml_node record : store.ElementsByName(field.record)) {
         for (pugi::xml_node element : ElementChildren(record)) {
             if (field.name == element.attribute("name").value()) {
                 out.push_back(element);
@@ -101,17 +98,16 @@ std::vector<pugi::xml_node> Occurrences(const TemplateFile& file, const CodecFie
     return out;
 }
 
-std::vector<ChoiceEntry> ChoicesOf(const TemplateFile& file, pugi::xml_node element,
+/// The choices of an element's choice list as the program expands it ("global_" lists and
+/// "elements_X_elements" macros included); a test failure when it is no choice list.
+std::vector<ChoiceEntry> ChoicesOf(vd::HamCpsControl& control, pugi::xml_node element,
                                    const char* attribute) {
-    const auto resolved = file.ResolveChoices(Attr(element, attribute));
-    if (!resolved) {
-        ADD_FAILURE() << Where(element) << ": " << attribute << " names a missing global list";
-        return {};
-    }
-    const auto entries = ParseChoices(*resolved);
+    const std::string expanded =
+        vd::ExpandChoiceValue(Attr(element, attribute), *control.ValueStore());
+    const auto entries = ParseChoices(expanded);
     if (!entries || entries->empty()) {
-        ADD_FAILURE() << Where(element) << ": " << attribute
-                      << " is not a choice list: " << *resolved;
+        ADD_FAILURE() << Where(element) << ": " << attribute << " is not a choice list: \""
+                      << expanded << '"';
         return {};
     }
     return *entries;
@@ -124,15 +120,15 @@ TEST_P(TemplateValues, CodecFieldsExistOnceAndFitTheImage) {
         SCOPED_TRACE(field.name + (field.record.empty() ? "" : " in " + field.record));
         if (field.record.empty()) {
             // The codec writes a setting only when exactly one element has the name.
-            EXPECT_EQ(file().CountNamedAnywhere(field.name), 1);
+            EXPECT_EQ(CountNamedAnywhere(store(), field.name), 1);
         } else {
-            for (pugi::xml_node record : file().ElementsNamed(field.record)) {
+            for (pugi::xml_node record : store().ElementsByName(field.record)) {
                 EXPECT_EQ(
                     record.select_nodes(("element[@name='" + field.name + "']").c_str()).size(), 1u)
                     << Attr(record, "id");
             }
         }
-        for (pugi::xml_node element : Occurrences(file(), field)) {
+        for (pugi::xml_node element : Occurrences(store(), field)) {
             const std::string value = Attr(element, "inputValue");
             // a number is edited with a check box, a choice or under a value rule, unless locked
             const int editor = element.attribute("controlType").as_int();
@@ -155,7 +151,7 @@ TEST_P(TemplateValues, CodecFieldsExistOnceAndFitTheImage) {
             EXPECT_TRUE(*stored >= 0 && *stored <= field.maxNumber)
                 << Where(element) << " = " << value;
             if (element.attribute("controlType").as_int() == 3) {
-                for (const ChoiceEntry& entry : ChoicesOf(file(), element, "choiceValue")) {
+                for (const ChoiceEntry& entry : ChoicesOf(control(), element, "choiceValue")) {
                     EXPECT_TRUE(entry.value >= 0 && entry.value <= field.maxNumber)
                         << Where(element) << " offers " << entry.value;
                 }
@@ -165,9 +161,9 @@ TEST_P(TemplateValues, CodecFieldsExistOnceAndFitTheImage) {
 }
 
 TEST_P(TemplateValues, SettingNamesAreUniqueInTheWholeFile) {
-    for (pugi::xml_node element : file().TopElements()) {
+    for (pugi::xml_node element : ElementChildren(store().ElementsNode())) {
         if (ElementChildren(element).empty()) {
-            EXPECT_EQ(file().CountNamedAnywhere(Attr(element, "name")), 1) << Where(element);
+            EXPECT_EQ(CountNamedAnywhere(store(), Attr(element, "name")), 1) << Where(element);
         }
     }
 }
@@ -175,8 +171,7 @@ TEST_P(TemplateValues, SettingNamesAreUniqueInTheWholeFile) {
 TEST_P(TemplateValues, ValuesPassTheModelsOwnRules) {
     // what the grid would refuse or change in an edit must not ship in the template
     int checked = 0;
-    for (pugi::xpath_node hit : file().document().select_nodes("/*/elements//element")) {
-        const pugi::xml_node element = hit.node();
+    for (pugi::xml_node element : AllElements(store())) {
         std::string kind;
         std::string allowed;
         std::vector<long long> lower;
@@ -211,8 +206,7 @@ TEST_P(TemplateValues, ValuesPassTheModelsOwnRules) {
 }
 
 TEST_P(TemplateValues, ChoiceListsParseAndHoldTheirValues) {
-    for (pugi::xpath_node hit : file().document().select_nodes("//elements//element")) {
-        const pugi::xml_node element = hit.node();
+    for (pugi::xml_node element : AllElements(store())) {
         const int controlType = element.attribute("controlType").as_int();
         const std::string value = Attr(element, "inputValue");
         if (controlType == 2) {
@@ -227,14 +221,14 @@ TEST_P(TemplateValues, ChoiceListsParseAndHoldTheirValues) {
             EXPECT_EQ(Attr(element, "choiceValue"), "") << Where(element);
             continue;
         }
-        const auto english = ChoicesOf(file(), element, "choiceValue");
+        const auto english = ChoicesOf(control(), element, "choiceValue");
         std::set<long> values;
         for (const ChoiceEntry& entry : english) {
             values.insert(entry.value);
         }
         if (element.attribute("choiceValueCHN")) {
             std::set<long> chinese;
-            for (const ChoiceEntry& entry : ChoicesOf(file(), element, "choiceValueCHN")) {
+            for (const ChoiceEntry& entry : ChoicesOf(control(), element, "choiceValueCHN")) {
                 chinese.insert(entry.value);
             }
             EXPECT_EQ(chinese, values) << Where(element) << ": the languages offer other values";
@@ -246,14 +240,13 @@ TEST_P(TemplateValues, ChoiceListsParseAndHoldTheirValues) {
 }
 
 TEST_P(TemplateValues, ReferencesPointToRecordsInUse) {
-    for (pugi::xpath_node hit : file().document().select_nodes("/*/elements//element")) {
-        const pugi::xml_node element = hit.node();
+    for (pugi::xml_node element : AllElements(store())) {
         const std::string name = Attr(element, "name");
         if (!control().IsReferenceName(name) || control().GetReferenceTarget(name).empty()) {
             continue;
         }
         std::set<std::string> targets;
-        for (pugi::xml_node record : file().RecordsInUse(control().GetReferenceTarget(name))) {
+        for (pugi::xml_node record : RecordsInUse(store(), control().GetReferenceTarget(name))) {
             // The view never offers the VFOs as the target of a channel reference.
             if (Attr(record, "inputValue").rfind("VFO-", 0) != 0) {
                 targets.insert(Attr(record, "id"));
@@ -272,35 +265,9 @@ TEST_P(TemplateValues, ReferencesPointToRecordsInUse) {
     }
 }
 
-TEST_P(TemplateValues, PowerUpChannelsAreMembersOfTheirZone) {
-    if (file().ElementsNamed("home1PwrupZoneIndex").empty()) {
-        GTEST_SKIP() << "no power-up settings";
-    }
-    for (int n = 1; n <= 3; ++n) {
-        const std::string home = "home" + std::to_string(n);
-        const auto zone = file().ElementsNamed(home + "PwrupZoneIndex");
-        const auto channel = file().ElementsNamed(home + "PwrupChnl");
-        ASSERT_EQ(zone.size(), 1u);
-        ASSERT_EQ(channel.size(), 1u);
-        const std::string zoneId = Attr(zone.front(), "inputValue");
-        const std::string channelId = Attr(channel.front(), "inputValue");
-        if (zoneId.empty() || zoneId == "0x0FFF" || channelId.empty()) {
-            continue;
-        }
-        // The image stores the channel as its position among the zone's members.
-        const pugi::xml_node zoneRecord = file().ElementById(zoneId);
-        const auto member = zoneRecord.select_nodes(
-            ("element[@name='Channel' and @inputValue='" + channelId + "']").c_str());
-        EXPECT_EQ(member.size(), 1u) << home << ": " << channelId << " is not in " << zoneId;
-    }
-}
-
 TEST_P(TemplateValues, ToneListFollowsTheCodeScheme) {
-    const auto english = file().GlobalValue("global_tones");
-    const auto chinese = file().GlobalValue("global_tones_chn");
-    ASSERT_TRUE(english && chinese);
-    const auto entries = ParseChoices(*english);
-    const auto entriesChn = ParseChoices(*chinese);
+    const auto entries = ParseChoices(control().GetGlobalValue("global_tones"));
+    const auto entriesChn = ParseChoices(control().GetGlobalValue("global_tones_chn"));
     ASSERT_TRUE(entries && entriesChn);
     ASSERT_EQ(entries->size(), 1u + 50u + 2u * 104u);
     ASSERT_EQ(entriesChn->size(), entries->size());
