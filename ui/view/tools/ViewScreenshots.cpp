@@ -1,8 +1,8 @@
 // Takes the pictures of docs/screenshots: the main window with a GX5 project showing the
-// channel list as the name grid and as the table, one channel, a zone with the shortlist pane, the general settings with their
-// window layout, the progress dialog during Read Device from a simulated radio, the question
-// before a VS73 band change and the message of a read from an absent port. Run it
-// through scripts/screenshots, which starts the radio and an X server.
+// channel list as the name grid and as the table, one channel, a zone with the shortlist pane, the
+// general settings with their window layout, the progress dialog during Read Device from a
+// simulated radio, the question before a VS73 band change and the message of a read from an absent
+// port. Run it through scripts/screenshots, which starts the radio and an X server.
 #include "document/ProjectFile.h"
 #include "ui/app/CValdrenCpsApp.h"
 #include "ui/frames/CChildFrame.h"
