@@ -3,7 +3,10 @@
 #include "tests/model/ModelFixture.h"
 #include "tests/support/TempDir.h"
 
+#include <cerrno>
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
 namespace vdtest {
 namespace {
@@ -55,9 +58,11 @@ TEST_F(ElementStoreTest, QueriesSkipCommentsAndKeepDocumentOrder) {
 
 TEST_F(ElementStoreTest, DisplayTextsFollowTheLanguageSuffix) {
     EXPECT_EQ(control_->GetElement("e01030001")->text, "Radio name");
+    EXPECT_EQ(control_->GetElement("e01030001")->tiptext, "Up to 16 characters");
     EXPECT_EQ(control_->GetElement("e01030003")->text, "") << "empty textENG shows nothing";
     vd::SetDisplayLanguageSuffix("CHN");
     EXPECT_EQ(control_->GetElement("e01030001")->text, "名称");
+    EXPECT_EQ(control_->GetElement("e01030001")->tiptext, "最多16个字符");
     EXPECT_EQ(control_->GetElement("e01030002")->text, "Power") << "no CHN text: the base text";
     vd::HamCpsChapter radio;
     control_->GetChapter("c01", radio);
@@ -154,6 +159,39 @@ TEST_F(ElementStoreTest, ResetToTemplateRejectsMissingFilesAndForeignRoots) {
     } catch (const vd::ValdrenCpsException& e) {
         EXPECT_EQ(std::string(e.what()), path_ + " load failed! Format is error");
     }
+}
+
+// A save replaces the project only when every byte was written; a failed write leaves the
+// project as it was, names its cause, and leaves no temporary file behind.
+TEST_F(ElementStoreTest, SaveIsAllOrNothingAndALoadReplacesTheDocument) {
+    const auto project = dir_.file("p.ysht");
+    ASSERT_TRUE(control_->Save(project.string()));
+    const std::string before = readFile(project);
+    ASSERT_TRUE(control_->SetInputValue("e01030001", "", std::string(4000, 'x'), true));
+
+    // the file-size limit makes write(2) fail with EFBIG half way through
+    rlimit saved{};
+    ASSERT_EQ(getrlimit(RLIMIT_FSIZE, &saved), 0);
+    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+    rlimit limit = saved;
+    limit.rlim_cur = before.size() + 100;
+    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &limit), 0);
+    errno = 0;
+    const bool saved2 = control_->Save(project.string());
+    const int cause = errno;
+    setrlimit(RLIMIT_FSIZE, &saved);
+    std::signal(SIGXFSZ, oldHandler);
+    EXPECT_FALSE(saved2);
+    EXPECT_EQ(cause, EFBIG);
+    EXPECT_EQ(readFile(project), before);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
+
+    // the saved project loads back; loading another document drops every lookup of the first
+    ASSERT_TRUE(control_->Save(project.string()));
+    ASSERT_TRUE(control_->Load(FixturePath(), "TST"));
+    EXPECT_EQ(control_->GetElement("e01030001")->inputValue, "Base");
+    ASSERT_TRUE(control_->Load(project.string(), "TST"));
+    EXPECT_EQ(control_->GetElement("e01030001")->inputValue, std::string(4000, 'x'));
 }
 
 } // namespace

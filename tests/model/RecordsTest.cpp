@@ -17,6 +17,7 @@ TEST(RecordNumbering, ContinuesTheHighestOrTheLastNumber) {
     EXPECT_EQ(vd::NextNumberFromMax({"CH1", "CH2", "CH10"}), "CH11");
     EXPECT_EQ(vd::NextNumberFromMax({"x0099"}), "x0100") << "the width stays";
     EXPECT_EQ(vd::NextNumberFromMax({"x99"}), "x100") << "the width grows when it must";
+    EXPECT_EQ(vd::NextNumberFromMax({"99"}), "100") << "a name of digits only is all number";
     EXPECT_EQ(vd::NextNumberFromMax({"Zone"}), "Zone1") << "no digits: the stem then 1";
     EXPECT_EQ(vd::NextNumberFromMax({"", "A7"}), "A8") << "empty entries are skipped";
     EXPECT_EQ(vd::NextNumberFromMax({}), "1");
@@ -153,6 +154,30 @@ TEST_F(RecordsTest, ResizeRecordListMakesTheListHoldExactlyTheCount) {
     control_->GetElements("c0109", channels);
     EXPECT_EQ(channels.size(), 2u) << "the free record and one in use";
     EXPECT_FALSE(control_->ResizeRecordList("radioName", 2, ids)) << "no free record to copy";
+}
+
+// References name ids and follow the records; a setting that stores a position among them
+// ("Pick") is renumbered to name the same record, and one beyond the list is left alone.
+TEST_F(RecordsTest, ReorderRecordsMovesRecordsAndRenumbersPositions) {
+    const std::vector<std::string> order = {"e01090004", "e01090002", "e01090003"};
+    for (const auto& [pick, expected] : {std::pair{"1", "2"}, {"7", "7"}}) {
+        ASSERT_TRUE(control_->ResetToTemplate());
+        ASSERT_TRUE(control_->SetInputValue("e01030003", "", pick, true));
+        ASSERT_TRUE(control_->ReorderRecords("c0109", order));
+        vd::ElementList channels;
+        control_->GetElements("c0109", channels);
+        ASSERT_EQ(channels.size(), 4u);
+        EXPECT_EQ(channels[0]->id, "e01090001") << "the free record keeps its place";
+        EXPECT_EQ(channels[1]->inputValue, "CH3");
+        EXPECT_EQ(channels[3]->inputValue, "CH2");
+        EXPECT_EQ(control_->GetElement("e01030003")->inputValue, expected);
+    }
+    for (const auto& wrong :
+         std::vector<std::vector<std::string>>{{"e01090004", "e01090002"},
+                                               {"e01090004", "e01090004", "e01090003"},
+                                               {"e01090004", "e01090002", "e01090001"}}) {
+        EXPECT_FALSE(control_->ReorderRecords("c0109", wrong)) << wrong.size();
+    }
 }
 
 TEST_F(RecordsTest, CapacityIsFoundByRecordNameOrShortName) {

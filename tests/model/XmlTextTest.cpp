@@ -12,6 +12,7 @@ TEST(XmlText, FindsAndReplacesWhatXmlCannotHold) {
     };
     const Row rows[] = {
         {"Base\t1\r\n \xE4\xB8\xAD", "", "Base\t1\r\n \xE4\xB8\xAD"},
+        {"\xF0\x9F\x93\xBB", "", "\xF0\x9F\x93\xBB"}, // four bytes: a radio emoji
         {"A\x01"
          "B",
          "control character U+0001", "A?B"},
