@@ -12,6 +12,7 @@
 #include <poll.h>
 #include <sys/stat.h>
 #include <termios.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -196,6 +197,9 @@ TEST(CpsSerialPort, ReadWriteStatusAndPurgeOnAnOpenPort) {
     port.GetStatus(status);
     EXPECT_EQ(status.cbInQue, 2u);
 
+    port.ClearErrorFlags(4); // the output alone: what waits to be read stays
+    port.GetStatus(status);
+    EXPECT_EQ(status.cbInQue, 2u);
     port.ClearErrorFlags(15); // discards what is still waiting
     port.GetStatus(status);
     EXPECT_EQ(status.cbInQue, 0u);
@@ -208,6 +212,32 @@ TEST(CpsSerialPort, ReadWriteStatusAndPurgeOnAnOpenPort) {
     const vd::ReadResult none = port.Read(buffer); // nothing waiting, no waiting allowed
     EXPECT_EQ(none.count, 0u);
     EXPECT_EQ(none.error, 0);
+}
+
+// A write larger than the line's queue waits for room while the far side reads, and ends at
+// its time-out with part written when nobody reads.
+TEST(CpsSerialPort, WriteWaitsForRoomUntilItsTimeOut) {
+    vdtest::PtyPair pty;
+    vd::CpsSerialPort port;
+    open_8n1(port, pty.devicePath());
+    vd::CommTimeouts timeouts;
+    timeouts.WriteTotalTimeoutConstant = 10000;
+    port.SetTimeouts(timeouts);
+    Bytes data(256 * 1024);
+    for (std::size_t i = 0; i < data.size(); ++i) {
+        data[i] = static_cast<std::uint8_t>(i * 7);
+    }
+    Bytes received;
+    std::thread reader([&] { received = pty.receive(data.size(), 20000); });
+    EXPECT_EQ(port.Write(data), data.size());
+    reader.join();
+    EXPECT_EQ(received, data);
+
+    timeouts.WriteTotalTimeoutConstant = 100;
+    port.SetTimeouts(timeouts);
+    const std::size_t written = port.Write(data);
+    EXPECT_GT(written, 0u);
+    EXPECT_LT(written, data.size());
 }
 
 TEST(CpsSerialPort, HungUpLineReportsThePortGone) {

@@ -6,6 +6,18 @@
 namespace {
 
 TEST(LineSettings, BaudRatesMapBothWays) {
+    // every rate the Linux line discipline knows goes through termios and back
+    for (const std::uint32_t rate :
+         {50u,      75u,      110u,     134u,     150u,     200u,    300u,     600u,
+          1200u,    1800u,    2400u,    4800u,    9600u,    19200u,  38400u,   57600u,
+          115200u,  230400u,  460800u,  500000u,  576000u,  921600u, 1000000u, 1152000u,
+          1500000u, 2000000u, 2500000u, 3000000u, 3500000u, 4000000u}) {
+        termios tio{};
+        vd::SerialState state;
+        state.baudRate = rate;
+        ASSERT_EQ(vd::apply_line_settings(tio, state), 0) << rate;
+        EXPECT_EQ(vd::read_line_settings(tio).baudRate, rate);
+    }
     EXPECT_EQ(vd::baud_to_speed(9600), B9600);
     EXPECT_EQ(vd::baud_to_speed(115200), B115200);
     EXPECT_EQ(vd::speed_to_baud(B57600), 57600u);
