@@ -32,7 +32,10 @@ protected:
 TEST_F(Gx5DecodeTest, ShortImageIsRefusedAndChangesNothing) {
     SizeList(*source, "ChannelName", 5);
     vd::ByteVector image = Generate(*source);
+    EXPECT_EQ(target->ImageProblem(image), "");
+    EXPECT_NE(MakeControl("GX5G")->ImageProblem(image), "") << "an image of the other model";
     image.resize(52403);
+    EXPECT_NE(target->ImageProblem(image), "");
     const size_t before = InUseIds(*target, "ChannelName").size();
     EXPECT_FALSE(target->ImportImage(image));
     EXPECT_EQ(InUseIds(*target, "ChannelName").size(), before);

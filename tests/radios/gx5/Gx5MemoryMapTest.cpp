@@ -92,7 +92,9 @@ TEST(Gx5MemoryMap, EveryValueTakesExactlyItsBits) {
         }
         const bool text = entry.bits.ends_with('T');
         auto encodeWith = [&](const std::string& value) {
-            if (section.record) {
+            if (entry.field == "name") {
+                EXPECT_TRUE(control->SetInputValue(record, "", value, true));
+            } else if (section.record) {
                 SetField(*control, record, entry.field, value);
             } else {
                 SetSetting(*control, entry.field, value);

@@ -138,6 +138,15 @@ TEST_F(Gx5RulesTest, FixedFrequencySwitchesBandwidthPowerAndLocks) {
     EXPECT_EQ(FieldValue(*gx5g, channel, "ChannelPower"), "0") << "power stays";
     EXPECT_EQ(dependents.size(), 2u);
     EXPECT_FALSE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "BandWidth")));
+
+    // the seven fixed channels lie 25 kHz apart from 467.5625 MHz; their neighbours are free
+    for (long long k = -1; k <= 7; ++k) {
+        const std::string frequency = std::to_string(467562500 + 25000 * k);
+        ASSERT_TRUE(tx->SetValue(*gx5g, frequency, refresh));
+        EXPECT_TRUE(gx5g->OnValueChanged(*tx, frequency, dependents));
+        EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), k >= 0 && k < 7 ? "1" : "0")
+            << frequency;
+    }
 }
 
 TEST_F(Gx5RulesTest, EmergencyTypeLocksTheLocalAlarm) {
