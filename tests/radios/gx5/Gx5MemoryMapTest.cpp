@@ -1,14 +1,11 @@
-// Every value lands on the bits the radio's memory map gives it, and on no other bit.
-// The round trip cannot see a field moved alike on both sides; this compares the encoded
-// bytes with the map in tests/data, one value at a time.
+// Every value lands on the bits the radio's memory map gives it, and on no other bit of its
+// record (tests/data/gx5_memory_map.txt).
 #include "tests/radios/gx5/Gx5TestSupport.h"
+#include "tests/support/MemoryMap.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <map>
-#include <sstream>
 #include <string>
 
 namespace vdtest::gx5 {
@@ -33,55 +30,20 @@ const std::map<std::string, Section> kSections = {
     {"dtmfsystem", {51272 + 82, 190, "dtmfSystem", 0}},
 };
 
-struct MapEntry {
-    std::string section, field;
-    size_t byte;
-    std::string bits;
-};
-
-std::vector<MapEntry> ReadMap() {
-    const char* folder = std::getenv("VALDREN_TEST_DATA");
-    std::ifstream file(std::string(folder ? folder : "tests/data") + "/gx5_memory_map.txt");
-    std::vector<MapEntry> entries;
-    for (std::string line; std::getline(file, line);) {
-        std::istringstream words(line);
-        MapEntry entry;
-        if (line.starts_with('#') ||
-            !(words >> entry.section >> entry.field >> entry.byte >> entry.bits)) {
-            continue;
-        }
-        entries.push_back(entry);
-    }
-    return entries;
-}
-
-/// The change each byte of the section must show between the value's zero and its largest
-/// form ('W' in every character of a text).
-std::vector<uint8_t> ExpectedChange(const MapEntry& entry, size_t size) {
-    std::vector<uint8_t> change(size, 0);
-    if (entry.bits == "tone") {
-        change[entry.byte] = 0xEF;
-        change[entry.byte + 1] = 0xFF;
-    } else if (entry.bits.ends_with('B') || entry.bits.ends_with('T')) {
-        for (size_t k = 0; k < std::stoul(entry.bits); ++k) {
-            change[entry.byte + k] = entry.bits.ends_with('T') ? 'W' : 0xFF;
-        }
-    } else {
-        const int first = std::stoi(entry.bits), last = std::stoi(entry.bits.substr(2));
-        change[entry.byte] = static_cast<uint8_t>(((2u << last) - 1) & ~((1u << first) - 1));
-    }
-    return change;
-}
+// A tone code goes out big-endian with bit 12 clear.
+const std::map<std::string, ValueLayout> kGx5Kinds = {{"tone", {"0", "65535", {0xEF, 0xFF}}}};
 
 TEST(Gx5MemoryMap, EveryValueTakesExactlyItsBits) {
     TestIni ini;
     LogCapture log;
     auto control = MakeControl("GX5");
-    const std::vector<MapEntry> map = ReadMap();
+    const auto map = ReadDataTable("gx5_memory_map.txt");
     ASSERT_GT(map.size(), 100u);
-    for (const MapEntry& entry : map) {
-        SCOPED_TRACE(entry.section + " " + entry.field);
-        const Section& section = kSections.at(entry.section);
+    for (const std::vector<std::string>& entry : map) {
+        ASSERT_EQ(entry.size(), 4u);
+        const std::string& field = entry[1];
+        SCOPED_TRACE(entry[0] + " " + field);
+        const Section& section = kSections.at(entry[0]);
         std::string record;
         if (section.record) {
             std::vector<std::string> ids = InUseIds(*control, section.record);
@@ -90,27 +52,24 @@ TEST(Gx5MemoryMap, EveryValueTakesExactlyItsBits) {
             }
             record = ids[section.position];
         }
-        const bool text = entry.bits.ends_with('T');
         auto encodeWith = [&](const std::string& value) {
-            if (entry.field == "name") {
+            if (field == "name") {
                 EXPECT_TRUE(control->SetInputValue(record, "", value, true));
             } else if (section.record) {
-                SetField(*control, record, entry.field, value);
+                SetField(*control, record, field, value);
             } else {
-                SetSetting(*control, entry.field, value);
+                SetSetting(*control, field, value);
             }
             vd::ByteVector image;
             control->GenerateImage(image, 1);
-            return std::vector<uint8_t>(image.begin() + section.offset,
-                                        image.begin() + section.offset + section.size);
+            return image;
         };
-        const std::vector<uint8_t> low = encodeWith(text ? "" : "0");
-        const std::vector<uint8_t> high = encodeWith(text ? std::string(40, 'W') : "4294967295");
-        std::vector<uint8_t> change(section.size);
-        for (size_t k = 0; k < section.size; ++k) {
-            change[k] = low[k] ^ high[k];
-        }
-        EXPECT_EQ(change, ExpectedChange(entry, section.size));
+        const ValueLayout layout = LayoutOf(entry[3], kGx5Kinds);
+        const vd::ByteVector low = encodeWith(layout.low), high = encodeWith(layout.high);
+        std::vector<uint8_t> expected(section.size, 0);
+        std::copy(layout.change.begin(), layout.change.end(),
+                  expected.begin() + std::stol(entry[2]));
+        EXPECT_EQ(ChangedBits(low, high, section.offset, section.size), expected);
     }
 }
 
