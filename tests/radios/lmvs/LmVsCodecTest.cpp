@@ -201,7 +201,8 @@ TEST(LmVsCodecExamples, MoreChannelsThanSlotsAreRefused) {
     LmVsIni ini;
     auto control = MakeLmVsControl("VS58");
     vd::ElementPtr added;
-    ASSERT_TRUE(control->NewRecord("e01090001", added));
+    ASSERT_TRUE(control->NewRecord("e01090001", added)) << "the document, not the list, refuses";
+    EXPECT_EQ(control->GetCapacity("ChannelName"), 16);
     ByteVector image = Pattern(1008, 2);
     EXPECT_THROW(control->GenerateImage(image, 1), vd::ValdrenCpsException);
     EXPECT_EQ(image, Pattern(1008, 2));
