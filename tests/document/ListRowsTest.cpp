@@ -4,9 +4,11 @@
 #include "app/ModelRegistry.h"
 #include "document/DisplayInput.h"
 #include "document/DisplayValue.h"
+#include "document/ForeignChannelCsv.h"
 #include "document/ListOrder.h"
 #include "document/ListRecords.h"
 #include "document/ListTable.h"
+#include "model/CommonCpsControl.h"
 #include "tests/support/ModelHelpers.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +106,60 @@ TEST(ListRows, APasteFromAnotherModelSkipsAndListsWhatItCannotHold) {
         *vs73, ListId(*vs73, ""), copied, vd::RowPlacement::Append, {}, vd::RowFaults::SkipFaults);
     EXPECT_EQ(full.skippedRows, 2u) << "the list is full";
     EXPECT_EQ(InUseIds(*vs73, "ChannelName"), to);
+}
+
+// Zones through CSV text: a name with the delimiter and quotes travels quoted, the member
+// list in one column, and the row lands after the selected record.
+TEST(ListRows, RowsInsertedAfterARecordKeepTheirMembersThroughCsv) {
+    auto gx5 = Fresh("GX5");
+    const std::string zones = ListId(*gx5, "ZoneName");
+    const auto channels = InUseIds(*gx5, "ChannelName");
+    const std::vector<std::string> before =
+        SizeList(dynamic_cast<vd::CommonCpsControl&>(*gx5), "ZoneName", 3);
+    gx5->SetFieldValue(before[0], "Channel", {channels[3], channels[5]});
+    ASSERT_TRUE(gx5->SetInputValue(before[0], "", "A, \"b\"", true));
+    const std::string csv = vd::CsvText(vd::ExportRows(*gx5, zones, {before[0]}));
+    EXPECT_NE(csv.find("\"A, \"\"b\"\"\","), std::string::npos) << csv;
+    const vd::RowsOutcome added =
+        vd::ApplyRows(*gx5, zones, vd::ParseCsvTable(csv), vd::RowPlacement::AfterRecords,
+                      {before[1]}, vd::RowFaults::AllOrNothing);
+    ASSERT_TRUE(added.applied);
+    ASSERT_EQ(added.recordIds.size(), 1u);
+    EXPECT_EQ(InUseIds(*gx5, "ZoneName"),
+              (std::vector<std::string>{before[0], before[1], added.recordIds[0], before[2]}));
+    EXPECT_EQ(Members(*gx5, added.recordIds[0]), Members(*gx5, before[0]));
+    EXPECT_EQ(gx5->GetElement(added.recordIds[0])->inputValue, "A, \"b\"");
+}
+
+// The exchange format of other tools maps onto the fields each model has, and onto nothing
+// in a list without frequencies.
+TEST(ForeignChannelCsv, ColumnsFollowTheFieldsOfTheModel) {
+    const vd::TextTable foreign = vd::ParseCsvTable(
+        "Location,Name,Frequency,Duplex,Offset,Tone,rToneFreq,cToneFreq,DtcsCode,DtcsPolarity,"
+        "Mode\r\n1,Ch A,446.006250,,0.000000,Tone,88.5,88.5,023,NN,NFM\r\n");
+    ASSERT_TRUE(vd::IsForeignChannelCsv(foreign));
+    const std::pair<std::string, std::vector<std::string>> models[] = {
+        {"GX5",
+         {"ChannelName", "RxFrequency", "TxFrequency", "CTCSSRxValue", "CTCSSTxValue", "BandWidth",
+          "ReceiveSquelchMode"}},
+        {"LM704", {"ChannelName", "rxfreq", "txfreq", "rx_tone", "tx_tone"}},
+    };
+    for (const auto& [model, header] : models) {
+        auto control = Fresh(model);
+        const vd::ForeignChannels converted =
+            vd::ConvertForeignChannels(*control, ListId(*control, ""), foreign);
+        EXPECT_EQ(converted.table.header, header) << model;
+        EXPECT_EQ(converted.table.rows.size(), 1u) << model;
+        const bool dropsMode =
+            std::find(converted.ignoredColumns.begin(), converted.ignoredColumns.end(), "Mode") !=
+            converted.ignoredColumns.end();
+        EXPECT_EQ(dropsMode, model == "LM704");
+    }
+    auto gx5 = Fresh("GX5");
+    const vd::ForeignChannels zones =
+        vd::ConvertForeignChannels(*gx5, ListId(*gx5, "ZoneName"), foreign);
+    EXPECT_TRUE(zones.table.header.empty());
+    EXPECT_EQ(zones.problems.size(), 1u);
 }
 
 TEST(ListRows, ReplacingAListResetsMissingColumnsButNotWhatTheModelLocks) {
