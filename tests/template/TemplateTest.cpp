@@ -287,12 +287,26 @@ TEST_P(Template, RecordsAgreeWithTheModelsLocksAndVfos) {
             EXPECT_NE(Attr(alarm, "inputValue"), "1") << Attr(record, "id");
         }
     }
-    // a reference in the free record would be shared by every new record
-    for (pugi::xpath_node hit :
-         store().ElementsNode().select_nodes("element[@controlType='0']/element")) {
-        const std::string name = Attr(hit.node(), "name");
-        if (control().IsReferenceName(name) && !control().GetReferenceTarget(name).empty()) {
-            EXPECT_EQ(Attr(hit.node(), "inputValue"), "") << Where(hit.node());
+    for (pugi::xml_node free : store().ElementsNode().children("element")) {
+        const std::string name = Attr(free, "name");
+        std::string kind, chars;
+        std::vector<long long> lower, upper;
+        if (Attr(free, "controlType") != "0") {
+            continue;
+        }
+        if (control().ValidateValue(name, kind, lower, upper, chars) && kind == "char") {
+            // a new record is named after the free one with its number behind: both must fit
+            const size_t digits = std::to_string(control().GetCapacity(name)).size();
+            EXPECT_LE(Attr(free, "inputValue").size() + digits, static_cast<size_t>(upper.at(0)))
+                << Where(free);
+        }
+        // a reference in the free record would be shared by every new record
+        for (pugi::xml_node field : free.children("element")) {
+            const std::string fieldName = Attr(field, "name");
+            if (control().IsReferenceName(fieldName) &&
+                !control().GetReferenceTarget(fieldName).empty()) {
+                EXPECT_EQ(Attr(field, "inputValue"), "") << Where(field);
+            }
         }
     }
 }
