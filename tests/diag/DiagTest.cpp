@@ -6,14 +6,13 @@
 #include "link/CpsSerialPort.h"
 #include "tests/support/PtyPair.h"
 #include "tests/support/RadioSim.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/TestIni.h"
 #include "tools/radiosim/SimFactory.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <fstream>
 #include <unistd.h>
 
 namespace vdtest {
@@ -21,34 +20,27 @@ namespace {
 
 using ::testing::HasSubstr;
 
-/// A cps.ini with one attempt per handshake and short waits, so that every wrong model gives
-/// up quickly.
-class ShortIni {
-public:
-    ShortIni() {
-        std::ofstream ini(folder_.file("cps.ini"));
-        ini << "[Device]\nretry_count=1\nhandshake_retry_count=1\nhandshake_read_time_interval="
-               "20\n";
-        for (const char* section : {"GX5", "GX5G"}) {
-            ini << "[" << section << "]\nhandshake_time_out=300\nretry_time_interval=10\n";
-        }
-        for (const char* section : {"LM704", "VS31", "VS46", "VS58", "VS73"}) {
-            ini << "[" << section << "]\ntimeout=300\nread_time_interval=20\n"
-                << "retry_time_interval=10\n";
-        }
-        ini.close();
-        ::setenv("VALDREN_CPS_INI", folder_.file("cps.ini").c_str(), 1);
+/// cps.ini values with one attempt per handshake and short waits, so that every wrong model
+/// gives up quickly.
+TestIni::Values ShortWaits() {
+    TestIni::Values values{{"Device",
+                            {{"retry_count", "1"},
+                             {"handshake_retry_count", "1"},
+                             {"handshake_read_time_interval", "20"}}}};
+    for (const char* section : {"GX5", "GX5G"}) {
+        values[section] = {{"handshake_time_out", "300"}, {"retry_time_interval", "10"}};
     }
-    ~ShortIni() { ::unsetenv("VALDREN_CPS_INI"); }
-
-private:
-    TempDir folder_;
-};
+    for (const char* section : {"LM704", "VS31", "VS46", "VS58", "VS73"}) {
+        values[section] = {
+            {"timeout", "300"}, {"read_time_interval", "20"}, {"retry_time_interval", "10"}};
+    }
+    return values;
+}
 
 class DetectTest : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(DetectTest, NamesTheSimulatedModel) {
-    ShortIni ini;
+    TestIni ini(ShortWaits());
     RadioSimThread radio(vd::sim::radios::healthy(GetParam()));
     EXPECT_EQ(vd::detect_radio(radio.devicePath()), GetParam());
 }
@@ -57,7 +49,7 @@ INSTANTIATE_TEST_SUITE_P(Models, DetectTest,
                          ::testing::Values("GX5", "GX5G", "LM704", "VS31", "VS46", "VS58", "VS73"));
 
 TEST(DetectTest, SilentPortHasNoRadioAndEveryModelWasTried) {
-    ShortIni ini;
+    TestIni ini(ShortWaits());
     PtyPair cable;
     std::vector<std::string> tried;
     EXPECT_EQ(vd::detect_radio(cable.devicePath(),
@@ -156,7 +148,7 @@ TEST(DoctorTest, MissingPathStopsAfterSayingSoAndSilentRadioIsTheLastProblem) {
     ASSERT_EQ(missing.size(), 1U);
     EXPECT_THAT(missing[0], HasSubstr("/dev/no-such-port does not exist"));
 
-    ShortIni ini;
+    TestIni ini(ShortWaits());
     PtyPair cable;
     const auto checks = vd::run_connection_checks(cable.devicePath(), Healthy(), true);
     ASSERT_FALSE(checks.empty());

@@ -1,9 +1,12 @@
-// The GX5-family radio's own checks of the host and its fault modes, driven by hand-built
-// frames; whole reads and writes are driven by the host's code in the link tests.
+// The GX5-family radio's own checks of the host, driven by hand-built frames, and its reading
+// of the host's byte stream; whole reads and writes are driven by the host's code in the link
+// tests.
 
-#include "tests/radiosim/Gx5Requests.h"
+#include "radios/gx5/Crc16Arc.h"
+#include "radios/gx5/Gx5Frame.h"
+#include "tests/support/HostLine.h"
 #include "tests/support/RadioSim.h"
-#include "tools/radiosim/Line.h"
+#include "tools/radiosim/RdtpFrame.h"
 #include "tools/radiosim/SimFactory.h"
 
 #include <gtest/gtest.h>
@@ -12,49 +15,35 @@ namespace vdtest {
 namespace {
 
 namespace radios = vd::sim::radios;
+using vd::sim::RdtpItem;
 
-/// A request sent before the one the radio must refuse, and the size of its answer (0: none).
-struct Before {
-    Bytes request;
-    std::size_t answerSize;
-};
+const std::string kIdentity = "GX5  -0000000000000000000-PCB-01";
+constexpr std::size_t kHandshakeAnswerSize = 55;
 
-/// A request the radio must leave unanswered, noting `note` in its transcript.
-struct Refusal {
-    Refusal(const char* name, vd::sim::SimConfig config, std::vector<Before> before, Bytes request,
-            const char* note)
-        : name(name), config(std::move(config)), before(std::move(before)),
-          request(std::move(request)), note(note) {}
-    const char* name;
-    vd::sim::SimConfig config;
-    std::vector<Before> before;
-    Bytes request;
-    const char* note;
-};
-
-void PrintTo(const Refusal& refusal, std::ostream* out) {
-    *out << refusal.name;
+/// A u16 as it travels, low byte first.
+Bytes le16(unsigned value) {
+    return {static_cast<uint8_t>(value & 0xFF), static_cast<uint8_t>((value >> 8) & 0xFF)};
 }
 
-const Bytes kBlock(1024, 0xAB);
-const Before kReadSession{gx5Handshake(kGx5Identity, 0), kHandshakeAnswerSize};
-const Before kWriteSession{gx5Handshake(kGx5Identity, 1), kHandshakeAnswerSize};
-
-class Gx5RadioRefuses : public ::testing::TestWithParam<Refusal> {};
-
-TEST_P(Gx5RadioRefuses, LeavesTheRequestUnansweredAndSaysWhy) {
-    RadioSimThread radio(GetParam().config);
-    HostLine host(radio.devicePath());
-    for (const Before& step : GetParam().before) {
-        if (step.answerSize == 0) {
-            host.send(step.request);
-        } else {
-            EXPECT_TRUE(rdtpCrcOk(host.exchange(step.request, step.answerSize)));
-        }
+/// The payload of a received frame whose CRC is right; empty otherwise.
+Bytes payloadOf(const Bytes& frame) {
+    if (frame.size() < 17 || !vd::rdtp_crc_ok(frame)) {
+        return {};
     }
-    host.send(GetParam().request);
-    ASSERT_TRUE(radio.waitForTranscript(GetParam().note));
-    EXPECT_TRUE(host.available().empty());
+    return Bytes(frame.begin() + 14, frame.end() - 3);
+}
+
+Bytes handshake(uint8_t mode, const std::string& password = "") {
+    return vd::frame_payload(vd::handshake_payload(kIdentity, mode, ascii(password)));
+}
+
+Bytes blockRead(unsigned index) {
+    return vd::frame_payload(vd::block_read_payload(static_cast<uint16_t>(index)));
+}
+
+/// Write part `part` of `count` carrying `data`, well formed or not.
+Bytes writePart(unsigned part, unsigned count, const Bytes& data) {
+    return vd::frame_payload(join({{0x01, 0x00}, le16(part), le16(count), data}));
 }
 
 Bytes badCrc(Bytes frame) {
@@ -62,86 +51,148 @@ Bytes badCrc(Bytes frame) {
     return frame;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Cases, Gx5RadioRefuses,
-    ::testing::Values(
-        Refusal("ReadBeforeHandshake", radios::healthy("GX5G"), {}, gx5BlockRead(0),
-                "refused: block read before a handshake"),
-        Refusal("NoBlock64", radios::healthy("GX5"), {kReadSession}, gx5BlockRead(64),
-                "block 64 does not exist"),
-        Refusal("BadCrc", radios::healthy("GX5"), {kReadSession}, badCrc(gx5BlockRead(1)),
-                "instead of"),
-        Refusal("PartInReadSession", radios::healthy("GX5"), {kReadSession},
-                gx5WritePart(0, 2, kBlock), "write part after a handshake for reading"),
-        Refusal("PartOutOfOrder", radios::healthy("GX5"), {kWriteSession},
-                gx5WritePart(1, 2, kBlock), "out of order"),
-        Refusal("ShortPart", radios::healthy("GX5"), {kWriteSession},
-                gx5WritePart(0, 2, Bytes(1000, 0xAB)), "part 0 of 2 carries 1000 bytes"),
-        Refusal("RebootOutsideProgramming", radios::healthy("GX5"), {}, gx5Reboot(),
-                "refused: reboot outside programming mode"),
-        Refusal("ReadAfterReboot", radios::healthy("GX5"), {kReadSession, {gx5Reboot(), 23}},
-                gx5BlockRead(0), "refused: block read before a handshake"),
-        // A refused password (8 bytes compared) leaves the radio out of programming mode.
-        Refusal("ReadAfterWrongPassword", radios::locked("GX5", "secret"),
-                {{gx5Handshake(kGx5Identity, 0, "secreT"), kHandshakeAnswerSize}}, gx5BlockRead(0),
-                "refused: block read before a handshake"),
-        // The dropped handshake leaves the radio out of programming mode.
-        Refusal("DeafDropsTheHandshake", radios::deaf("GX5", 1),
-                {{gx5Handshake(kGx5Identity, 0), 0}}, gx5BlockRead(0),
-                "refused: block read before a handshake")),
-    [](const auto& info) { return std::string(info.param.name); });
+TEST(Gx5Radio, LeavesWhatAHostMustNotSendUnansweredAndSaysWhy) {
+    /// A request sent first, and the size of its answer (0: none).
+    struct Before {
+        Bytes request;
+        std::size_t answerSize;
+    };
+    struct Refusal {
+        const char* name;
+        vd::sim::SimConfig config;
+        std::vector<Before> before;
+        Bytes request;
+        const char* note;
+    };
+    const Bytes block(1024, 0xAB);
+    const Before read{handshake(0), kHandshakeAnswerSize};
+    const Before write{handshake(1), kHandshakeAnswerSize};
+    const Bytes reboot = vd::frame_payload(vd::reboot_payload());
+    const char* const notReady = "refused: block read before a handshake";
+    const Refusal cases[] = {
+        {"read before handshake", radios::healthy("GX5G"), {}, blockRead(0), notReady},
+        {"no block 64", radios::healthy("GX5"), {read}, blockRead(64), "block 64 does not exist"},
+        {"bad CRC", radios::healthy("GX5"), {read}, badCrc(blockRead(1)), "instead of"},
+        {"part in a read session",
+         radios::healthy("GX5"),
+         {read},
+         writePart(0, 2, block),
+         "write part after a handshake for reading"},
+        {"part out of order",
+         radios::healthy("GX5"),
+         {write},
+         writePart(1, 2, block),
+         "out of order"},
+        {"short part",
+         radios::healthy("GX5"),
+         {write},
+         writePart(0, 2, Bytes(1000, 0xAB)),
+         "part 0 of 2 carries 1000 bytes"},
+        {"reboot outside programming",
+         radios::healthy("GX5"),
+         {},
+         reboot,
+         "refused: reboot outside programming mode"},
+        {"read after reboot", radios::healthy("GX5"), {read, {reboot, 23}}, blockRead(0), notReady},
+        // a refused password (8 bytes compared) leaves the radio out of programming mode
+        {"read after a wrong password",
+         radios::locked("GX5", "secret"),
+         {{handshake(0, "secreT"), kHandshakeAnswerSize}},
+         blockRead(0),
+         notReady},
+        {"dropped handshake", radios::deaf("GX5", 1), {{handshake(0), 0}}, blockRead(0), notReady},
+    };
+    for (const Refusal& refusal : cases) {
+        SCOPED_TRACE(refusal.name);
+        RadioSimThread radio(refusal.config);
+        HostLine host(radio.devicePath());
+        for (const Before& step : refusal.before) {
+            if (step.answerSize == 0) {
+                host.send(step.request);
+            } else {
+                EXPECT_FALSE(payloadOf(host.exchange(step.request, step.answerSize)).empty());
+            }
+        }
+        host.send(refusal.request);
+        ASSERT_TRUE(radio.waitForTranscript(refusal.note));
+        EXPECT_TRUE(host.available().empty());
+    }
+}
 
-TEST(Gx5Radio, RebootAnswersAndAResentPartIsTakenAgain) {
+TEST(Gx5Radio, ResentPartReplacesItselfAndRebootAnswers) {
     RadioSimThread radio(radios::healthy("GX5"));
     HostLine host(radio.devicePath());
-    host.exchange(gx5Handshake(kGx5Identity, 1), kHandshakeAnswerSize);
-    // A part sent again after a lost acknowledgement replaces itself, it is not added twice.
+    host.exchange(handshake(1), kHandshakeAnswerSize);
+    // a part sent again after a lost acknowledgement replaces itself, it is not added twice
     for (unsigned part : {0U, 0U, 1U}) {
         const Bytes ack =
-            host.exchange(gx5WritePart(part, 2, part ? Bytes{1} : kBlock), kWriteAckSize);
-        EXPECT_EQ(rdtpPayloadOf(ack), join({{0x01, 0x01, 0, 0, 0, 0}, le16(part)}));
+            host.exchange(writePart(part, 2, part ? Bytes{1} : Bytes(1024, 0xAB)), 25);
+        EXPECT_EQ(payloadOf(ack), join({{0x01, 0x01, 0, 0, 0, 0}, le16(part)}));
     }
     ASSERT_TRUE(radio.waitForWrittenImage());
     EXPECT_EQ(radio.writtenImage(), std::string(1024, '\xAB') + '\x01');
-    host.exchange(gx5Handshake(kGx5Identity, 0), kHandshakeAnswerSize);
-    EXPECT_EQ(rdtpPayloadOf(host.exchange(gx5Reboot(), 23)),
+    host.exchange(handshake(0), kHandshakeAnswerSize);
+    EXPECT_EQ(payloadOf(host.exchange(vd::frame_payload(vd::reboot_payload()), 23)),
               (Bytes{0x6F, 0x01, 0x00, 0x00, 0x01, 0x00}));
 }
 
-TEST(Gx5Radio, FramesTogetherOrSplitAreAnsweredInOrder) {
-    RadioSimThread radio(radios::healthy("GX5"));
-    HostLine host(radio.devicePath());
-    host.send(join({gx5Handshake(kGx5Identity, 0), gx5BlockRead(0)}));
-    const Bytes both = host.read(kHandshakeAnswerSize + kFullBlockAnswerSize);
-    ASSERT_EQ(both.size(), kHandshakeAnswerSize + kFullBlockAnswerSize);
-    EXPECT_TRUE(rdtpCrcOk(Bytes(both.begin(), both.begin() + kHandshakeAnswerSize)));
-    EXPECT_TRUE(rdtpCrcOk(Bytes(both.begin() + kHandshakeAnswerSize, both.end())));
-    const Bytes request = gx5BlockRead(2);
-    host.send(Bytes(request.begin(), request.begin() + 9));
-    const Bytes payload = rdtpPayloadOf(
-        host.exchange(Bytes(request.begin() + 9, request.end()), kFullBlockAnswerSize));
-    ASSERT_GE(payload.size(), 4U);
-    EXPECT_EQ(Bytes(payload.begin() + 2, payload.begin() + 4), le16(2));
+// The CRC is shared by host and radio: only known checksums catch a fault both would share.
+TEST(Crc16Arc, KnownChecksums) {
+    const std::string check = "123456789";
+    EXPECT_EQ(vd::crc16_arc(reinterpret_cast<const uint8_t*>(check.data()), 9), 0xBB3D);
+    EXPECT_EQ(vd::crc16_arc(nullptr, 0), 0x0000);
+    const uint8_t one = 0x01;
+    EXPECT_EQ(vd::crc16_arc(&one, 1), 0xC0C1);
 }
 
-TEST(Gx5Radio, NoisyAndSlowLinesStillCarryTheSameAnswer) {
-    for (const auto& config : {radios::noisy("GX5"), radios::slow("GX5", 20)}) {
-        RadioSimThread radio(config);
-        HostLine host(radio.devicePath());
-        const bool noisy = config.faults.garbage;
-        const std::size_t junk = noisy ? sizeof(vd::sim::kGarbagePrefix) : 0;
-        const std::size_t zeros = noisy ? vd::sim::kGarbageZeroCount : 0;
-        const Bytes answer =
-            host.exchange(gx5Handshake(kGx5Identity, 0), junk + kHandshakeAnswerSize + zeros);
-        ASSERT_EQ(answer.size(), junk + kHandshakeAnswerSize + zeros);
-        const Bytes frame(answer.begin() + junk, answer.begin() + junk + kHandshakeAnswerSize);
-        EXPECT_TRUE(rdtpCrcOk(frame));
-        EXPECT_EQ(rdtpPayloadOf(frame).back(), 0x00) << "status";
-        EXPECT_EQ(Bytes(answer.end() - zeros, answer.end()), Bytes(zeros, 0x00));
-        if (noisy) {
-            EXPECT_EQ(answer.front(), vd::sim::kGarbagePrefix[0]);
-        }
+TEST(RdtpFrame, PayloadBeyondOneFrameIsRefused) {
+    EXPECT_THROW(vd::sim::buildRdtpFrame(Bytes(1031)), std::invalid_argument);
+}
+
+std::vector<RdtpItem> drain(vd::sim::RdtpReader& reader) {
+    std::vector<RdtpItem> items;
+    while (auto item = reader.next()) {
+        items.push_back(*item);
     }
+    return items;
+}
+
+TEST(RdtpReader, FrameFedByteByByteComesOutWholeOnce) {
+    const Bytes frame = handshake(0);
+    vd::sim::RdtpReader reader;
+    for (uint8_t byte : frame) {
+        EXPECT_TRUE(drain(reader).empty());
+        reader.feed(Bytes{byte});
+    }
+    const auto items = drain(reader);
+    ASSERT_EQ(items.size(), 1U);
+    EXPECT_EQ(items[0].kind, RdtpItem::Kind::Frame);
+    EXPECT_EQ(items[0].bytes, frame);
+    EXPECT_FALSE(reader.hasPartial());
+}
+
+TEST(RdtpReader, JunkAndBrokenFramesDoNotHideTheNextFrame) {
+    const Bytes good = blockRead(2);
+    Bytes corrupted = blockRead(3);
+    corrupted[corrupted.size() - 2] ^= 0x10;
+    Bytes tooLong = blockRead(4);
+    tooLong[12] = 0x07; // 0x0407 = 1031 bytes of payload
+    tooLong[13] = 0x04;
+
+    vd::sim::RdtpReader reader;
+    reader.feed(join({{0x00, 0x52, 0x44}, corrupted, tooLong, good, {'R', 'D'}}));
+    const auto items = drain(reader);
+    std::vector<RdtpItem::Kind> kinds;
+    for (const auto& item : items) {
+        kinds.push_back(item.kind);
+    }
+    using Kind = RdtpItem::Kind;
+    EXPECT_EQ(kinds, (std::vector<Kind>{Kind::Junk, Kind::Rejected, Kind::Junk, Kind::Rejected,
+                                        Kind::Junk, Kind::Frame}));
+    EXPECT_EQ(items.back().bytes, good);
+    // the "RD" at the end may still become a frame
+    EXPECT_TRUE(reader.hasPartial());
+    EXPECT_EQ(reader.takePartial(), (Bytes{'R', 'D'}));
 }
 
 } // namespace

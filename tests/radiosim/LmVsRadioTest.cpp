@@ -74,19 +74,6 @@ INSTANTIATE_TEST_SUITE_P(AllModels, LmVsRadioTest,
                          ::testing::Values("LM704", "VS31", "VS46", "VS58", "VS73"),
                          [](const auto& info) { return info.param; });
 
-// The VS31 and VS58 take a second opening with a lower-case first letter.
-TEST(LmVsRadio, SecondOpeningWithLowerCaseLetterIsAcknowledged) {
-    for (const char* name : {"VS31", "VS58"}) {
-        RadioSimThread radio(radios::deaf(name, 1));
-        HostLine host(radio.devicePath());
-        Bytes opening = vd::sim::findSimModel(name)->openings.front();
-        host.send(opening);
-        ASSERT_TRUE(radio.waitForTranscript("request 1 dropped")) << name;
-        opening[1] = static_cast<uint8_t>(opening[1] + ('a' - 'A'));
-        EXPECT_EQ(host.exchange(opening, 1), Bytes{0x06}) << name;
-    }
-}
-
 TEST(LmVsRadio, CorruptBlockSpoilsTheAnswerHeaderOnceAndTrailingAckFollowsTheData) {
     vd::sim::SimConfig config = radios::corrupting("LM704", 3);
     config.trailingAck = true;

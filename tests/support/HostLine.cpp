@@ -78,20 +78,6 @@ HostLine::~HostLine() {
     ::close(fd_);
 }
 
-bool HostLine::waitForHangUp(std::chrono::milliseconds timeout) {
-    const auto deadline = Clock::now() + timeout;
-    while (Clock::now() < deadline) {
-        pollfd in{fd_, POLLIN, 0};
-        ::poll(&in, 1, 100);
-        uint8_t byte = 0;
-        const ssize_t got = ::read(fd_, &byte, 1);
-        if (got == 0 || (got < 0 && errno == EIO)) {
-            return true;
-        }
-    }
-    return false;
-}
-
 Bytes join(std::initializer_list<Bytes> parts) {
     Bytes joined;
     for (const Bytes& part : parts) {

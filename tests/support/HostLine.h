@@ -41,8 +41,6 @@ public:
     }
     /// The bytes waiting right now, without waiting for more.
     Bytes available() { return receiveUpTo(fd_, SIZE_MAX, std::chrono::milliseconds(0)); }
-    /// Waits until the cable is pulled (reads fail); false when `timeout` passed first.
-    bool waitForHangUp(std::chrono::milliseconds timeout = kRadioWait);
 
 private:
     int fd_ = -1;
