@@ -1,7 +1,9 @@
 // The model registry, cps.ini access and the language code.
 #include "app/AppPaths.h"
 #include "app/CpsIni.h"
+#include "app/LanguageCode.h"
 #include "app/ModelRegistry.h"
+#include "model/DisplayLanguage.h"
 #include "tests/support/TempDir.h"
 
 #include <cstdlib>
@@ -56,14 +58,26 @@ TEST_F(CpsIniTest, ReadsAreCaseInsensitiveAndFresh) {
 }
 
 TEST_F(CpsIniTest, WritesKeepTheRestOfTheFile) {
-    dir_.write("cps.ini", "[Device]\n; chosen by hand\nport=3\nmodel=2\n[VS31]\ntimeout=500\n");
+    dir_.write("cps.ini",
+               "\xEF\xBB\xBF[Device]\n; chosen by hand\nport=3\nmodel=2\n[VS31]\ntimeout=500\n");
     ASSERT_TRUE(vd::CpsIni::WriteString("device", "Port", "12"));
     EXPECT_EQ(vd::CpsIni::GetInt("Device", "port", 11), 12);
     EXPECT_EQ(vd::CpsIni::GetInt("Device", "model", 0), 2);
     EXPECT_EQ(vd::CpsIni::GetInt("VS31", "timeout", 1000), 500);
-    EXPECT_NE(readFile(dir_.file("cps.ini")).find("; chosen by hand"), std::string::npos);
+    const std::string written = readFile(dir_.file("cps.ini"));
+    EXPECT_NE(written.find("; chosen by hand"), std::string::npos);
+    EXPECT_NE(written.find("=12\n"), std::string::npos) << "key=value, without spaces";
     ASSERT_TRUE(vd::CpsIni::WriteInt("Option", "language", 1));
     EXPECT_EQ(vd::CpsIni::GetString("Option", "language", ""), "1");
+}
+
+TEST_F(CpsIniTest, TheLanguageChosenSwitchesTheTemplatesTexts) {
+    dir_.write("cps.ini", "[Option]\nlanguage=CHN\n");
+    vd::SetCurrentLanguageCode("");
+    EXPECT_EQ(vd::CurrentLanguageCode(), "CHN") << "read from cps.ini when none is set";
+    EXPECT_EQ(vd::DisplayLanguageSuffix(), "CHN");
+    vd::SetCurrentLanguageCode("ENG");
+    EXPECT_EQ(vd::DisplayLanguageSuffix(), "ENG");
 }
 
 TEST_F(CpsIniTest, DuplicatedKeysKeepTheFirstValue) {
