@@ -23,15 +23,7 @@ private:
     CFunctionTree& Tree() { return frame_->Functions().Tree(); }
     CShortlistPane& Shortlist() { return frame_->Shortlist(); }
     std::vector<std::string> Members(const std::string& recordId) {
-        std::vector<std::string> members;
-        vd::ElementList fields;
-        frame_->Control().GetChildElements(recordId, fields);
-        for (const vd::ElementPtr& field : fields) {
-            if (field->name == "Channel") {
-                members.push_back(field->inputValue);
-            }
-        }
-        return members;
+        return vdtest::Members(frame_->Control(), recordId);
     }
     static QString MaximumMessage(const char* list) {
         return QString::fromStdString(LoadString(IDS_MAXIMUM_EXCEEDED))

@@ -1,6 +1,6 @@
 // What the view tells a person about changes it makes on its own: the band question, moved
-// and refused values, the shortlist offered only for member lists, and Delete offered only
-// where it works.
+// and refused values, the shortlist offered only for member lists, and Delete offered and
+// done only where it works.
 #include "ViewTestSupport.h"
 
 #include "model/HamCpsElement.h"
@@ -46,7 +46,7 @@ private slots:
                            "136\u2013174 MHz.")));
         QCOMPARE(QString::fromStdString(vdtest::StoredValue(frame_->Control(), "e01030001")),
                  range);
-        QCOMPARE(vdtest::StoredField(frame_->Control(), "e01090002", "rxfreq"),
+        QCOMPARE(vdtest::FieldValue(frame_->Control(), "e01090002", "rxfreq"),
                  channel.toStdString());
         // every moved frequency is listed, both fields of all 16 channels
         QCOMPARE(notices.size(), answer == QMessageBox::Yes ? 32 : 0);
@@ -58,7 +58,7 @@ private slots:
         UndoJournal& journal = frame_->GetDocument().Journal();
         QCOMPARE(journal.Undo(), std::string("Edit Frequency range"));
         frame_->SendFrameMessage(ui::WM_VALUES_REPLACED, 0);
-        QCOMPARE(vdtest::StoredField(frame_->Control(), "e01090002", "rxfreq"),
+        QCOMPARE(vdtest::FieldValue(frame_->Control(), "e01090002", "rxfreq"),
                  std::string("446006250"));
         // the view shows the band that came back
         QCOMPARE(frame_->Shown("freq_range"), QStringLiteral("400-480 MHz"));
@@ -87,7 +87,7 @@ private slots:
         frame_->Select("e01090002", "element");
         QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
         frame_->Type("rxfreq", typed);
-        QCOMPARE(vdtest::StoredField(frame_->Control(), "e01090002", "rxfreq"),
+        QCOMPARE(vdtest::FieldValue(frame_->Control(), "e01090002", "rxfreq"),
                  stored.toStdString());
         QCOMPARE(notices.size(), notice.isEmpty() ? 0 : 1);
         if (!notice.isEmpty()) {
@@ -161,6 +161,11 @@ private slots:
         frame_->Select(record.toStdString(), "element");
         QCOMPARE(frame_->View().IsCommandEnabled(ui::ID_NODE_DELETE), offered);
         QVERIFY(frame_->View().IsCommandEnabled(ui::ID_NODE_NEW));
+        // the command itself: a locked record is not even asked about
+        frame_->View().OnNodeDelete();
+        QCOMPARE(frame_->messages.texts.size(), offered ? 1 : 0);
+        QCOMPARE(!frame_->Control().GetElement(record.toStdString()), offered);
+        QCOMPARE(!frame_->Functions().Tree().RecordItem(record.toStdString()), offered);
     }
 };
 
