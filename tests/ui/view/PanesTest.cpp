@@ -82,6 +82,9 @@ private slots:
         QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 2);
         QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
         QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 1), QStringLiteral("1")); // its number
+        // the view's count of members is edited here only, and follows the frame's message
+        const CellId count = vdtest::FindValueCell(frame_->View().Grid(), "Channel");
+        QVERIFY(!frame_->View().Grid().GetCell(count.row, count.column).editable);
 
         Shortlist().MemberGrid().SetFocusCell(1, 0);
         Shortlist().UnselectOne();

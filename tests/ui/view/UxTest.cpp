@@ -72,8 +72,6 @@ private slots:
         const QString outside = u" is outside 400.000000\u2013480.000000 MHz; set to "_s;
         QTest::newRow("above") << u"999"_s << u"480000000"_s
                                << "999.000000" + outside + "480.000000";
-        QTest::newRow("other band")
-            << u"146.52"_s << u"400000000"_s << "146.520000" + outside + "400.000000";
         QTest::newRow("off step") << u"446.0061"_s << u"446006100"_s
                                   << u"446.006100 MHz is not on a channel step"_s;
         QTest::newRow("on step") << u"446.0125"_s << u"446012500"_s << QString();
@@ -133,7 +131,6 @@ private slots:
         QTest::addColumn<QString>("kind");
         QTest::addColumn<bool>("editing");
         QTest::newRow("scan list") << u"e01100002"_s << u"element"_s << true;
-        QTest::newRow("channel") << u"e01090003"_s << u"element"_s << false;
         QTest::newRow("settings") << u"c0101"_s << u"chapter"_s << false;
     }
     void shortlistOnlyForNodesWithAMemberList() {

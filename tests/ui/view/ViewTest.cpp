@@ -113,7 +113,6 @@ private slots:
              0},
             {"no password", "", "Password", "", true, "", "", 0},
             {"characters outside the set", "char", "Label", "ab-1", true, "AB1", nullptr, 1},
-            {"check box off", "", "Beep", "", true, "", nullptr, 0},
             {"check box never 0", "", "Beep", "0", true, "", nullptr, 0},
             {"locked", "locked", "Label", "changed", false, "abc", nullptr, 0},
         };
@@ -270,18 +269,6 @@ private slots:
         QCOMPARE(steps.front().first, LoadString(IDS_LOADING));
         QCOMPARE(steps.back().second, 20);
         QCOMPARE(Grid().GetRowCount(), 10); // 19 records, two to a row
-    }
-
-    void memberCountFollowsTheFrameMessage() {
-        Open(vdtest::kFixtureModel);
-        frame_->Select("e01100002", "element");
-        const CellId members = Cell("Channel");
-        QCOMPARE(Grid().GetItemText(members.row, members.column), QStringLiteral("2"));
-        QVERIFY(!Grid().GetCell(members.row, members.column).editable);
-        QVERIFY(frame_->Control().SetFieldValue("e01100002", "Channel", {}));
-        frame_->View().OnFrameMessage(ui::WM_MEMBER_COUNT_CHANGED,
-                                      ui::PackCell(members.row, members.column));
-        QCOMPARE(Grid().GetItemText(members.row, members.column), QStringLiteral("None"));
     }
 
     void readDeviceTimerShowsThePortAndRunsTheReadOnce() {
