@@ -170,7 +170,6 @@ private slots:
         QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
         const int rows = Grid().GetRowCount();
         const int to = ColumnOf(Grid(), "Receive frequency");
-        const QString kept = Grid().GetItemText(1, to);
         SelectRows(0, 1);
         QVERIFY(frame_->View().IsCommandEnabled(ui::ID_EDIT_PASTE_OVER));
         QVERIFY(frame_->View().HandleCommand(ui::ID_EDIT_PASTE_OVER));
@@ -179,13 +178,12 @@ private slots:
         QCOMPARE(Grid().GetItemText(0, 0), names[0]);
         QCOMPARE(Grid().GetItemText(1, 0), names[1]);
         QCOMPARE(Grid().GetItemText(0, to), QStringLiteral("446.006250"));
-        QCOMPARE(Grid().GetItemText(1, to), kept); // 150.5 MHz is outside the band: skipped
         QString said;
         for (const QList<QVariant>& notice : notices) {
             said += notice.front().toString() + QLatin1Char('\n');
         }
+        // 150.5 MHz is outside the band: skipped and named (which values: ListRowsTest)
         QVERIFY2(said.contains(QStringLiteral("row 2, rxfreq")), qPrintable(said));
-        QVERIFY2(!said.contains(QStringLiteral("row 1, rxfreq")), qPrintable(said));
         QVERIFY(frame_->Functions().Tree().RecordItem(Table().RowRecordIds()[0])->text(0) ==
                 names[0]); // the tree follows the pasted names
         // appending to the full list skips every row and changes nothing

@@ -201,9 +201,6 @@ private slots:
         frame_->View().OnNodeNew();
         QCOMPARE(frame_->messages.texts,
                  QStringList({QString::fromStdString(LoadString(IDS_CANNOT_CREATE))}));
-        vd::ElementList scans;
-        frame_->Control().GetElementsByName("ScanName", scans);
-        QCOMPARE(scans.size(), size_t(1));
         QVERIFY(!frame_->modified);
 
         frame_->messages.texts.clear();
