@@ -3,6 +3,7 @@
 // messages and the language switch.
 #include "app/LanguageCode.h"
 #include "document/CValdrenCpsDoc.h"
+#include "document/ProjectFile.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
@@ -11,7 +12,6 @@
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/COutputWnd.h"
 #include "ui/frames/CProblemsPane.h"
-#include "ui/frames/QtUserInterface.h"
 #include "ui/frames/UiConstants.h"
 #include "ui/grid/CGrid2.h"
 #include "ui/panes/CFunctionPane.h"
@@ -477,10 +477,8 @@ private:
 
     /// Saves a new project of a model in the test folder and returns its path.
     QString SaveProject(const std::string& model, const std::string& name) {
-        QtUserInterface ui(nullptr, nullptr);
-        CValdrenCpsDoc doc(ui);
         const std::string path = env_->folder().file(name).string();
-        if (!doc.NewDocument(model, "") || !doc.OnSaveDocument(path)) {
+        if (!ProjectFile::Save(*ProjectFile::New(model), path)) {
             qFatal("cannot save a project");
         }
         return QString::fromStdString(path);
