@@ -1,32 +1,43 @@
-// Read Device, Write Device and the factory build's image-file commands from the menus, with
-// every window answered as a person would: the chooser, the password, Cancel in the progress
-// dialog, the file dialogs, the question and the result messages. What the operations do
-// behind the windows is the document tests' concern.
+// The Device menu through the windows against simulated radios, every window answered as a
+// person would: Read Device with its password and Cancel, Write Device, the factory build's
+// image files, Restore Backup, Compare with Radio and Program Several Radios. What the
+// operations do behind the windows (results, messages, images, backups, reports) is the
+// document and command-line tests' concern; here, that each window comes, takes the answer
+// and passes it on.
 #include "document/ImageFile.h"
+#include "document/ProjectFile.h"
 #include "tests/support/RadioSim.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
+#include "ui/dialogs/CBackupListDlg.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
+#include "ui/dialogs/CDifferencesDlg.h"
 #include "ui/dialogs/CInputStringDlg.h"
 #include "ui/dialogs/CProcTip2Dlg.h"
+#include "ui/dialogs/FleetDlg.h"
 #include "ui/frames/CChildFrame.h"
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/COutputWnd.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/panes/CFunctionPane.h"
+#include "ui/panes/CFunctionTree.h"
 
 #include <QComboBox>
 #include <QFileDialog>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QTest>
+#include <QTreeWidget>
 #include <filesystem>
 #include <memory>
 
 using namespace vd;
 using namespace vd::ui;
+using vdtest::Gx5Image;
 using vdtest::kTransferWaitMs;
 using vdtest::ModalAnswers;
 using vdtest::RadioName;
@@ -62,7 +73,6 @@ private slots:
         QCOMPARE(prompt, QStringLiteral("Please input/Please input the read password"));
         QCOMPARE(answers.messages().front().text,
                  QStringLiteral("Host read all data\nData read completed"));
-        QCOMPARE(answers.messages().front().icon, int(QMessageBox::Information));
         QCOMPARE(main.Frames().size(), 1);
         QCOMPARE(RadioName(*main.CurrentFrame()->GetDocument().Control()), std::string("Locked"));
         // the output pane kept every step; the read ended with its last block
@@ -89,45 +99,33 @@ private slots:
         main.RunCommand(ID_READ_DEVICE);
         QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
         QCOMPARE(answers.messages().front().text, QStringLiteral("Host read all data\nbreak!"));
-        QCOMPARE(answers.messages().front().icon, int(QMessageBox::Information));
         QTRY_VERIFY_WITH_TIMEOUT(main.Frames().isEmpty(), vdtest::kWindowWaitMs);
     }
 
+    // No to the question: the document tests (a No of the message box: DialogsTest)
     void writeDeviceAsksFirstAndSendsTheDocument() {
         RadioSimProcess radio({"--model", "GX5"});
         CMainFrame& main = vdtest::StartApp(app_);
         vdtest::NewDocument(main);
         main.CurrentFrame()->GetDocument().Control()->SetValueByName("radioName", "Written");
+        ModalAnswers answers;
         QString title;
         QString model;
-        const auto chooser = [&](CChooseRegCpsDlg* dialog) {
+        answers.expectDialog<CChooseRegCpsDlg>("chooser", [&](CChooseRegCpsDlg* dialog) {
             title = dialog->windowTitle();
             model = dialog->ModelBox()->currentText();
             dialog->PortBox()->setEditText(QString::fromStdString(radio.devicePath()));
             dialog->accept();
-        };
-        // No: the port is never opened, the radio hears nothing
-        ModalAnswers no;
-        no.expectDialog<CChooseRegCpsDlg>("chooser", chooser);
-        no.expectMessage(QMessageBox::No);
-        main.RunCommand(ID_EDIT_WRITE_DEVICE);
-        QVERIFY2(no.waitDone(), qPrintable(no.failures().join('\n')));
-        QCOMPARE(int(no.messages().size()), 1);
-        QVERIFY(radio.transcript().find("host>radio") == std::string::npos);
-
-        ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser", chooser);
+        });
         answers.expectMessage(QMessageBox::Yes);
         answers.expectMessage(QMessageBox::Ok);
         main.RunCommand(ID_EDIT_WRITE_DEVICE);
         QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
         QCOMPARE(title, QStringLiteral("Write option"));
         QCOMPARE(model, QStringLiteral("GX5"));
-        const vdtest::SeenMessage& question = answers.messages().at(0);
-        QCOMPARE(question.text, QStringLiteral("Do you want to write it?\nGX5 on ") +
-                                    QString::fromStdString(radio.devicePath()));
-        QCOMPARE(question.icon, int(QMessageBox::Question));
-        QVERIFY(question.buttons.contains("YES") && question.buttons.contains("NO"));
+        QCOMPARE(answers.messages().at(0).text,
+                 QStringLiteral("Do you want to write it?\nGX5 on ") +
+                     QString::fromStdString(radio.devicePath()));
         QVERIFY(answers.messages().at(1).text.startsWith(
             QStringLiteral("Host write all data\nData write completed\nVerified")));
         QVERIFY(radio.waitForWrittenImage());
@@ -136,6 +134,7 @@ private slots:
         QCOMPARE(main.Frames().size(), 1); // a write never closes the document
     }
 
+    // a rejected image and its message: the document tests
     void generatedImageReadsBackIntoANewWindowAndAnUnreadOneClosesIt() {
         CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
         vdtest::NewDocument(main);
@@ -151,8 +150,6 @@ private slots:
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QCOMPARE(saveMode, int(QFileDialog::AcceptSave));
         QCOMPARE(answers.messages().at(0).text, QStringLiteral("Generate bin cancel!"));
-        QCOMPARE(answers.messages().at(1).text, QStringLiteral("OK"));
-        QCOMPARE(answers.messages().at(1).icon, int(QMessageBox::Warning)); // no icon given
         QVERIFY(std::filesystem::file_size(image.toStdString()) > 0);
 
         int openMode = QFileDialog::AcceptSave;
@@ -164,35 +161,126 @@ private slots:
         QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
         QCOMPARE(chooserTitle, QStringLiteral("Read option"));
         QCOMPARE(openMode, int(QFileDialog::AcceptOpen));
-        QCOMPARE(answers.messages().back().text, QStringLiteral("OK"));
-        QCOMPARE(answers.messages().back().icon, int(QMessageBox::Information));
         QCOMPARE(main.Frames().size(), 2);
 
-        // a rejected image, then a cancelled file dialog: the new window closes again
-        const QString junk =
-            QString::fromStdString(env_->folder().write("junk.bin", "too short").string());
-        for (const QString& file : {junk, QString()}) {
-            answers.expectChooser("GX5");
-            answers.expectFile("open dialog", file);
-            if (!file.isEmpty()) {
-                answers.expectMessage(QMessageBox::Ok);
+        // a cancelled file dialog: the new window closes again
+        answers.expectChooser("GX5");
+        answers.expectFile("open dialog", QString());
+        main.RunCommand(ID_READ_BIN_FILE);
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QTRY_COMPARE_WITH_TIMEOUT(main.Frames().size(), 2, vdtest::kWindowWaitMs);
+    }
+
+    // the backup of the radio taken before: the command-line safe-write tests
+    void restoreBackupWritesTheChosenOne() {
+        FastRadio();
+        const std::filesystem::path backups = env_->folder().file("backups");
+        std::filesystem::create_directories(backups);
+        WriteImageFile((backups / "GX5-20240101-120000.bin").string(), Gx5Image("Older"));
+        WriteImageFile((backups / "GX5-20250101-120000.bin").string(), Gx5Image("Newer"));
+        WriteImageFile((backups / "GX5G-20260101-120000.bin").string(), Gx5Image("Other"));
+        RadioSimProcess radio({"--model", "GX5", "--image", RadioImage("Current")});
+        CMainFrame& main = vdtest::StartApp(app_);
+        QVERIFY(vdtest::NewDocument(main));
+
+        ModalAnswers answers;
+        QStringList listed;
+        answers.expectDialog<CBackupListDlg>("backups", [&](CBackupListDlg* dialog) {
+            for (int i = 0; i < dialog->List()->topLevelItemCount(); ++i) {
+                listed << dialog->List()->topLevelItem(i)->text(1);
             }
-            main.RunCommand(ID_READ_BIN_FILE);
-            QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-            QTRY_COMPARE_WITH_TIMEOUT(main.Frames().size(), 2, vdtest::kWindowWaitMs);
+            dialog->List()->setCurrentItem(dialog->List()->topLevelItem(1));
+            dialog->accept();
+        });
+        answers.expectChooser({}, radio.devicePath());
+        answers.expectMessage(QMessageBox::Yes);
+        answers.expectMessage(QMessageBox::Ok);
+        main.RunCommand(ID_RESTORE_BACKUP);
+        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(listed, QStringList({"2025-01-01 12:00:00", "2024-01-01 12:00:00"}));
+        QVERIFY(answers.messages().at(0).text.startsWith("Do you want to write it?\nGX5 on "));
+        QVERIFY(radio.waitForWrittenImage());
+        QCOMPARE(RadioName(radio.writtenImage()), std::string("Older"));
+    }
+
+    void compareWithRadioListsDifferencesAndGoesToThem() {
+        FastRadio();
+        RadioSimProcess radio({"--model", "GX5", "--image", RadioImage("Summit")});
+        CMainFrame& main = vdtest::StartApp(app_);
+        QVERIFY(vdtest::NewDocument(main));
+        CChildFrame& frame = *main.CurrentFrame();
+        HamCpsControl& control = *frame.GetDocument().Control();
+        control.SetValueByName("radioName", "Valley");
+        ElementList names;
+        control.GetElementsByName("radioName", names);
+        const std::string chapter = names.front()->parentID;
+
+        ModalAnswers answers;
+        answers.expectChooser({}, radio.devicePath());
+        answers.expectMessage(QMessageBox::Ok);
+        QStringList row;
+        std::string shown;
+        answers.expectDialog<CDifferencesDlg>("differences", [&](CDifferencesDlg* dialog) {
+            const auto found =
+                dialog->List()->findItems(QStringLiteral("radioName"), Qt::MatchExactly, 1);
+            if (!found.isEmpty()) {
+                row = QStringList{found[0]->text(2), found[0]->text(3)};
+                dialog->List()->setCurrentItem(found[0]);
+                emit dialog->List()->itemActivated(found[0], 0);
+                shown = CFunctionTree::SplitDatum(frame.FunctionPane()->Tree().currentItem()).first;
+            }
+            dialog->accept();
+        });
+        main.RunCommand(ID_COMPARE_WITH_RADIO);
+        QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(row, QStringList({"Summit", "Valley"}));
+        QCOMPARE(shown, chapter);
+        QCOMPARE(radio.transcript().find("write session ended"), std::string::npos);
+    }
+
+    // the results, the refusals and the CSV report: the fleet tests of the document and vdcps
+    void programSeveralRadiosShowsEachResultAndTheRefusal() {
+        env_->writeIni("[Device]\nretry_count=2\nhandshake_retry_count=2\nretry_time_interval=10\n"
+                       "[GX5]\ntimeout=400\nread_time_interval=5\nwrite_time_interval=5\n");
+        const std::string project = env_->folder().file("plan.vdcps").string();
+        QVERIFY(ProjectFile::Save(*ProjectFile::New("GX5"), project));
+        RadioSimProcess good({"--model", "GX5"});
+        RadioSimProcess silent({"--model", "GX5", "--silent"});
+        FleetDlg dialog(QString::fromStdString(project));
+        dialog.show();
+        for (const std::string& port : {good.devicePath(), silent.devicePath()}) {
+            auto* item = new QListWidgetItem(QString::fromStdString(port), dialog.ports());
+            item->setData(Qt::UserRole, QString::fromStdString(port));
+            item->setCheckState(Qt::Checked);
         }
-        QVERIFY2(answers.messages().back().text.startsWith(QStringLiteral("an image of 9 bytes")),
-                 qPrintable(answers.messages().back().text));
-        QCOMPARE(answers.messages().back().icon, int(QMessageBox::Critical));
+        const auto values = [&](const std::string& name) {
+            return QString::fromStdString(
+                env_->folder()
+                    .write("values.csv", "port,radioName\n" + good.devicePath() + "," + name + "\n")
+                    .string());
+        };
+        dialog.valuesFile()->setText(values("ThisNameIsFarTooLong"));
+        QVERIFY(!dialog.Start());
+        QVERIFY2(dialog.StatusText().contains("radioName=ThisNameIsFarTooLong is refused"),
+                 qPrintable(dialog.StatusText()));
+
+        dialog.valuesFile()->setText(values("Alpha"));
+        QVERIFY(dialog.Start());
+        QVERIFY(dialog.cancelButton()->isEnabled()); // the window stays usable meanwhile
+        QTRY_VERIFY_WITH_TIMEOUT(!dialog.Running(), kTransferWaitMs);
+        QCOMPARE(dialog.ResultText(0), QString("written and verified"));
+        QVERIFY(dialog.ResultText(1).startsWith("failed: Host failed! No answer on"));
     }
 
 private:
     /// A GX5 image of a radio with that name, as a file for the simulated radio.
     std::string RadioImage(const std::string& radioName) {
         const std::string path = env_->folder().file(radioName + ".bin").string();
-        WriteImageFile(path, vdtest::Gx5Image(radioName));
+        WriteImageFile(path, Gx5Image(radioName));
         return path;
     }
+    /// Short pauses between blocks for the transfers that are not cancelled halfway.
+    void FastRadio() { env_->writeIni("[GX5]\nread_time_interval=5\nwrite_time_interval=5\n"); }
 
     std::unique_ptr<UiTestEnvironment> env_;
     std::unique_ptr<CValdrenCpsApp> app_;

@@ -1,7 +1,6 @@
 // The chooser, Option, input, progress and About dialogs, the message box routine and the
 // port and filter texts behind them.
 #include "app/LanguageCode.h"
-#include "app/ModelRegistry.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/dialogs/CInputStringDlg.h"
@@ -53,19 +52,6 @@ private slots:
         QCOMPARE(dialog.windowTitle(), title);
     }
 
-    void chooserListsModelsInRegistryOrder() {
-        CChooseRegCpsDlg dialog(1, QString());
-        QStringList shown;
-        for (int i = 0; i < dialog.ModelBox()->count(); ++i) {
-            shown << dialog.ModelBox()->itemText(i);
-        }
-        QStringList registered;
-        for (const std::string& name : ModelRegistry::ModelNames()) {
-            registered << QString::fromStdString(name);
-        }
-        QCOMPARE(shown, registered);
-    }
-
     void chooserPreset_data() {
         QTest::addColumn<QString>("preset");
         QTest::addColumn<std::string>("ini");
@@ -111,37 +97,34 @@ private slots:
         QCOMPARE(dialog.PortSetting(), QStringLiteral("4"));
     }
 
-    void optionShowsStoredPort_data() {
+    void optionShowsTheStoredPortAndStoresItWithoutComLetters_data() {
         QTest::addColumn<std::string>("ini");
         QTest::addColumn<QString>("shown");
-        QTest::newRow("absent") << std::string() << "COM1";
-        QTest::newRow("number") << std::string("[Device]\nport=11\n") << "COM11";
-        QTest::newRow("device path") << std::string("[Device]\nport=/dev/pts/3\n") << "/dev/pts/3";
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<std::string>("stored");
+        QTest::newRow("absent, COM number") << std::string() << "COM1"
+                                            << "COM7" << std::string("port=7\n");
+        QTest::newRow("number, bare number") << std::string("[Device]\nport=11\n") << "COM11"
+                                             << "12" << std::string("port=12\n");
+        QTest::newRow("device path") << std::string("[Device]\nport=/dev/pts/3\n") << "/dev/pts/3"
+                                     << "/dev/pts/3" << std::string("port=/dev/pts/3\n");
+        QTest::newRow("letters only") << std::string() << "COM1"
+                                      << "COM" << std::string("port=\n");
+        QTest::newRow("other letters stay") << std::string() << "COM1"
+                                            << "COMx" << std::string("port=x\n");
     }
-    void optionShowsStoredPort() {
+    void optionShowsTheStoredPortAndStoresItWithoutComLetters() {
         QFETCH(std::string, ini);
         QFETCH(QString, shown);
+        QFETCH(QString, typed);
+        QFETCH(std::string, stored);
         env_->writeIni(ini);
         COptionDlg dialog;
         QCOMPARE(dialog.PortBox()->currentText(), shown);
-    }
-
-    void optionOkStoresThePortWithoutComLetters_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<std::string>("stored");
-        QTest::newRow("COM number") << "COM7" << std::string("port=7");
-        QTest::newRow("bare number") << "12" << std::string("port=12");
-        QTest::newRow("device path") << "/dev/pts/3" << std::string("port=/dev/pts/3");
-        QTest::newRow("letters only") << "COM" << std::string("port=\n");
-    }
-    void optionOkStoresThePortWithoutComLetters() {
-        QFETCH(QString, typed);
-        QFETCH(std::string, stored);
-        COptionDlg dialog;
         dialog.PortBox()->setEditText(typed);
         dialog.accept();
-        const std::string ini = env_->ini();
-        QVERIFY2(ini.find(stored) != std::string::npos, ini.c_str());
+        const std::string after = env_->ini();
+        QVERIFY2(after.find(stored) != std::string::npos, after.c_str());
     }
 
     void optionCancelLeavesTheSettingsAlone() {
@@ -196,48 +179,43 @@ private slots:
         QVERIFY(!dialog.isVisible());
         // the next step starts without the request
         QVERIFY(!dialog.Step(QStringLiteral("Host read all data 8%"), true));
-    }
-
-    void progressDialogWithoutPumpSeesNoPress() {
-        CProcTip2Dlg dialog;
-        dialog.Step(QStringLiteral("a"), false);
+        // a step that handles no events sees the press only at the next one that does
         QTimer::singleShot(0, dialog.CancelButton(), &QPushButton::click);
-        QVERIFY(!dialog.Step(QStringLiteral("b"), false));
-        QVERIFY(dialog.Step(QStringLiteral("c"), true));
+        QVERIFY(!dialog.Step(QStringLiteral("Host read all data 9%"), false));
+        QVERIFY(dialog.Step(QStringLiteral("Host read all data 10%"), true));
     }
 
     void messageBoxCaptionsAndIcons() {
         ModalAnswers answers;
         answers.expectMessage(QMessageBox::Ok);
         answers.expectMessage(QMessageBox::Ok);
+        answers.expectMessage(QMessageBox::Ok);
         answers.expectMessage(QMessageBox::No);
         answers.expectMessage(QMessageBox::Yes);
         CpsMessageBox(nullptr, QStringLiteral("no icon given"));
         CpsMessageBox(nullptr, QStringLiteral("information"), MessageStyle::Information);
+        CpsMessageBox(nullptr, QStringLiteral("error"), MessageStyle::Error);
         QVERIFY(!CpsAskYesNo(nullptr, QStringLiteral("Do you want to write it?")));
         SetCurrentLanguageCode("CHN");
         QVERIFY(CpsAskYesNo(nullptr, QStringLiteral("?")));
         QVERIFY2(answers.failures().isEmpty(), qPrintable(answers.failures().join('\n')));
         const auto& seen = answers.messages();
-        QCOMPARE(int(seen.size()), 4);
+        QCOMPARE(int(seen.size()), 5);
         QCOMPARE(seen[0].icon, int(QMessageBox::Warning));
         QCOMPARE(seen[0].caption, QStringLiteral("Valdren CPS"));
         QCOMPARE(seen[0].buttons, QStringList{"OK"});
         QCOMPARE(seen[1].icon, int(QMessageBox::Information));
-        QCOMPARE(seen[2].icon, int(QMessageBox::Question));
-        QCOMPARE(seen[2].text, QStringLiteral("Do you want to write it?"));
-        QVERIFY(seen[2].buttons.contains("YES") && seen[2].buttons.contains("NO"));
-        QVERIFY(seen[3].buttons.contains(QStringLiteral("是")) &&
-                seen[3].buttons.contains(QStringLiteral("否")));
+        QCOMPARE(seen[2].icon, int(QMessageBox::Critical));
+        QCOMPARE(seen[3].icon, int(QMessageBox::Question));
+        QCOMPARE(seen[3].text, QStringLiteral("Do you want to write it?"));
+        QVERIFY(seen[3].buttons.contains("YES") && seen[3].buttons.contains("NO"));
+        QVERIFY(seen[4].buttons.contains(QStringLiteral("是")) &&
+                seen[4].buttons.contains(QStringLiteral("否")));
     }
 
-    // numbers and device paths both ways: the Option dialog tests above
-    void portTextsTrimAndDropOnlyTheComLetters() {
+    // numbers, device paths and COM letters both ways: the Option dialog tests above
+    void portAndFilterTexts() {
         QCOMPARE(PortSettingToDisplay(" 11 "), std::string("COM11"));
-        QCOMPARE(PortDisplayToSetting("COMx"), std::string("x"));
-    }
-
-    void fileDialogFilters() {
         QCOMPARE(FileDialogFilter("bin file(*.bin)|*.bin||"), std::string("bin file(*.bin)"));
         QCOMPARE(FileDialogFilter("Pictures|*.bmp;*.png||"), std::string("Pictures (*.bmp *.png)"));
         QCOMPARE(FileDialogFilter("A|*.a|B|*.b||"), std::string("A (*.a);;B (*.b)"));

@@ -12,7 +12,6 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
@@ -148,16 +147,12 @@ QString DescribeWindow(QWidget* window) {
 } // namespace
 
 ModalAnswers::ModalAnswers() {
-    // polled for as long as the object lives, so that an unexpected window is closed too
+    // polled for as long as the object lives (also in the dialogs' own event loops), so that
+    // an unexpected window is closed too
     poll_.setInterval(10);
     connect(&poll_, &QTimer::timeout, this, &ModalAnswers::check);
-    qApp->installEventFilter(this);
     deadline_.setRemainingTime(kWindowWaitMs);
     poll_.start();
-}
-
-ModalAnswers::~ModalAnswers() {
-    qApp->removeEventFilter(this);
 }
 
 void ModalAnswers::expect(const QString& what, Match match, Action action) {
@@ -216,15 +211,6 @@ void ModalAnswers::expectFile(const QString& what, const QString& path, int* mod
         dialog->selectFile(path);
         static_cast<QDialog*>(dialog)->accept(); // QFileDialog's own is protected
     });
-}
-
-bool ModalAnswers::eventFilter(QObject* watched, QEvent* event) {
-    if (event->type() == QEvent::Show && watched->isWidgetType() &&
-        static_cast<QWidget*>(watched)->isWindow()) {
-        // answer once the window has finished showing and runs its own event loop
-        QTimer::singleShot(0, this, &ModalAnswers::check);
-    }
-    return QObject::eventFilter(watched, event);
 }
 
 void ModalAnswers::check() {

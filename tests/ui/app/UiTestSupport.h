@@ -94,7 +94,7 @@ struct SeenMessage {
 };
 
 /// Answers the modal dialogs an operation opens, in the order they are expected. A dialog
-/// is looked for whenever a window is shown and every 10 ms; one that does not come within
+/// is looked for every 10 ms; one that does not come within
 /// the bound is recorded as a failure and the modal window that stands instead is closed, and
 /// so is a modal window that stands unexpected for that long, so that a wrong program fails
 /// the test instead of hanging it.
@@ -105,7 +105,6 @@ public:
     using Action = std::function<void(QWidget*)>;
 
     ModalAnswers();
-    ~ModalAnswers() override;
 
     /// Expects a modal window for which match holds and runs action on it.
     void expect(const QString& what, Match match, Action action);
@@ -132,9 +131,6 @@ public:
     const std::vector<SeenMessage>& messages() const { return messages_; }
     /// What went wrong (a dialog that did not come), empty when nothing did.
     QStringList failures() const { return failures_; }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Step {

@@ -1,8 +1,9 @@
 // The application's start-up, the main window's menus and document windows: new, open with
-// the reopen question, save, closing with changes, the output pane, the frame messages and
-// the language switch.
+// the reopen question, save, closing with changes, the output and problems panes, the frame
+// messages and the language switch.
 #include "app/LanguageCode.h"
 #include "document/CValdrenCpsDoc.h"
+#include "document/ProjectFile.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/app/CValdrenCpsApp.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
@@ -10,27 +11,31 @@
 #include "ui/frames/CChildFrame.h"
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/COutputWnd.h"
-#include "ui/frames/QtUserInterface.h"
+#include "ui/frames/CProblemsPane.h"
 #include "ui/frames/UiConstants.h"
+#include "ui/grid/CGrid2.h"
+#include "ui/panes/CFunctionPane.h"
+#include "ui/panes/CFunctionTree.h"
 #include "ui/table/CListTableView.h"
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QApplication>
 #include <QClipboard>
-#include <QComboBox>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
 #include <QFileDialog>
+#include <QLabel>
 #include <QListWidget>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
 #include <QSettings>
+#include <QSignalSpy>
+#include <QStatusBar>
 #include <QTest>
+#include <QTreeWidget>
 #include <filesystem>
 #include <memory>
 
@@ -51,15 +56,6 @@ public:
     }
     QList<QPair<int, quint32>> received;
 };
-
-/// The commands of a menu, separators as 0, in order.
-QList<int> MenuCommands(const QList<QAction*>& actions) {
-    QList<int> commands;
-    for (QAction* action : actions) {
-        commands << (action->isSeparator() ? 0 : action->data().toInt());
-    }
-    return commands;
-}
 
 /// Changes the radio's name as an edit in the grid does; each call gives another name.
 void Edit(CChildFrame* frame) {
@@ -109,9 +105,8 @@ private slots:
         QVERIFY(ordinary.Action(ID_EDIT_WRITE_DEVICE)->isEnabled());
         CMainFrame& factory = vdtest::StartApp(app_, BuildVariant::Factory);
         QCOMPARE(factory.windowTitle(), QStringLiteral("ValdrenCPS_factory"));
-        const QList<int> device = MenuCommands(MenuOf(factory, ID_READ_DEVICE)->actions());
-        QCOMPARE(device.mid(device.indexOf(ID_READ_BIN_FILE) - 1),
-                 (QList<int>{0, ID_READ_BIN_FILE, ID_GENERATE_BIN_FILE}));
+        QCOMPARE(MenuOf(factory, ID_READ_BIN_FILE), MenuOf(factory, ID_READ_DEVICE));
+        QCOMPARE(MenuOf(factory, ID_GENERATE_BIN_FILE), MenuOf(factory, ID_READ_DEVICE));
     }
 
     void listCommandsFollowTheListShown() {
@@ -173,7 +168,6 @@ private slots:
         QVERIFY2(QRegularExpression("^VS31_\\d{8}_\\d{6}$").match(documentTitle).hasMatch(),
                  qPrintable(documentTitle));
         QCOMPARE(main.windowTitle(), documentTitle + QStringLiteral(" - ValdrenCPS"));
-        QVERIFY(env_->ini().find("model=3") != std::string::npos);
     }
 
     void cancelledChooserMakesNoDocument_data() {
@@ -298,19 +292,16 @@ private slots:
         QAction* undo = main.Action(ID_EDIT_UNDO);
         QAction* redo = main.Action(ID_EDIT_REDO);
         QVERIFY(!undo->isEnabled() && !redo->isEnabled());
-        vd::HamCpsControl& control = *frame->GetDocument().Control();
-        const std::string factory = control.GetElement("e01030001")->inputValue;
+        // the values that come back: UndoJournalTest; here the commands and the saved state
         Edit(frame);
         QCOMPARE(undo->text(), QStringLiteral("&Undo Edit Radio name"));
         QVERIFY(frame->IsModified());
         undo->trigger();
-        QCOMPARE(control.GetElement("e01030001")->inputValue, factory);
         QVERIFY(!frame->IsModified()); // back at the state it was opened in
         QVERIFY(!undo->isEnabled());
         QCOMPARE(redo->text(), QStringLiteral("&Redo Edit Radio name"));
         redo->trigger();
         QVERIFY(frame->IsModified());
-        QVERIFY(control.GetElement("e01030001")->inputValue != factory);
     }
 
     void applicationLookIsRemembered() {
@@ -357,6 +348,57 @@ private slots:
         QVERIFY(other.received.isEmpty()); // posted: handled later
         QTRY_COMPARE_WITH_TIMEOUT(other.received.size(), 1, vdtest::kWindowWaitMs);
         QCOMPARE(sink.received.size(), 1);
+    }
+
+    // the problems pane follows the changes, a double-click shows the element in the tree and
+    // the grid, and Write Device asks before a project with errors is written
+    void problemsPaneFollowsChangesJumpsToTheCellAndGuardsTheWrite() {
+        CChildFrame frame(nullptr);
+        QVERIFY(frame.GetDocument().NewDocument("GX5", ""));
+        HamCpsControl& control = *frame.GetDocument().Control();
+        frame.InitialUpdate();
+        frame.resize(1200, 800);
+        frame.show();
+        CProblemsPane& pane = *frame.ProblemsPane();
+        QTRY_VERIFY_WITH_TIMEOUT(!pane.IsCheckPending(), vdtest::kWindowWaitMs);
+        QCOMPARE(pane.List()->topLevelItemCount(), 0);
+
+        // a change is checked once the changes of the moment are over
+        QVERIFY(control.SetInputValue("e01090005", "e01099001", "99999999999", true));
+        frame.SetModified(QStringLiteral("Edit"));
+        frame.SetModified(QStringLiteral("Edit"));
+        QVERIFY(pane.IsCheckPending());
+        QTRY_COMPARE_WITH_TIMEOUT(pane.List()->topLevelItemCount(), 1, vdtest::kWindowWaitMs);
+        QTreeWidgetItem* item = pane.List()->topLevelItem(0);
+        QCOMPARE(item->text(1), QStringLiteral("CH1/RxFrequency"));
+        QCOMPARE(frame.statusBar()->findChild<QLabel*>()->text(),
+                 QStringLiteral("1 errors, 0 warnings"));
+
+        QTreeWidget* list = pane.List();
+        list->scrollToItem(item);
+        const QRect rect = list->visualItemRect(item);
+        CFunctionTree& tree = frame.FunctionPane()->Tree();
+        QSignalSpy spy(&pane, &CProblemsPane::problemActivated);
+        // a double-click as the window system sends it: press, release, press, double-click
+        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mousePress(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(tree.currentItem(), tree.RecordItem("e01090005"));
+        CGrid2& grid = static_cast<CValdrenCpsView*>(frame.DocumentView())->Grid();
+        const auto focus = grid.GetFocusCell();
+        const ElementPtr cell = grid.GetItemElement(focus.row, focus.column);
+        QVERIFY(cell);
+        QCOMPARE(cell->parentID, std::string("e01090005"));
+        QCOMPARE(cell->name, std::string("RxFrequency"));
+
+        // Write Device: the person is asked first, and No writes nothing
+        vdtest::ModalAnswers answers;
+        answers.expectMessage(QMessageBox::No);
+        frame.RunWriteDevice();
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(answers.messages().front().text,
+                 QStringLiteral("The project has 1 errors. Write anyway?"));
     }
 
     // the language switch: the Language menu, the stored code, the fallback to English and
@@ -435,10 +477,8 @@ private:
 
     /// Saves a new project of a model in the test folder and returns its path.
     QString SaveProject(const std::string& model, const std::string& name) {
-        QtUserInterface ui(nullptr, nullptr);
-        CValdrenCpsDoc doc(ui);
         const std::string path = env_->folder().file(name).string();
-        if (!doc.NewDocument(model, "") || !doc.OnSaveDocument(path)) {
+        if (!ProjectFile::Save(*ProjectFile::New(model), path)) {
             qFatal("cannot save a project");
         }
         return QString::fromStdString(path);

@@ -20,18 +20,11 @@ class PanesTest : public QObject {
 private:
     std::unique_ptr<vdtest::TestFrame> frame_;
 
+    void Open(const std::string& model) { frame_ = std::make_unique<vdtest::TestFrame>(model); }
     CFunctionTree& Tree() { return frame_->Functions().Tree(); }
     CShortlistPane& Shortlist() { return frame_->Shortlist(); }
     std::vector<std::string> Members(const std::string& recordId) {
-        std::vector<std::string> members;
-        vd::ElementList fields;
-        frame_->Control().GetChildElements(recordId, fields);
-        for (const vd::ElementPtr& field : fields) {
-            if (field->name == "Channel") {
-                members.push_back(field->inputValue);
-            }
-        }
-        return members;
+        return vdtest::Members(frame_->Control(), recordId);
     }
     static QString MaximumMessage(const char* list) {
         return QString::fromStdString(LoadString(IDS_MAXIMUM_EXCEEDED))
@@ -42,7 +35,7 @@ private slots:
     void cleanup() { frame_.reset(); }
 
     void treeFollowsTheTemplateChapters() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        Open(vdtest::kFixtureModel);
         QTreeWidgetItem* root = Tree().topLevelItem(0);
         QVERIFY(root);
         QCOMPARE(root->text(0), QString::fromLatin1(vdtest::kFixtureModel));
@@ -68,7 +61,7 @@ private slots:
     }
 
     void treeIsRebuiltOnALanguageChangeKeepingSelectionAndClosedChapters() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        Open(vdtest::kFixtureModel);
         Tree().setCurrentItem(Tree().RecordItem("e01090004"));
         QCOMPARE(frame_->GetDocument().SelectedId(), std::string("e01090004"));
         Tree().ChapterItem("c0110")->setExpanded(false);
@@ -82,7 +75,7 @@ private slots:
     }
 
     void shortlistOfARecordShowsCandidatesAndMembers() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        Open(vdtest::kFixtureModel);
         frame_->Select("e01100002", "element");
         QVERIFY(Shortlist().IsEditing());
         // VFO-A is no memory channel; CH1 and CH2 are members already
@@ -90,6 +83,9 @@ private slots:
         QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 2);
         QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
         QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 1), QStringLiteral("1")); // its number
+        // the view's count of members is edited here only, and follows the frame's message
+        const CellId count = vdtest::FindValueCell(frame_->View().Grid(), "Channel");
+        QVERIFY(!frame_->View().Grid().GetCell(count.row, count.column).editable);
 
         Shortlist().MemberGrid().SetFocusCell(1, 0);
         Shortlist().UnselectOne();
@@ -130,13 +126,11 @@ private slots:
     }
 
     void selectAllStopsAtTheMaximumWithTheMessage() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
+        Open(vdtest::kGx5TestModel);
         // Zone1 holds CH1..CH13 of the sixteen channels: room for three more
-        std::vector<std::string> thirteen;
-        for (int i = 5; i <= 17; ++i) {
-            thirteen.push_back("e010900" + std::to_string(i < 10 ? 0 : i / 10) +
-                               std::to_string(i % 10));
-        }
+        const std::vector<std::string> channels =
+            vdtest::InUseIds(frame_->Control(), "ChannelName");
+        const std::vector<std::string> thirteen(channels.begin() + 3, channels.begin() + 16);
         QVERIFY(frame_->Control().SetFieldValue("e01040002", "Channel", thirteen));
         frame_->Select("e01040002", "element");
         QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 13);
@@ -160,7 +154,7 @@ private slots:
     }
 
     void membersBeyondTheRecordsFieldsAddFields() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
+        Open(vdtest::kGx5TestModel);
         QVERIFY(frame_->Control().SetFieldValue("e01040002", "Channel", {"e01090005"}));
         frame_->Select("e01040002", "element");
         auto& candidates = Shortlist().CandidateGrid();
@@ -176,7 +170,7 @@ private slots:
     }
 
     void allChannelOutsideAPowerUpZoneChangesNothing() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kFixtureModel);
+        Open(vdtest::kFixtureModel);
         frame_->Select("e01100002", "element");
         Shortlist().AllChannel();
         QCOMPARE(frame_->messages.texts,
@@ -187,7 +181,7 @@ private slots:
     }
 
     void allChannelOnAPowerUpZoneReference() {
-        frame_ = std::make_unique<vdtest::TestFrame>(vdtest::kGx5TestModel);
+        Open(vdtest::kGx5TestModel);
         frame_->Test()->readOnlyKeys.insert("e01070004_home1PwrupZoneIndex");
         frame_->Select("c0107", "chapter");
         CGrid2& grid = frame_->View().Grid();

@@ -23,19 +23,6 @@ using namespace Qt::StringLiterals;
 
 namespace {
 
-/// The in-use records of a list, in list order, and the fields of its first record.
-std::vector<std::string> InUse(HamCpsControl& control, const std::string& chapterId) {
-    ElementList records;
-    control.GetElements(chapterId, records);
-    std::vector<std::string> ids;
-    for (const ElementPtr& record : records) {
-        if (record && record->controlType != 0) {
-            ids.push_back(record->id);
-        }
-    }
-    return ids;
-}
-
 int ColumnOf(GridControl& grid, const QString& header) {
     for (int column = 0; column < grid.GetColumnCount(); ++column) {
         if (grid.GetHeaderText(column) == header) {
@@ -81,8 +68,6 @@ private slots:
         QTest::newRow("GX5 English")
             << u"GX5"_s << u"ENG"_s << u"Channel name"_s << u"Receive frequency"_s;
         QTest::newRow("GX5 Chinese") << u"GX5"_s << u"CHN"_s << u"信道名称"_s << u"接收频率"_s;
-        QTest::newRow("VS46 English")
-            << u"VS46"_s << u"ENG"_s << u"Channel name"_s << u"Receive frequency"_s;
     }
     void showsTheListInTheCurrentLanguage() {
         QFETCH(QString, model);
@@ -93,7 +78,7 @@ private slots:
         frame_ = std::make_unique<vdtest::TestFrame>(model.toStdString());
         frame_->Select("c0109", "chapter");
         QVERIFY(frame_->View().IsTableShown()); // the channels' default view
-        const std::vector<std::string> records = InUse(frame_->Control(), "c0109");
+        const std::vector<std::string> records = vdtest::InUseIds(frame_->Control(), "ChannelName");
         QCOMPARE(Table().RowRecordIds(), records);
         QCOMPARE(Grid().GetRowCount(), static_cast<int>(records.size()));
         ElementList fields;
@@ -185,7 +170,6 @@ private slots:
         QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
         const int rows = Grid().GetRowCount();
         const int to = ColumnOf(Grid(), "Receive frequency");
-        const QString kept = Grid().GetItemText(1, to);
         SelectRows(0, 1);
         QVERIFY(frame_->View().IsCommandEnabled(ui::ID_EDIT_PASTE_OVER));
         QVERIFY(frame_->View().HandleCommand(ui::ID_EDIT_PASTE_OVER));
@@ -194,13 +178,12 @@ private slots:
         QCOMPARE(Grid().GetItemText(0, 0), names[0]);
         QCOMPARE(Grid().GetItemText(1, 0), names[1]);
         QCOMPARE(Grid().GetItemText(0, to), QStringLiteral("446.006250"));
-        QCOMPARE(Grid().GetItemText(1, to), kept); // 150.5 MHz is outside the band: skipped
         QString said;
         for (const QList<QVariant>& notice : notices) {
             said += notice.front().toString() + QLatin1Char('\n');
         }
+        // 150.5 MHz is outside the band: skipped and named (which values: ListRowsTest)
         QVERIFY2(said.contains(QStringLiteral("row 2, rxfreq")), qPrintable(said));
-        QVERIFY2(!said.contains(QStringLiteral("row 1, rxfreq")), qPrintable(said));
         QVERIFY(frame_->Functions().Tree().RecordItem(Table().RowRecordIds()[0])->text(0) ==
                 names[0]); // the tree follows the pasted names
         // appending to the full list skips every row and changes nothing
@@ -279,16 +262,8 @@ private slots:
         });
         QVERIFY(frame_->View().HandleCommand(ui::ID_SORT_LIST));
         QCOMPARE(frame_->lastStep, QStringLiteral("Sort List"));
-        double previous = 1e9;
-        for (int row = 0; row < Grid().GetRowCount(); ++row) {
-            if (!Grid().GetCell(row, 0).enabled) {
-                continue; // the VFOs stay where they are
-            }
-            const double frequency = Grid().GetItemText(row, rx).toDouble();
-            QVERIFY(frequency <= previous);
-            previous = frequency;
-        }
-        QCOMPARE(Grid().GetItemText(3, rx), QStringLiteral("519.000000")); // first after the VFOs
+        // the order itself: ListRowsTest; the table shows it, the highest after the VFOs
+        QCOMPARE(Grid().GetItemText(3, rx), QStringLiteral("519.000000"));
     }
 
     void viewChoiceIsRememberedPerList() {

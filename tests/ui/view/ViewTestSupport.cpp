@@ -168,16 +168,4 @@ std::string StoredValue(vd::HamCpsControl& control, const std::string& id) {
     return element ? element->inputValue : std::string("<missing>");
 }
 
-std::string StoredField(vd::HamCpsControl& control, const std::string& recordId,
-                        const std::string& fieldName) {
-    vd::ElementList fields;
-    control.GetChildElements(recordId, fields);
-    for (const vd::ElementPtr& field : fields) {
-        if (field->name == fieldName) {
-            return field->inputValue;
-        }
-    }
-    return "<missing>";
-}
-
 } // namespace vdtest

@@ -1,6 +1,7 @@
 #pragma once
 #include "document/CValdrenCpsDoc.h"
 #include "tests/support/FixtureControl.h"
+#include "tests/support/ModelHelpers.h"
 #include "tests/support/ScriptedUi.h"
 #include "ui/frames/FrameInterfaces.h"
 #include "ui/grid/GridControl.h"
@@ -101,9 +102,7 @@ private:
 /// The grid cell that edits the element of that name (the first found), or (-1, -1).
 vd::CellId FindValueCell(const vd::GridControl& grid, const std::string& name);
 
-/// The value an element holds now, read through the control (a field when recordId is set).
+/// The value the element of that id holds now, read through the control.
 std::string StoredValue(vd::HamCpsControl& control, const std::string& id);
-std::string StoredField(vd::HamCpsControl& control, const std::string& recordId,
-                        const std::string& fieldName);
 
 } // namespace vdtest
