@@ -182,16 +182,5 @@ TEST(Gx5RoundTrip, RichEmptyAndFullConfigurations) {
     ExpectRoundTrip("GX5G", {259, 16, 64, 8, 32, 12});
 }
 
-TEST(Gx5RoundTrip, Gx5gTemplate) {
-    TestIni ini;
-    LogCapture log;
-    auto source = MakeControl("GX5G");
-    const vd::ByteVector first = Generate(*source);
-    auto target = MakeControl("GX5G");
-    ASSERT_TRUE(target->ImportImage(first));
-    EXPECT_EQ(Generate(*target), first);
-    EXPECT_EQ(std::string(first.begin() + 14, first.begin() + 46), target->get_model_identity());
-}
-
 } // namespace
 } // namespace vdtest::gx5
