@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <string>
 
 namespace vdtest::gx5 {
@@ -17,7 +18,7 @@ constexpr size_t kZones = 192, kZoneRecords = kZones + 130;
 constexpr size_t kChannels = 3394, kChannelRecords = kChannels + 2056;
 constexpr size_t kScans = 46530, kScanRecords = kScans + 130;
 constexpr size_t kEmergency = 50244, kFm = 50502, kDtmf = 51272, kNoaa = 52114;
-constexpr size_t kExtension = 52404;
+constexpr size_t kExtension = 52404, kTuning = 63418;
 
 struct ListPlace {
     const char* recordName;
@@ -244,6 +245,46 @@ TEST_F(Gx5EncodeTest, CancelStopsWithBreak) {
     }
     EXPECT_EQ(image, (vd::ByteVector{1, 2, 3})) << "a cancelled encoding hands out nothing";
     EXPECT_EQ(std::get<0>(progress.entries().front()), "Fill zone info");
+}
+
+/// The tuning block: its markers, and `values` by offset where the rest is 0.
+vd::ByteVector TuningBlock(const std::vector<std::pair<size_t, int>>& values) {
+    vd::ByteVector block(2048, 0);
+    for (const auto& [offset, marker] : std::initializer_list<std::pair<size_t, const char*>>{
+             {0, "ABCD"}, {49, "EFGH"}, {126, "IJKL"}, {160, "MNOP"}, {166, "QRST"}}) {
+        std::copy(marker, marker + 4, block.begin() + offset);
+    }
+    for (const auto& [offset, value] : values) {
+        block.at(offset) = static_cast<uint8_t>(value);
+    }
+    return block;
+}
+
+using Gx5TuningTest = Gx5EncodeTest;
+
+// The bytes before the block stay; variant 3 leaves the block's place zero (ContentVariants).
+TEST_F(Gx5TuningTest, SampleFileFillsTheBlock) {
+    vd::ByteVector image = Generate();
+    const vd::ByteVector before = image;
+    const char* folder = std::getenv("VALDREN_TEST_DATA");
+    ASSERT_TRUE(control->ApplyTuningFile(image, std::string(folder ? folder : "tests/data") +
+                                                    "/gx5_tuning_sample.ini"));
+    ASSERT_EQ(image.size(), 65466u);
+    EXPECT_TRUE(std::equal(before.begin(), before.end(), image.begin()));
+    // a missing key gives 0, -1 is 255, 300 is kept modulo 256 as 44; 53: receive noise level
+    const std::vector<std::pair<size_t, int>> values = {
+        {4, 17},    {5, 44},   {6, 0},     {48, 255},  {53, 9},  {54, 1},
+        {125, 255}, {159, 88}, {164, 120}, {165, 121}, {170, 0}, {171, 7}};
+    EXPECT_EQ(vd::ByteVector(image.begin() + kTuning, image.end()), TuningBlock(values));
+}
+
+TEST_F(Gx5TuningTest, MissingFileGivesTheDefaults) {
+    vd::ByteVector image(65466, 0x5A);
+    ASSERT_TRUE(control->ApplyTuningFile(image, (ini.folder().path() / "none.ini").string()));
+    EXPECT_EQ(image.size(), 65466u);
+    EXPECT_EQ(image[kTuning - 1], 0x5A);
+    // every value takes its default: 0, but 4 for the receive noise level
+    EXPECT_EQ(vd::ByteVector(image.begin() + kTuning, image.end()), TuningBlock({{53, 4}}));
 }
 
 } // namespace

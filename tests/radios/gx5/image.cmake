@@ -5,6 +5,5 @@ vd_add_test(NAME gx5_image_tests
         Gx5ImageEncodeTest.cpp
         Gx5ImageDecodeTest.cpp
         Gx5ImageRoundTripTest.cpp
-        Gx5TuningBlockTest.cpp
         Gx5MemoryMapTest.cpp
     LIBS valdren_models)
