@@ -61,37 +61,31 @@ TEST(Gx5Framing, OneFrameHoldsAtMost1030BytesAndNothingGivesNoFrame) {
               answerFrame(ByteVector(payload.begin(), payload.begin() + 1030)));
 }
 
-TEST(Gx5HandshakeAnswer, StatusDecidesOnceTheFrameIsFound) {
-    EXPECT_EQ(vd::judge_handshake_answer(handshakeAnswer(0)), vd::HandshakeVerdict::Accepted);
-    EXPECT_EQ(vd::judge_handshake_answer(noisy(handshakeAnswer(0))),
-              vd::HandshakeVerdict::Accepted);
-    EXPECT_EQ(vd::judge_handshake_answer(handshakeAnswer(1)), vd::HandshakeVerdict::WrongPassword);
-    EXPECT_EQ(vd::judge_handshake_answer(handshakeAnswer(0xFF)), vd::HandshakeVerdict::Rejected);
-
-    // Bytes after the 55 of the frame are not looked at.
-    ByteVector trailing = handshakeAnswer(0);
+TEST(Gx5HandshakeAnswer, StatusDecidesOnceAGoodFrameIsFound) {
+    using Verdict = vd::HandshakeVerdict;
+    const ByteVector good = handshakeAnswer(0);
+    ByteVector trailing = good; // bytes after the 55 of the frame are not looked at
     trailing.insert(trailing.end(), {0x12, 0x34, 0xFF});
-    EXPECT_EQ(vd::judge_handshake_answer(trailing), vd::HandshakeVerdict::Accepted);
-}
-
-TEST(Gx5HandshakeAnswer, RejectsWhatIsNotAGoodHandshakeFrame) {
-    ByteVector badCrc = handshakeAnswer(0);
+    ByteVector badCrc = good;
     badCrc[badCrc.size() - 3] ^= 0x01;
-    EXPECT_EQ(vd::judge_handshake_answer(badCrc), vd::HandshakeVerdict::Rejected);
-
-    ByteVector otherCommand = answerFrame(ByteVector(38, 0x00));
-    EXPECT_EQ(vd::judge_handshake_answer(otherCommand), vd::HandshakeVerdict::Rejected);
-
-    // More noise in front than frame behind it: the alignment gives up.
-    ByteVector buried = handshakeAnswer(0);
+    ByteVector buried = good; // more noise in front than frame behind it
     buried.insert(buried.begin(), 60, 0x5A);
-    EXPECT_EQ(vd::judge_handshake_answer(buried), vd::HandshakeVerdict::Rejected);
-
-    EXPECT_EQ(vd::judge_handshake_answer({}), vd::HandshakeVerdict::Rejected);
-    EXPECT_EQ(vd::judge_handshake_answer(ByteVector(80, 0x00)), vd::HandshakeVerdict::Rejected);
-    const ByteVector whole = handshakeAnswer(0);
-    const ByteVector cut(whole.begin(), whole.begin() + 16);
-    EXPECT_EQ(vd::judge_handshake_answer(cut), vd::HandshakeVerdict::Rejected);
+    const std::pair<ByteVector, Verdict> cases[] = {
+        {good, Verdict::Accepted},
+        {noisy(good), Verdict::Accepted},
+        {trailing, Verdict::Accepted},
+        {handshakeAnswer(1), Verdict::WrongPassword},
+        {handshakeAnswer(0xFF), Verdict::Rejected},
+        {badCrc, Verdict::Rejected},
+        {answerFrame(ByteVector(38, 0x00)), Verdict::Rejected}, // another command
+        {buried, Verdict::Rejected},
+        {{}, Verdict::Rejected},
+        {ByteVector(80, 0x00), Verdict::Rejected},
+        {ByteVector(good.begin(), good.begin() + 16), Verdict::Rejected},
+    };
+    for (size_t i = 0; i < std::size(cases); ++i) {
+        EXPECT_EQ(vd::judge_handshake_answer(cases[i].first), cases[i].second) << "case " << i;
+    }
 }
 
 TEST(Gx5WriteAnswer, AcknowledgementMustNameThePart) {
