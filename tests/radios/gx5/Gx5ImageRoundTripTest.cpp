@@ -158,20 +158,15 @@ void ExpectRoundTrip(const std::string& model, const Shape& shape) {
         ASSERT_EQ(first[at], second[at]) << "first difference at byte " << at;
     }
 
-    // and the decoded document says what the source said
+    // and the decoded zones hold what the source's held: an end mark read as a member would
+    // encode the same bytes
     const auto sourceZones = InUseIds(*source, "ZoneName");
     const auto targetZones = InUseIds(*target, "ZoneName");
     ASSERT_EQ(sourceZones.size(), targetZones.size());
-    const auto sourceChannels = InUseIds(*source, "ChannelName");
-    const auto targetChannels = InUseIds(*target, "ChannelName");
-    ASSERT_EQ(sourceChannels.size(), targetChannels.size());
-    if (!sourceChannels.empty()) {
-        EXPECT_EQ(target->GetElement(targetChannels.back())->inputValue,
-                  source->GetElement(sourceChannels.back())->inputValue.substr(0, 14));
-    }
-    if (!sourceZones.empty()) {
-        EXPECT_EQ(Members(*target, targetZones.back()).size(),
-                  std::min<size_t>(Members(*source, sourceZones.back()).size(), 16));
+    for (size_t k = 0; k < sourceZones.size(); ++k) {
+        EXPECT_EQ(Members(*target, targetZones[k]).size(),
+                  std::min<size_t>(Members(*source, sourceZones[k]).size(), 16))
+            << "zone " << k;
     }
 }
 

@@ -32,18 +32,15 @@ auto reboot() {
     return std::tuple(s.retryCount, s.pollInterval, s.retryPause, s.timeout);
 }
 
-TEST(Gx5Settings, MissingKeysTakeTheDefaults) {
+TEST(Gx5Settings, EveryKeyIsReadFromItsOwnSectionAtEveryCall) {
     TestIni ini;
-    ini.writeText("[Device]\nport=COM3\n");
+    ini.writeText("[Device]\nport=COM3\n"); // missing keys take the defaults
     EXPECT_EQ(handshake(), std::tuple(3, 100U, 1000U, 1000U, 1000U, false));
     EXPECT_EQ(blockRead(), std::tuple(3, 150U, 1000U, 1000U, true, false));
     EXPECT_EQ(partWrite(), std::tuple(3, 200U, 1000U, 1000U, true, false));
     EXPECT_EQ(reboot(), std::tuple(3, 100U, 1000U, 1000U));
     EXPECT_EQ(vd::read_gx5_timeout(), 1000U);
-}
 
-TEST(Gx5Settings, EveryKeyIsReadFromItsOwnSectionAtEveryCall) {
-    TestIni ini;
     ini.writeText("[Device]\nhandshake_retry_count=5\nhandshake_read_time_interval=11\n"
                   "retry_time_interval=40\nretry_count=6\nneed_crc=0\n"
                   "[GX5]\nretry_time_interval=60\nhandshake_need_save_answer=1\n"
