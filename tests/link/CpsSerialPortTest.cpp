@@ -255,6 +255,8 @@ TEST(CpsSerialPort, HungUpLineReportsThePortGone) {
     EXPECT_THROW(port.GetStatus(status), vd::CSerialException);
     std::uint32_t errors = 0;
     EXPECT_THROW(port.ClearError(errors), vd::CSerialException);
+    EXPECT_THROW(port.ClearErrorFlags(1), vd::CSerialException) << "no queue to clear: a probe";
+    EXPECT_THROW(port.Write(Bytes{1}), vd::CSerialException);
 }
 
 // A path that is no port fails with the system's code; the message names the device.

@@ -186,6 +186,14 @@ TEST_F(ElementStoreTest, SaveIsAllOrNothingAndALoadReplacesTheDocument) {
     EXPECT_EQ(readFile(project), before);
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir_.path()), {}), 1);
 
+    // a project that is a folder or read-only is refused, and says why
+    EXPECT_FALSE(control_->Save(dir_.path().string()));
+    std::filesystem::permissions(project, std::filesystem::perms::owner_read);
+    errno = 0;
+    EXPECT_FALSE(control_->Save(project.string()));
+    EXPECT_EQ(errno, EACCES);
+    std::filesystem::permissions(project, std::filesystem::perms::owner_all);
+
     // the saved project loads back; loading another document drops every lookup of the first
     ASSERT_TRUE(control_->Save(project.string()));
     ASSERT_TRUE(control_->Load(FixturePath(), "TST"));
