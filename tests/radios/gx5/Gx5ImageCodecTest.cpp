@@ -165,6 +165,7 @@ TEST_F(Gx5EncodeTest, ContentVariantsChooseTheSize) {
 
 TEST_F(Gx5EncodeTest, ExtensionBlockRepeatsTheFirstRecords) {
     const auto channels = SizeList(*control, "ChannelName", 60);
+    SetField(*control, SizeList(*control, "EmergencyName", 2)[0], "emgId", "E1");
     for (size_t i = 0; i < channels.size(); ++i) {
         ASSERT_TRUE(control->SetInputValue(channels[i], "", "C" + std::to_string(i), true));
     }
@@ -179,6 +180,8 @@ TEST_F(Gx5EncodeTest, ExtensionBlockRepeatsTheFirstRecords) {
                            image.begin() + kExtension + 198));
     EXPECT_TRUE(std::equal(image.begin() + kScanRecords, image.begin() + kScanRecords + 56,
                            image.begin() + kExtension + 2318));
+    EXPECT_TRUE(std::equal(image.begin() + kEmergency + 18, image.begin() + kEmergency + 48,
+                           image.begin() + kExtension + 2374));
     EXPECT_TRUE(std::equal(image.begin() + kDtmf + 10, image.begin() + kDtmf + 82,
                            image.begin() + kExtension + 2404));
     EXPECT_TRUE(std::equal(image.begin() + kDtmf + 82, image.begin() + kDtmf + 82 + 190,
@@ -249,6 +252,16 @@ TEST_F(Gx5EncodeTest, CancelStopsWithBreak) {
     }
     EXPECT_EQ(image, (vd::ByteVector{1, 2, 3})) << "a cancelled encoding hands out nothing";
     EXPECT_EQ(std::get<0>(progress.entries().front()), "Fill zone info");
+
+    ProgressLog whole(*control);
+    Generate();
+    std::vector<int> dtmf;
+    for (const auto& [text, position, total] : whole.entries()) {
+        if (text == "Fill DTMF info") {
+            dtmf.push_back(position * 10 + total);
+        }
+    }
+    EXPECT_EQ(dtmf, (std::vector<int>{14, 24, 34, 44})) << "positions 1 to 4 of 4";
 }
 
 /// The tuning block: its markers, and `values` by offset where the rest is 0.
@@ -309,6 +322,7 @@ TEST_F(Gx5DecodeTest, ShortImageIsRefusedAndChangesNothing) {
     vd::ByteVector image = Generate(*source);
     EXPECT_EQ(target->ImageProblem(image), "");
     EXPECT_NE(MakeControl("GX5G")->ImageProblem(image), "") << "an image of the other model";
+    EXPECT_EQ(target->ImageProblem(Gx5EncodeTest::Generate(3)), "") << "the largest content";
     image.resize(52403);
     EXPECT_NE(target->ImageProblem(image), "");
     const size_t before = InUseIds(*target, "ChannelName").size();
@@ -355,6 +369,7 @@ TEST_F(Gx5DecodeTest, EveryChannelReadIsReported) {
     ASSERT_TRUE(target->ImportImage(Generate(*source)));
     EXPECT_EQ(InUseIds(*target, "ChannelName").size(), 7u);
     ASSERT_EQ(progress.count("Import Channel"), 7);
+    EXPECT_EQ(progress.count("Import channel error"), 0) << "no entry is no dangling one";
     EXPECT_EQ(progress.entries().front(), std::make_tuple(std::string("Import Channel"), 1, 7));
 }
 

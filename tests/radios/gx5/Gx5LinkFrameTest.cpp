@@ -122,6 +122,12 @@ TEST(Gx5BlockAnswer, MustBeTheWholeFrameOfTheBlockAskedFor) {
     EXPECT_FALSE(vd::is_block_answer(noisyAnswer, 5));
     EXPECT_FALSE(vd::is_block_answer(answerFrame({0x01, 0x02, 5}), 5));
     EXPECT_TRUE(vd::block_answer_payload(ByteVector(16, 0xFF)).empty());
+
+    // an answer is whole once it ends with a frame whose length and CRC hold
+    EXPECT_TRUE(vd::ends_with_whole_frame(answer));
+    EXPECT_FALSE(vd::ends_with_whole_frame(noisy(answer))) << "bytes after the frame";
+    EXPECT_FALSE(vd::ends_with_whole_frame(ByteVector(answer.begin(), answer.end() - 1)));
+    EXPECT_FALSE(vd::ends_with_whole_frame(badCrc));
 }
 
 } // namespace

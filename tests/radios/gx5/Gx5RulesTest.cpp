@@ -63,6 +63,9 @@ TEST_F(Gx5RulesTest, ValueRulesOfBothModels) {
         {"fastCallLst07", "E", no, no},
         {"xfastCallLst07", "1", none, none}, // the prefix must stand at the start
         {"micGain", "1", none, none},
+        {"radioName", "", yes, yes}, // a radio may be nameless
+        {"FmFreq", "110000000", yes, yes},
+        {"FmFreq", "110000001", no, no},
     };
     // the bands of the frequencies differ between the models
     for (const char* name : {"TxFrequency", "RxFrequency", "freqMin", "freqMax"}) {
@@ -202,6 +205,9 @@ TEST_F(Gx5RulesTest, ReferenceTargetsAndAllChannels) {
     }
     EXPECT_TRUE(gx5->IsValueAllowed("0x0FFF", "Channel"));
     EXPECT_TRUE(gx5->IsValueAllowed("0x0FFF", "ZoneName")) << "asked with the field's name";
+    // the end mark of a zone read from a radio is no channel, but any other field may hold it
+    EXPECT_FALSE(gx5->IsValueAllowed("0xFFFF", "Channel"));
+    EXPECT_TRUE(gx5->IsValueAllowed("0xFFFF", "TxChannel"));
 }
 
 } // namespace
