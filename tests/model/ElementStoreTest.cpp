@@ -36,7 +36,7 @@ TEST_F(ElementStoreTest, QueriesSkipCommentsAndKeepDocumentOrder) {
 
     vd::ElementList settings;
     control_->GetElements("c0103", settings);
-    ASSERT_EQ(settings.size(), 4u);
+    ASSERT_EQ(settings.size(), 5u);
     EXPECT_EQ(settings[1]->name, "Power");
 
     vd::ElementList fields;
@@ -109,6 +109,17 @@ TEST_F(ElementStoreTest, SetInputValueHonoursLocksUnlessForced) {
 
     EXPECT_FALSE(control_->SetInputValue("e09999999", "", "x", true));
     EXPECT_FALSE(control_->SetInputValue("e01090002", "e09999999", "x", true));
+}
+
+// After a read, a cleared check box takes the form an edit stores; other values stay.
+TEST_F(ElementStoreTest, ClearedCheckBoxesAreStoredAsAnEditWould) {
+    ASSERT_TRUE(control_->SetInputValue("e01030002", "", "0", true));
+    control_->StoreCheckBoxesAsEdited();
+    EXPECT_EQ(control_->GetElement("e01030005")->inputValue, "") << "a cleared box";
+    EXPECT_EQ(control_->GetElement("e01030002")->inputValue, "0") << "a choice";
+    ASSERT_TRUE(control_->SetInputValue("e01030005", "", "3", true));
+    control_->StoreCheckBoxesAsEdited();
+    EXPECT_EQ(control_->GetElement("e01030005")->inputValue, "3") << "kept as the radio had it";
 }
 
 TEST_F(ElementStoreTest, ElementSnapshotsSetValuesThroughTheControl) {

@@ -28,6 +28,9 @@ public:
         : CommonCpsControl(modelName, rootName, {}, templatePath),
           capacities(std::move(capacities)) {}
 
+    /// What an image decoder does after reading, for the tests of the common control.
+    using vd::CommonCpsControl::StoreCheckBoxesAsEdited;
+
     std::map<std::string, FixtureRule> rules;
     std::set<std::string> readOnlyKeys;
     std::map<std::string, int> capacities;
