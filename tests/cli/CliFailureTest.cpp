@@ -27,17 +27,9 @@ protected:
     TempDir dir_;
 };
 
-TEST_F(CliFailure, AnAbsentPortIsADeviceError) {
-    VdcpsRunner vdcps(dir_);
-    const std::string project = dir_.file("never.vdcps").string();
-    EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", dir_.file("no-tty").string(), "-o", project}), 4);
-    EXPECT_NE(vdcps.err.find("Can't find the device!"), std::string::npos) << vdcps.err;
-    EXPECT_FALSE(std::filesystem::exists(project));
-}
-
 TEST_F(CliFailure, PasswordsWrongOrMissing) {
     RadioSimProcess radio({"--model", "GX5", "--image", Image(), "--password", "1234"});
-    VdcpsRunner vdcps(dir_);
+    VdcpsRunner vdcps(dir_, QuickTransfers());
     const std::string project = dir_.file("locked.vdcps").string();
     EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q",
                          "--password", "9999"}),
@@ -53,55 +45,68 @@ TEST_F(CliFailure, PasswordsWrongOrMissing) {
         << vdcps.err;
 }
 
-TEST_F(CliFailure, AnIncompleteReadLeavesTheExistingProjectAlone) {
-    RadioSimProcess radio({"--model", "GX5", "--image", Image(), "--hangup-after", "6"});
-    VdcpsRunner vdcps(dir_);
+TEST_F(CliFailure, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
+    const struct {
+        std::vector<std::string> radioArgs;
+        bool namesThePort; ///< the message names the port that did not answer
+    } rows[] = {
+        {{"--blocks", "10"}, false}, // a short image
+        {{"--hangup-after", "6"}, false},
+        {{"--silent"}, true},
+    };
+    const std::string image = Image();
+    VdcpsRunner vdcps(dir_, QuickTransfers());
     const std::string project = dir_.write("kept.vdcps", "my earlier project").string();
-    EXPECT_NE(
-        vdcps.Run({"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q", "--force"}),
-        0);
-    EXPECT_EQ(readFile(project), "my earlier project");
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"--model", "GX5", "--image", image};
+        args.insert(args.end(), row.radioArgs.begin(), row.radioArgs.end());
+        RadioSimProcess radio(args);
+        EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q",
+                             "--force"}),
+                  5)
+            << row.radioArgs[0] << ": " << vdcps.err;
+        if (row.namesThePort) {
+            EXPECT_NE(vdcps.err.find("Host failed! No answer on " + radio.devicePath()),
+                      std::string::npos)
+                << vdcps.err;
+        }
+        EXPECT_EQ(readFile(project), "my earlier project");
+    }
 }
 
-TEST_F(CliFailure, CtrlCStopsAReadAndAWriteThroughTheCancelPath) {
-    RadioSimProcess radio({"--model", "GX5", "--image", Image()});
+TEST_F(CliFailure, CtrlCSigtermAndSighupStopATransferThroughTheCancelPath) {
+    const struct {
+        int signal;
+        const char* command;
+    } rows[] = {{SIGINT, "read"}, {SIGTERM, "read"}, {SIGHUP, "read"}, {SIGINT, "write"}};
+    const std::string image = Image();
     VdcpsRunner vdcps(dir_);
     const std::string project = dir_.file("read.vdcps").string();
-    {
-        ChildProcess read(VdcpsRunner::Program(),
-                          vdcps.Args({"read", "GX5", "--port", radio.devicePath(), "-o", project}));
-        ASSERT_TRUE(read.waitForStderr("Host read all data 3/", 60s)) << read.err();
-        read.signal(SIGINT);
-        const auto status = read.wait(60s);
+    for (const auto& row : rows) {
+        RadioSimProcess radio({"--model", "GX5", "--image", image});
+        const std::vector<std::string> args =
+            row.command == std::string("read")
+                ? vdcps.Args({"read", "GX5", "--port", radio.devicePath(), "-o", project})
+                : vdcps.Args({"write", dir_.file("factory.vdcps").string(), "--port",
+                              radio.devicePath(), "--yes"});
+        ChildProcess transfer(VdcpsRunner::Program(), args);
+        const std::string progress = std::string("Host ") + row.command + " all data";
+        ASSERT_TRUE(transfer.waitForStderr(progress + " 3/", 60s)) << transfer.err();
+        transfer.signal(row.signal);
+        const auto status = transfer.wait(60s);
         ASSERT_TRUE(status.has_value());
-        EXPECT_EQ(*status, 6) << read.err();
-        EXPECT_NE(read.err().find("Host read all data: break!"), std::string::npos) << read.err();
+        EXPECT_EQ(*status, 6) << row.signal << ' ' << transfer.err();
+        EXPECT_NE(transfer.err().find(progress + ": break!"), std::string::npos) << transfer.err();
+        EXPECT_TRUE(radio.waitForTranscript("rebooting")) << row.signal << ' ' << row.command;
         EXPECT_FALSE(std::filesystem::exists(project));
-        EXPECT_TRUE(radio.waitForTranscript("rebooting"));
     }
-    const std::string factory = dir_.file("factory.vdcps").string();
-    ChildProcess write(VdcpsRunner::Program(),
-                       vdcps.Args({"write", factory, "--port", radio.devicePath(), "--yes"}));
-    ASSERT_TRUE(write.waitForStderr("Host write all data 3/", 60s)) << write.err();
-    write.signal(SIGINT);
-    const auto status = write.wait(60s);
-    ASSERT_TRUE(status.has_value());
-    EXPECT_EQ(*status, 6) << write.err();
-    EXPECT_NE(write.err().find("Host write all data: break!"), std::string::npos) << write.err();
-}
-
-TEST_F(CliFailure, WriteNeedsConfirmationWithoutATerminal) {
-    RadioSimProcess radio({"--model", "GX5", "--image", Image()});
-    VdcpsRunner vdcps(dir_);
-    EXPECT_EQ(
-        vdcps.Run({"write", dir_.file("factory.vdcps").string(), "--port", radio.devicePath()}), 2);
-    EXPECT_NE(vdcps.err.find("--yes"), std::string::npos) << vdcps.err;
-    EXPECT_EQ(radio.transcript().find("08 00 01 00"), std::string::npos) << "nothing was sent";
 }
 
 TEST_F(CliFailure, WriteFiguresAndTheContentVariantComeFromTheSettings) {
     RadioSimProcess radio({"--model", "GX5", "--image", Image()});
-    VdcpsRunner vdcps(dir_, "[Option]\nshow_read_write_info=1\n[Device]\nbin_struct_content=2\n");
+    VdcpsRunner vdcps(dir_,
+                      QuickTransfers() +
+                          "[Option]\nshow_read_write_info=1\n[Device]\nbin_struct_content=2\n");
     ASSERT_EQ(vdcps.Run({"write", dir_.file("factory.vdcps").string(), "--port", radio.devicePath(),
                          "--yes", "-q"}),
               0)
@@ -115,16 +120,6 @@ TEST_F(CliFailure, WriteFiguresAndTheContentVariantComeFromTheSettings) {
     const std::string exported = dir_.file("exported.bin").string();
     ASSERT_EQ(vdcps.Run({"export-bin", dir_.file("factory.vdcps").string(), "-o", exported}), 0);
     EXPECT_EQ(readFile(exported).size(), 65466u) << "image files default to the full variant 3";
-}
-
-TEST_F(CliFailure, AnImageTheModelRejectsIsADataError) {
-    VdcpsRunner vdcps(dir_);
-    const std::string project = dir_.file("never.vdcps").string();
-    EXPECT_EQ(vdcps.Run({"import-bin", "GX5",
-                         dir_.write("short.bin", std::string(512, 'x')).string(), "-o", project}),
-              3);
-    EXPECT_NE(vdcps.err.find("52404 to 65466 bytes"), std::string::npos) << vdcps.err;
-    EXPECT_FALSE(std::filesystem::exists(project));
 }
 
 } // namespace
