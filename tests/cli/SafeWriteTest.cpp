@@ -1,6 +1,7 @@
-// Safe writing end to end against the simulated radio: the backup taken before a write, the
-// read-back that catches a write the radio acknowledged but did not store, restore, the dry
-// run, and `vdcps diff`.
+// The tool end to end for every model, with safe writing against the simulated radio: read the
+// radio, change a value with `set`, write it back and compare what the radio holds byte for byte;
+// the backup taken before a write, the read-back that catches a write the radio acknowledged but
+// did not store, restore, the dry run, and `vdcps diff`.
 #include "app/AppPaths.h"
 #include "document/BackupStore.h"
 #include "document/ProjectFile.h"
@@ -36,7 +37,7 @@ protected:
     TempDir dir_;
 };
 
-TEST_P(SafeWrite, BacksUpCatchesALostWriteRestoresAndPreviews) {
+TEST_P(SafeWrite, ReadChangeAndWriteBackWithBackupVerifyRestoreAndPreview) {
     const WriteCase& c = GetParam();
     VdcpsRunner vdcps(dir_, QuickTransfers());
     const std::string before = dir_.file("before.vdcps").string();
@@ -44,12 +45,18 @@ TEST_P(SafeWrite, BacksUpCatchesALostWriteRestoresAndPreviews) {
     const std::string radioImage = dir_.file("radio.bin").string();
     const fs::path backups = dir_.file("backups");
     ASSERT_EQ(vdcps.Run({"new", c.model, "-o", before}), 0) << vdcps.err;
-    ASSERT_EQ(vdcps.Run({"export-bin", before, "-o", radioImage}), 0) << vdcps.err;
-    fs::copy_file(before, after);
-    ASSERT_EQ(vdcps.Run({"set", after, c.change}), 0) << vdcps.err;
-
+    ASSERT_EQ(vdcps.Run({"export-bin", before, "-o", radioImage, "--content", "1"}), 0)
+        << vdcps.err;
     RadioSimProcess radio({"--model", c.model, "--image", radioImage, "--lose-write", c.loseWrite});
     const std::string port = radio.devicePath();
+
+    // The project to write is read from the radio and changed with `set`.
+    ASSERT_EQ(vdcps.Run({"read", c.model, "--port", port, "-o", after, "-q"}), 0) << vdcps.err;
+    EXPECT_NE(vdcps.err.find("Data read completed"), std::string::npos) << vdcps.err;
+    const std::string change = c.change;
+    ASSERT_EQ(vdcps.Run({"set", after, change}), 0) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"get", after, change.substr(0, change.find('='))}), 0);
+    EXPECT_EQ(vdcps.out, change.substr(change.find('=') + 1) + "\n");
     auto write = [&](std::vector<std::string> extra) {
         std::vector<std::string> args{"write", after, "--port",       port,
                                       "--yes", "-q",  "--backup-dir", backups.string()};
@@ -71,9 +78,10 @@ TEST_P(SafeWrite, BacksUpCatchesALostWriteRestoresAndPreviews) {
               0)
         << vdcps.err;
     const std::string readBack = dir_.file("read-back.bin").string();
-    ASSERT_EQ(vdcps.Run({"read", c.model, "--port", port, "-o", dir_.file("r.vdcps").string(),
-                         "--save-bin", readBack, "-q"}),
-              0)
+    const std::string restored = dir_.file("restored.vdcps").string();
+    ASSERT_EQ(
+        vdcps.Run({"read", c.model, "--port", port, "-o", restored, "--save-bin", readBack, "-q"}),
+        0)
         << vdcps.err;
     EXPECT_TRUE(readFile(readBack) == readFile(radioImage)) << "restore brought the bytes back";
 
@@ -86,10 +94,17 @@ TEST_P(SafeWrite, BacksUpCatchesALostWriteRestoresAndPreviews) {
 
     EXPECT_EQ(write({}), 0) << vdcps.err;
     EXPECT_NE(vdcps.err.find("Verified"), std::string::npos) << vdcps.err;
+    EXPECT_NE(vdcps.err.find("Data write completed"), std::string::npos) << vdcps.err;
+    const std::string expected = dir_.file("expected.bin").string();
+    ASSERT_EQ(vdcps.Run({"export-bin", after, "-o", expected, "--content", "1"}), 0) << vdcps.err;
+    ASSERT_TRUE(radio.waitForWrittenImage());
+    EXPECT_TRUE(radio.writtenImage() == readFile(expected))
+        << "the radio holds the project's image";
+    EXPECT_NE(radio.writtenImage(), readFile(radioImage)) << "and the change reached it";
     EXPECT_EQ(write({"--no-backup", "--no-verify"}), 0) << vdcps.err;
     EXPECT_EQ(Backups(backups).size(), 4u);
 
-    EXPECT_EQ(vdcps.Run({"diff", before, after}), 1) << vdcps.err;
+    EXPECT_EQ(vdcps.Run({"diff", restored, after}), 1) << vdcps.err;
     EXPECT_EQ(vdcps.out, std::string(c.difference) + "\n");
     EXPECT_EQ(vdcps.Run({"diff", backup.string(), after}), 1) << "the image's model from its name";
     EXPECT_EQ(vdcps.Run({"diff", after, readBack, "--model", c.model}), 1) << vdcps.err;
