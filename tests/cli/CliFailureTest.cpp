@@ -14,45 +14,31 @@ using namespace std::chrono_literals;
 
 class CliFailure : public ::testing::Test {
 protected:
-    /// A GX5 radio image made by the tool itself.
+    /// A GX5 radio image made by the tool itself, of the project "factory.vdcps".
     std::string Image() {
         VdcpsRunner vdcps(dir_);
-        const std::string project = dir_.file("factory.vdcps").string();
         const std::string image = dir_.file("radio.bin").string();
-        EXPECT_EQ(vdcps.Run({"new", "GX5", "-o", project, "--force"}), 0);
-        EXPECT_EQ(vdcps.Run({"export-bin", project, "-o", image, "--content", "1"}), 0);
+        EXPECT_TRUE(vdcps.NewWithImage("GX5", dir_.file("factory.vdcps").string(), image))
+            << vdcps.err;
         return image;
     }
 
     TempDir dir_;
 };
 
-TEST_F(CliFailure, PasswordsWrongOrMissing) {
-    RadioSimProcess radio({"--model", "GX5", "--image", Image(), "--password", "1234"});
-    VdcpsRunner vdcps(dir_, QuickTransfers());
-    const std::string project = dir_.file("locked.vdcps").string();
-    EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q",
-                         "--password", "9999"}),
-              5);
-    EXPECT_NE(vdcps.err.find("password error"), std::string::npos) << vdcps.err;
-    EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q"}), 2)
-        << "no terminal to ask on";
-    EXPECT_NE(vdcps.err.find("--password"), std::string::npos) << vdcps.err;
-    EXPECT_FALSE(std::filesystem::exists(project));
-    EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q",
-                         "--password", "1234"}),
-              0)
-        << vdcps.err;
-}
-
 TEST_F(CliFailure, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
     const struct {
         std::vector<std::string> radioArgs;
-        bool namesThePort; ///< the message names the port that did not answer
+        std::vector<std::string> readArgs;
+        int status;
+        std::string says;  ///< a part of the message on standard error
+        bool namesThePort; ///< followed by the port that did not answer
     } rows[] = {
-        {{"--blocks", "10"}, false}, // a short image
-        {{"--hangup-after", "6"}, false},
-        {{"--silent"}, true},
+        {{"--blocks", "10"}, {}, 5, "", false}, // a short image
+        {{"--hangup-after", "6"}, {}, 5, "", false},
+        {{"--silent"}, {}, 5, "Host failed! No answer on ", true},
+        {{"--password", "1234"}, {"--password", "9999"}, 5, "password error", false},
+        {{"--password", "1234"}, {}, 2, "--password", false}, // no terminal to ask on
     };
     const std::string image = Image();
     VdcpsRunner vdcps(dir_, QuickTransfers());
@@ -61,17 +47,19 @@ TEST_F(CliFailure, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
         std::vector<std::string> args{"--model", "GX5", "--image", image};
         args.insert(args.end(), row.radioArgs.begin(), row.radioArgs.end());
         RadioSimProcess radio(args);
-        EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q",
-                             "--force"}),
-                  5)
-            << row.radioArgs[0] << ": " << vdcps.err;
-        if (row.namesThePort) {
-            EXPECT_NE(vdcps.err.find("Host failed! No answer on " + radio.devicePath()),
-                      std::string::npos)
-                << vdcps.err;
-        }
+        args = {"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q", "--force"};
+        args.insert(args.end(), row.readArgs.begin(), row.readArgs.end());
+        EXPECT_EQ(vdcps.Run(args), row.status) << row.radioArgs[0] << ": " << vdcps.err;
+        EXPECT_NE(vdcps.err.find(row.says + (row.namesThePort ? radio.devicePath() : "")),
+                  std::string::npos)
+            << vdcps.err;
         EXPECT_EQ(readFile(project), "my earlier project");
     }
+    RadioSimProcess locked({"--model", "GX5", "--image", image, "--password", "1234"});
+    EXPECT_EQ(vdcps.Run({"read", "GX5", "--port", locked.devicePath(), "-o", project, "-q",
+                         "--force", "--password", "1234"}),
+              0)
+        << vdcps.err;
 }
 
 TEST_F(CliFailure, CtrlCSigtermAndSighupStopATransferThroughTheCancelPath) {

@@ -47,6 +47,14 @@ public:
         return RunProgram(Program(), Args(args), &out, &err);
     }
 
+    /// Makes a new project of `model` at `project` (over an old one) and the image a radio of
+    /// that model holds for it at `image`; false when vdcps failed (see `err`).
+    bool NewWithImage(const std::string& model, const std::string& project,
+                      const std::string& image) {
+        return Run({"new", model, "-o", project, "--force"}) == 0 &&
+               Run({"export-bin", project, "-o", image, "--content", "1", "--force"}) == 0;
+    }
+
     std::string out;
     std::string err;
 

@@ -15,8 +15,7 @@ TEST(VdcpsFleet, ReportsEachRadioAndRefusesABadRowBeforeAnyPort) {
     VdcpsRunner vdcps(dir, kQuickGx5);
     const std::string project = dir.file("plan.vdcps").string();
     const std::string image = dir.file("radio.bin").string();
-    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", project}), 0) << vdcps.err;
-    ASSERT_EQ(vdcps.Run({"export-bin", project, "-o", image, "--content", "1"}), 0) << vdcps.err;
+    ASSERT_TRUE(vdcps.NewWithImage("GX5", project, image)) << vdcps.err;
     RadioSimProcess good({"--model", "GX5", "--image", image});
     RadioSimProcess silent({"--model", "GX5", "--image", image, "--silent"});
     const std::string a = good.devicePath();

@@ -44,9 +44,7 @@ TEST_P(SafeWrite, ReadChangeAndWriteBackWithBackupVerifyRestoreAndPreview) {
     const std::string after = dir_.file("after.vdcps").string();
     const std::string radioImage = dir_.file("radio.bin").string();
     const fs::path backups = dir_.file("backups");
-    ASSERT_EQ(vdcps.Run({"new", c.model, "-o", before}), 0) << vdcps.err;
-    ASSERT_EQ(vdcps.Run({"export-bin", before, "-o", radioImage, "--content", "1"}), 0)
-        << vdcps.err;
+    ASSERT_TRUE(vdcps.NewWithImage(c.model, before, radioImage)) << vdcps.err;
     RadioSimProcess radio({"--model", c.model, "--image", radioImage, "--lose-write", c.loseWrite});
     const std::string port = radio.devicePath();
 
@@ -168,12 +166,12 @@ TEST(FactoryData, AWriteKeepsTheRadiosUnlessForced) {
     const std::string radioProject = dir.file("radio.vdcps").string();
     const std::string radioImage = dir.file("radio.bin").string();
     const std::string projectImage = dir.file("project.bin").string();
-    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", project}), 0) << vdcps.err;
-    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", radioProject}), 0) << vdcps.err;
+    ASSERT_TRUE(vdcps.NewWithImage("GX5", project, projectImage)) << vdcps.err;
+    ASSERT_TRUE(vdcps.NewWithImage("GX5", radioProject, radioImage)) << vdcps.err;
     ASSERT_EQ(vdcps.Run({"set", radioProject, "--force", "SerialNO=RADIO0001", "SaleTerr=7"}), 0)
         << vdcps.err;
-    ASSERT_EQ(vdcps.Run({"export-bin", radioProject, "-o", radioImage, "--content", "1"}), 0);
-    ASSERT_EQ(vdcps.Run({"export-bin", project, "-o", projectImage, "--content", "1"}), 0);
+    ASSERT_EQ(
+        vdcps.Run({"export-bin", radioProject, "-o", radioImage, "--content", "1", "--force"}), 0);
     // the two projects differ in the radio's serial number and sales territory only
     for (const auto& [force, expected] : {std::pair{false, radioImage}, {true, projectImage}}) {
         RadioSimProcess radio({"--model", "GX5", "--image", radioImage});
