@@ -90,25 +90,5 @@ TEST_F(CliFailure, CtrlCSigtermAndSighupStopATransferThroughTheCancelPath) {
     }
 }
 
-TEST_F(CliFailure, WriteFiguresAndTheContentVariantComeFromTheSettings) {
-    RadioSimProcess radio({"--model", "GX5", "--image", Image()});
-    VdcpsRunner vdcps(dir_,
-                      QuickTransfers() +
-                          "[Option]\nshow_read_write_info=1\n[Device]\nbin_struct_content=2\n");
-    ASSERT_EQ(vdcps.Run({"write", dir_.file("factory.vdcps").string(), "--port", radio.devicePath(),
-                         "--yes", "-q"}),
-              0)
-        << vdcps.err;
-    EXPECT_NE(vdcps.err.find("package_count:62: binsize:63418: UseTime:"), std::string::npos)
-        << vdcps.err;
-    EXPECT_NE(vdcps.err.find(": Data write completed"), std::string::npos) << vdcps.err;
-    ASSERT_TRUE(radio.waitForWrittenImage());
-    EXPECT_EQ(radio.writtenImage().size(), 63418u);
-
-    const std::string exported = dir_.file("exported.bin").string();
-    ASSERT_EQ(vdcps.Run({"export-bin", dir_.file("factory.vdcps").string(), "-o", exported}), 0);
-    EXPECT_EQ(readFile(exported).size(), 65466u) << "image files default to the full variant 3";
-}
-
 } // namespace
 } // namespace vdtest

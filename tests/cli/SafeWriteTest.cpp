@@ -121,57 +121,55 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{"VS73", "CH1/rx_tone=1000", "0", "CH1/rx_tone: Off -> 100.0 Hz"}),
     [](const auto& info) { return std::string(info.param.model); });
 
-struct NoWriteCase {
-    const char* name;
-    const char* model;
-    std::vector<std::string> radioArgs;
-    bool backupDirIsAFile;
-    int exitCode;
-    const char* writeRequest; ///< how a write request starts in the transcript
-};
-
-class NothingWritten : public ::testing::TestWithParam<NoWriteCase> {};
-
-TEST_P(NothingWritten, WhenTheBackupFails) {
-    const NoWriteCase& c = GetParam();
+TEST(NothingWritten, WhenTheBackupFails) {
+    const struct {
+        const char* model;
+        std::vector<std::string> radioArgs;
+        bool backupDirIsAFile;
+        int exitCode;
+        const char* writeRequest; ///< how a write request starts in the transcript
+    } rows[] = {
+        // a GX5 radio that reports more blocks than any memory holds cannot be read
+        {"GX5", {"--blocks", "300"}, false, 5, "00 00 00 00 00 00 06 04 01 00"},
+        {"LM704", {"--hangup-after", "20"}, false, 5, "host>radio 57"},
+        {"VS73", {}, true, 3, "host>radio 57"}, // the backup cannot be saved
+    };
     TempDir dir;
     VdcpsRunner vdcps(dir, QuickTransfers());
     const std::string project = dir.file("p.vdcps").string();
-    ASSERT_EQ(vdcps.Run({"new", c.model, "-o", project}), 0) << vdcps.err;
-    std::vector<std::string> args{"--model", c.model};
-    args.insert(args.end(), c.radioArgs.begin(), c.radioArgs.end());
-    RadioSimProcess radio(args);
-    const fs::path backups = c.backupDirIsAFile ? dir.write("file", "") : dir.file("backups");
-    EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q",
-                         "--backup-dir", backups.string()}),
-              c.exitCode)
-        << vdcps.err;
-    EXPECT_EQ(radio.transcript().find(c.writeRequest), std::string::npos) << radio.transcript();
+    for (const auto& row : rows) {
+        ASSERT_EQ(vdcps.Run({"new", row.model, "-o", project, "--force"}), 0) << vdcps.err;
+        std::vector<std::string> args{"--model", row.model};
+        args.insert(args.end(), row.radioArgs.begin(), row.radioArgs.end());
+        RadioSimProcess radio(args);
+        const fs::path backups = row.backupDirIsAFile ? dir.write("file", "") : dir.file("backups");
+        EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q",
+                             "--backup-dir", backups.string()}),
+                  row.exitCode)
+            << row.model << ' ' << vdcps.err;
+        EXPECT_EQ(radio.transcript().find(row.writeRequest), std::string::npos)
+            << radio.transcript();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, NothingWritten,
-    ::testing::Values(
-        // a GX5 radio that reports more blocks than any memory holds cannot be read
-        NoWriteCase{
-            "Gx5ReadFails", "GX5", {"--blocks", "300"}, false, 5, "00 00 00 00 00 00 06 04 01 00"},
-        NoWriteCase{"Lm704ReadFails", "LM704", {"--hangup-after", "20"}, false, 5, "host>radio 57"},
-        NoWriteCase{"BackupCannotBeSaved", "VS73", {}, true, 3, "host>radio 57"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-TEST(FactoryData, AWriteKeepsTheRadiosUnlessForced) {
+TEST(FactoryData, AWriteKeepsTheRadiosUnlessForcedInTheContentVariantOfTheSettings) {
     TempDir dir;
-    VdcpsRunner vdcps(dir, QuickTransfers());
+    VdcpsRunner vdcps(dir,
+                      QuickTransfers() +
+                          "[Option]\nshow_read_write_info=1\n[Device]\nbin_struct_content=2\n");
     const std::string project = dir.file("new.vdcps").string();
     const std::string radioProject = dir.file("radio.vdcps").string();
     const std::string radioImage = dir.file("radio.bin").string();
     const std::string projectImage = dir.file("project.bin").string();
-    ASSERT_TRUE(vdcps.NewWithImage("GX5", project, projectImage)) << vdcps.err;
-    ASSERT_TRUE(vdcps.NewWithImage("GX5", radioProject, radioImage)) << vdcps.err;
+    const std::string fullImage = dir.file("full.bin").string();
+    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", project}), 0) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", radioProject}), 0) << vdcps.err;
     ASSERT_EQ(vdcps.Run({"set", radioProject, "--force", "SerialNO=RADIO0001", "SaleTerr=7"}), 0)
         << vdcps.err;
-    ASSERT_EQ(
-        vdcps.Run({"export-bin", radioProject, "-o", radioImage, "--content", "1", "--force"}), 0);
+    ASSERT_EQ(vdcps.Run({"export-bin", radioProject, "-o", radioImage, "--content", "2"}), 0);
+    ASSERT_EQ(vdcps.Run({"export-bin", project, "-o", projectImage, "--content", "2"}), 0);
+    ASSERT_EQ(vdcps.Run({"export-bin", project, "-o", fullImage}), 0);
+    EXPECT_EQ(readFile(fullImage).size(), 65466u) << "image files default to the full variant 3";
     // the two projects differ in the radio's serial number and sales territory only
     for (const auto& [force, expected] : {std::pair{false, radioImage}, {true, projectImage}}) {
         RadioSimProcess radio({"--model", "GX5", "--image", radioImage});
@@ -181,7 +179,11 @@ TEST(FactoryData, AWriteKeepsTheRadiosUnlessForced) {
             args.push_back("--force");
         }
         ASSERT_EQ(vdcps.Run(args), 0) << vdcps.err;
+        EXPECT_NE(vdcps.err.find("package_count:62: binsize:63418: UseTime:"), std::string::npos)
+            << vdcps.err;
+        EXPECT_NE(vdcps.err.find(": Data write completed"), std::string::npos) << vdcps.err;
         ASSERT_TRUE(radio.waitForWrittenImage());
+        EXPECT_EQ(radio.writtenImage().size(), 63418u);
         EXPECT_TRUE(radio.writtenImage() == readFile(expected)) << "--force " << force;
     }
 }
