@@ -1,6 +1,10 @@
-// What a hostile user of the tool found: values and files refused with a reason and the
-// documented exit status, and nothing half-written or silently changed left behind.
+// What a hostile user of the tool found, and the failure paths of its radio commands: values,
+// files and radios refused with a reason and the documented exit status, and nothing
+// half-written or silently changed left behind.
 #include "tests/cli/CliTestSupport.h"
+#include "tests/support/RadioSim.h"
+
+#include <csignal>
 
 #include <filesystem>
 #include <gtest/gtest.h>
@@ -13,11 +17,12 @@ namespace vdtest {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 class CliHardening : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(vdcps_.Run({"new", "GX5", "-o", Path("gx5")}), 0) << vdcps_.err;
+        ASSERT_TRUE(vdcps_.NewWithImage("GX5", Path("gx5"), Path("gx5.bin"))) << vdcps_.err;
         ASSERT_EQ(vdcps_.Run({"new", "GX5G", "-o", Path("gx5g")}), 0) << vdcps_.err;
         ASSERT_EQ(vdcps_.Run({"new", "VS73", "-o", Path("vs73")}), 0) << vdcps_.err;
         ASSERT_EQ(vdcps_.Run({"export-bin", Path("gx5g"), "-o", Path("gx5g.bin")}), 0);
@@ -53,7 +58,7 @@ protected:
     }
 
     TempDir dir_;
-    VdcpsRunner vdcps_{dir_};
+    VdcpsRunner vdcps_{dir_, QuickTransfers()};
 };
 
 struct Refusal {
@@ -200,6 +205,69 @@ TEST_F(CliHardening, SavesThroughALinkAndNeverOverAReadOnlyOrHalfWrittenFile) {
     EXPECT_NE(err.find("File too large"), std::string::npos) << err;
     for (const fs::directory_entry& entry : fs::directory_iterator(dir_.path())) {
         EXPECT_NE(entry.path().filename().string().rfind(".vs73.vdcps.", 0), 0u) << entry.path();
+    }
+}
+
+TEST_F(CliHardening, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
+    const struct {
+        std::vector<std::string> radioArgs;
+        std::vector<std::string> readArgs;
+        int status;
+        std::string says;  ///< a part of the message on standard error
+        bool namesThePort; ///< followed by the port that did not answer
+    } rows[] = {
+        {{"--blocks", "10"}, {}, 5, "", false}, // a short image
+        {{"--hangup-after", "6"}, {}, 5, "", false},
+        {{"--silent"}, {}, 5, "Host failed! No answer on ", true},
+        {{"--password", "1234"}, {"--password", "9999"}, 5, "password error", false},
+        {{"--password", "1234"}, {}, 2, "--password", false}, // no terminal to ask on
+    };
+    const std::string image = Path("gx5.bin");
+    const std::string project = dir_.write("kept.vdcps", "my earlier project").string();
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"--model", "GX5", "--image", image};
+        args.insert(args.end(), row.radioArgs.begin(), row.radioArgs.end());
+        RadioSimProcess radio(args);
+        args = {"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q", "--force"};
+        args.insert(args.end(), row.readArgs.begin(), row.readArgs.end());
+        EXPECT_EQ(vdcps_.Run(args), row.status) << row.radioArgs[0] << ": " << vdcps_.err;
+        EXPECT_NE(vdcps_.err.find(row.says + (row.namesThePort ? radio.devicePath() : "")),
+                  std::string::npos)
+            << vdcps_.err;
+        EXPECT_EQ(readFile(project), "my earlier project");
+    }
+    RadioSimProcess locked({"--model", "GX5", "--image", image, "--password", "1234"});
+    EXPECT_EQ(vdcps_.Run({"read", "GX5", "--port", locked.devicePath(), "-o", project, "-q",
+                          "--force", "--password", "1234"}),
+              0)
+        << vdcps_.err;
+}
+
+TEST_F(CliHardening, CtrlCSigtermAndSighupStopATransferThroughTheCancelPath) {
+    const struct {
+        int signal;
+        const char* command;
+    } rows[] = {{SIGINT, "read"}, {SIGTERM, "read"}, {SIGHUP, "read"}, {SIGINT, "write"}};
+    const std::string image = Path("gx5.bin");
+    TempDir paced; // the default pace: a quick transfer could end before the signal
+    VdcpsRunner vdcps(paced);
+    const std::string project = Path("read");
+    for (const auto& row : rows) {
+        RadioSimProcess radio({"--model", "GX5", "--image", image});
+        const std::vector<std::string> args =
+            row.command == std::string("read")
+                ? vdcps.Args({"read", "GX5", "--port", radio.devicePath(), "-o", project})
+                : vdcps.Args({"write", Path("gx5"), "--port", radio.devicePath(), "--yes"});
+        ChildProcess transfer(VdcpsRunner::Program(), args);
+        const std::string progress = std::string("Host ") + row.command + " all data";
+        ASSERT_TRUE(transfer.waitForStderr(progress + " 3/", 60s)) << transfer.err();
+        transfer.signal(row.signal);
+        const auto status = transfer.wait(60s);
+        ASSERT_TRUE(status.has_value());
+        EXPECT_EQ(*status, 6) << row.signal << ' ' << transfer.err();
+        EXPECT_NE(transfer.err().find(progress + ": break!"), std::string::npos) << transfer.err();
+        EXPECT_TRUE(radio.waitForTranscript("rebooting")) << row.signal << ' ' << row.command;
+        EXPECT_FALSE(std::filesystem::exists(project));
     }
 }
 
