@@ -70,16 +70,8 @@ struct Refusal {
 TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
     const Refusal rows[] = {
         // text that a project file or the radio cannot hold
-        {{"set", "{gx5}",
-          "radioName=A\x01"
-          "B"},
-         3,
-         "control character U+0001"},
-        {{"set", "{gx5}",
-          "radioName=\xFF"
-          "B"},
-         3,
-         "invalid UTF-8 byte 0xFF"},
+        {{"set", "{gx5}", "radioName=A\001B"}, 3, "control character U+0001"},
+        {{"set", "{gx5}", "radioName=\377B"}, 3, "invalid UTF-8 byte 0xFF"},
         {{"set", "{gx5}", "radioName=Z\xC3\xBCrich"}, 3, "'\xC3\xBC' (U+00FC)"},
         {{"set", "{gx5}", "radioName=ABCDEFGHIJKLMNOPQ"}, 3, "at most 16 characters"},
         {{"set", "{vs73}", "CH1/rxfreq=462562509"}, 3, "multiple of 10"},

@@ -1,7 +1,7 @@
 // The tool end to end for every model, with safe writing against the simulated radio: read the
 // radio, change a value with `set`, write it back and compare what the radio holds byte for byte;
 // the backup taken before a write, the read-back that catches a write the radio acknowledged but
-// did not store, restore, the dry run, and `vdcps diff`.
+// did not store, restore, the dry run, `vdcps diff`, and `vdcps fleet` with its report.
 #include "app/AppPaths.h"
 #include "document/BackupStore.h"
 #include "document/ProjectFile.h"
@@ -221,6 +221,45 @@ TEST(VdcpsDiff, ShowsRecordsAddedRemovedRenamedAndMembershipsByName) {
     const std::string other = dir.file("vs.vdcps").string();
     ASSERT_EQ(vdcps.Run({"new", "VS73", "-o", other}), 0);
     EXPECT_EQ(vdcps.Run({"diff", beforePath, other}), 3) << "another model is an error";
+}
+
+TEST(VdcpsFleet, ReportsEachRadioAndRefusesABadRowBeforeAnyPort) {
+    TempDir dir;
+    VdcpsRunner vdcps(dir, QuickTransfers());
+    const std::string project = dir.file("plan.vdcps").string();
+    const std::string image = dir.file("radio.bin").string();
+    ASSERT_TRUE(vdcps.NewWithImage("GX5", project, image)) << vdcps.err;
+    RadioSimProcess good({"--model", "GX5", "--image", image});
+    RadioSimProcess silent({"--model", "GX5", "--image", image, "--silent"});
+    const std::string a = good.devicePath();
+    const std::string b = silent.devicePath();
+    const std::string report = dir.file("report.csv").string();
+    auto fleet = [&](const std::string& table) {
+        return vdcps.Run({"fleet", project, "--port", a, "--port", b, "--vary",
+                          dir.write("vary.csv", table).string(), "--yes", "--backup-dir",
+                          dir.file("backups").string(), "--report", report});
+    };
+
+    EXPECT_EQ(fleet("port,radioName\n" + a + ",Alpha\n" + b + ",ThisNameIsFarTooLong\n"), 3);
+    EXPECT_NE(vdcps.err.find(b + ": radioName=ThisNameIsFarTooLong is refused"), std::string::npos)
+        << vdcps.err;
+    EXPECT_EQ(good.transcript().find("session"), std::string::npos) << "no port was opened";
+    EXPECT_EQ(fleet("port,radioName\n/dev/elsewhere,Alpha\n"), 3) << "a row for no given port";
+
+    EXPECT_EQ(fleet("port,radioName\n" + a + ",\"Al,pha\"\n" + b + ",Bravo\n"), 5) << vdcps.err;
+    EXPECT_NE(vdcps.out.find(b + "  failed: Host failed!"), std::string::npos) << vdcps.out;
+    EXPECT_NE(vdcps.err.find("backup: " + dir.file("backups").string()), std::string::npos);
+    const std::string csv = readFile(report);
+    EXPECT_EQ(csv.rfind("port,result,backup,elapsed_s,radioName\r\n" + a +
+                            ",written and verified," + dir.file("backups").string(),
+                        0),
+              0u)
+        << csv;
+    EXPECT_NE(csv.find(",\"Al,pha\"\r\n" + b + ",\"failed: Host failed! No answer on "),
+              std::string::npos)
+        << csv;
+    ASSERT_EQ(vdcps.Run({"get", project, "radioName"}), 0);
+    EXPECT_EQ(vdcps.out, "\n") << "the project itself is left as it was";
 }
 
 TEST(BackupStore, KeepsTheNewestOfEachModelUnderFreshNames) {
