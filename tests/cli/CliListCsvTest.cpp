@@ -15,16 +15,24 @@ struct DisplayChange {
 };
 
 TEST(CliListCsv, ExportThenImportIntoAFreshProjectGivesTheSameValues) {
-    // one model of each family: the display forms of each model are the document's own
+    // the display forms of the models, each checked once
     const DisplayChange changes[] = {
         {"GX5",
          {{"CH2/RxFrequency", "151.625000"},
           {"CH2/CTCSSTxValue", "88.5 Hz"},
+          {"CH2/CTCSSRxValue", "D023I"},
           {"CH2/ChannelPower", "Low"},
+          {"CH4/ChannelPower", "Middle"},
           {"CH3/VoxEnable", "On"},
           {"e01040002/Channel[0]", "CH3"}}},
         {"VS73",
-         {{"CH2/rxfreq", "462.562500"}, {"CH2/highpower", "High"}, {"CH2/tx_tone", "D023N"}}},
+         {{"CH2/rxfreq", "462.562500"},
+          {"CH2/highpower", "High"},
+          {"CH2/tx_tone", "D023N"},
+          {"CH2/rx_tone", "D754I"},
+          {"CH3/tx_tone", "67.0 Hz"},
+          {"CH4/tx_tone", "254.1 Hz"}}},
+        {"LM704", {{"CH2/tx_tone", "D023N"}, {"CH2/busy_lock", "On"}}},
     };
     TempDir dir;
     VdcpsRunner vdcps(dir);
