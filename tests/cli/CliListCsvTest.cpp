@@ -1,5 +1,5 @@
-// Lists through CSV with the tool: a project's list exported and imported into a fresh one of
-// every model, an import refused as a whole, and the channel CSV of other programming tools.
+// Lists through CSV with the tool: a project's list exported and imported into a fresh one, an
+// import refused as a whole, and the channel CSV of other programming tools.
 #include "document/ListRows.h"
 #include "tests/cli/CliTestSupport.h"
 
