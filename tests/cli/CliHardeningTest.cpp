@@ -1,10 +1,14 @@
-// What a hostile user of the tool found: values and files refused with a reason and the
-// documented exit status, and nothing half-written or silently changed left behind.
+// What a hostile user of the tool found, and the failure paths of its radio commands: values,
+// files and radios refused with a reason and the documented exit status, and nothing
+// half-written or silently changed left behind; a project that fails its check reaches no radio.
+#include "document/ProjectFile.h"
+#include "model/CommonCpsControl.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/RadioSim.h"
 
 #include <csignal>
 #include <filesystem>
+#include <functional>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 #include <regex>
@@ -15,11 +19,12 @@ namespace vdtest {
 namespace {
 
 namespace fs = std::filesystem;
+using namespace std::chrono_literals;
 
 class CliHardening : public ::testing::Test {
 protected:
     void SetUp() override {
-        ASSERT_EQ(vdcps_.Run({"new", "GX5", "-o", Path("gx5")}), 0) << vdcps_.err;
+        ASSERT_TRUE(vdcps_.NewWithImage("GX5", Path("gx5"), Path("gx5.bin"))) << vdcps_.err;
         ASSERT_EQ(vdcps_.Run({"new", "GX5G", "-o", Path("gx5g")}), 0) << vdcps_.err;
         ASSERT_EQ(vdcps_.Run({"new", "VS73", "-o", Path("vs73")}), 0) << vdcps_.err;
         ASSERT_EQ(vdcps_.Run({"export-bin", Path("gx5g"), "-o", Path("gx5g.bin")}), 0);
@@ -55,7 +60,7 @@ protected:
     }
 
     TempDir dir_;
-    VdcpsRunner vdcps_{dir_};
+    VdcpsRunner vdcps_{dir_, QuickTransfers()};
 };
 
 struct Refusal {
@@ -67,16 +72,8 @@ struct Refusal {
 TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
     const Refusal rows[] = {
         // text that a project file or the radio cannot hold
-        {{"set", "{gx5}",
-          "radioName=A\x01"
-          "B"},
-         3,
-         "control character U+0001"},
-        {{"set", "{gx5}",
-          "radioName=\xFF"
-          "B"},
-         3,
-         "invalid UTF-8 byte 0xFF"},
+        {{"set", "{gx5}", "radioName=A\001B"}, 3, "control character U+0001"},
+        {{"set", "{gx5}", "radioName=\377B"}, 3, "invalid UTF-8 byte 0xFF"},
         {{"set", "{gx5}", "radioName=Z\xC3\xBCrich"}, 3, "'\xC3\xBC' (U+00FC)"},
         {{"set", "{gx5}", "radioName=ABCDEFGHIJKLMNOPQ"}, 3, "at most 16 characters"},
         {{"set", "{vs73}", "CH1/rxfreq=462562509"}, 3, "multiple of 10"},
@@ -95,6 +92,9 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         {{"read", "GX5", "--port", "{no-tty}", "-o", "{read}", "--save-bin", "/nonexistent/x.bin"},
          3,
          "No such file or directory"},
+        // a port that is not there, a write no one confirmed (checked before any port)
+        {{"read", "GX5", "--port", "{no-tty}", "-o", "{read}"}, 4, "Can't find the device!"},
+        {{"write", "{gx5}", "--port", "{no-tty}"}, 2, "--yes"},
         // images that are not of the model
         {{"import-bin", "GX5", "{gx5g.bin}", "-o", "{imported}"}, 3, "GX5G radio, not of a GX5"},
         {{"import-bin", "GX5", "{short.bin}", "-o", "{imported}"}, 3, "52404 to 65466 bytes"},
@@ -158,6 +158,13 @@ TEST_F(CliHardening, ImportsWhatTheImageHoldsAndNothingElse) {
     EXPECT_TRUE(std::regex_search(vdcps_.out, std::regex("(^|\n)rxfreq\t[^\n]*whole number "
                                                          "[0-9-]+, step 10\n")))
         << vdcps_.out;
+    // a band change names the channel frequencies it moved: both of all 16 channels leave
+    // 400-480 MHz for 174 MHz
+    ASSERT_EQ(Run({"set", "{vs73}", "freq_range=0"}), 0) << vdcps_.err;
+    EXPECT_EQ(Count(vdcps_.out, "moved "), 32u) << vdcps_.out;
+    EXPECT_EQ(Count(vdcps_.out, "moved CH1: rxfreq 446.006250 -> 174.000000 MHz\n"), 1u);
+    ASSERT_EQ(Run({"set", "{vs73}", "freq_range=0"}), 0) << vdcps_.err;
+    EXPECT_EQ(vdcps_.out, "") << "no change of band, nothing moved";
     // a global option after the command
     std::string err;
     EXPECT_EQ(RunProgram(VdcpsRunner::Program(),
@@ -195,36 +202,141 @@ TEST_F(CliHardening, SavesThroughALinkAndNeverOverAReadOnlyOrHalfWrittenFile) {
     }
 }
 
-TEST_F(CliHardening, SigtermAndSighupCancelLikeCtrlC) {
-    ASSERT_EQ(Run({"export-bin", "{gx5}", "-o", "{gx5.bin}"}), 0);
-    for (int signal : {SIGTERM, SIGHUP}) {
-        RadioSimProcess radio({"--model", "GX5", "--image", Path("gx5.bin")});
-        ChildProcess read(
-            VdcpsRunner::Program(),
-            vdcps_.Args({"read", "GX5", "--port", radio.devicePath(), "-o", Path("read")}));
-        ASSERT_TRUE(read.waitForStderr("Host read all data 3/", std::chrono::seconds(60)))
-            << read.err();
-        read.signal(signal);
-        const auto status = read.wait(std::chrono::seconds(60));
+TEST_F(CliHardening, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
+    const struct {
+        std::vector<std::string> radioArgs;
+        std::vector<std::string> readArgs;
+        int status;
+        std::string says;  ///< a part of the message on standard error
+        bool namesThePort; ///< followed by the port that did not answer
+    } rows[] = {
+        {{"--blocks", "10"}, {}, 5, "", false}, // a short image
+        {{"--hangup-after", "6"}, {}, 5, "", false},
+        {{"--silent"}, {}, 5, "Host failed! No answer on ", true},
+        {{"--password", "1234"}, {"--password", "9999"}, 5, "password error", false},
+        {{"--password", "1234"}, {}, 2, "--password", false}, // no terminal to ask on
+    };
+    const std::string image = Path("gx5.bin");
+    const std::string project = dir_.write("kept.vdcps", "my earlier project").string();
+    for (const auto& row : rows) {
+        std::vector<std::string> args{"--model", "GX5", "--image", image};
+        args.insert(args.end(), row.radioArgs.begin(), row.radioArgs.end());
+        RadioSimProcess radio(args);
+        args = {"read", "GX5", "--port", radio.devicePath(), "-o", project, "-q", "--force"};
+        args.insert(args.end(), row.readArgs.begin(), row.readArgs.end());
+        EXPECT_EQ(vdcps_.Run(args), row.status) << row.radioArgs[0] << ": " << vdcps_.err;
+        EXPECT_NE(vdcps_.err.find(row.says + (row.namesThePort ? radio.devicePath() : "")),
+                  std::string::npos)
+            << vdcps_.err;
+        EXPECT_EQ(readFile(project), "my earlier project");
+    }
+    RadioSimProcess locked({"--model", "GX5", "--image", image, "--password", "1234"});
+    EXPECT_EQ(vdcps_.Run({"read", "GX5", "--port", locked.devicePath(), "-o", project, "-q",
+                          "--force", "--password", "1234"}),
+              0)
+        << vdcps_.err;
+}
+
+TEST_F(CliHardening, CtrlCSigtermAndSighupStopATransferThroughTheCancelPath) {
+    const struct {
+        int signal;
+        const char* command;
+    } rows[] = {{SIGINT, "read"}, {SIGTERM, "read"}, {SIGHUP, "read"}, {SIGINT, "write"}};
+    const std::string image = Path("gx5.bin");
+    TempDir paced; // the default pace: a quick transfer could end before the signal
+    VdcpsRunner vdcps(paced);
+    const std::string project = Path("read");
+    for (const auto& row : rows) {
+        RadioSimProcess radio({"--model", "GX5", "--image", image});
+        const std::vector<std::string> args =
+            row.command == std::string("read")
+                ? vdcps.Args({"read", "GX5", "--port", radio.devicePath(), "-o", project})
+                : vdcps.Args({"write", Path("gx5"), "--port", radio.devicePath(), "--yes"});
+        ChildProcess transfer(VdcpsRunner::Program(), args);
+        const std::string progress = std::string("Host ") + row.command + " all data";
+        ASSERT_TRUE(transfer.waitForStderr(progress + " 3/", 60s)) << transfer.err();
+        transfer.signal(row.signal);
+        const auto status = transfer.wait(60s);
         ASSERT_TRUE(status.has_value());
-        EXPECT_EQ(*status, 6) << read.err();
-        EXPECT_TRUE(radio.waitForTranscript("rebooting")) << "left through the cancel path";
-        EXPECT_FALSE(fs::exists(Path("read")));
+        EXPECT_EQ(*status, 6) << row.signal << ' ' << transfer.err();
+        EXPECT_NE(transfer.err().find(progress + ": break!"), std::string::npos) << transfer.err();
+        EXPECT_TRUE(radio.waitForTranscript("rebooting")) << row.signal << ' ' << row.command;
+        EXPECT_FALSE(std::filesystem::exists(project));
     }
 }
 
-TEST_F(CliHardening, RadioFailuresSayWhatToCheck) {
-    {
-        RadioSimProcess radio({"--model", "GX5", "--blocks", "10"}); // a short image
-        EXPECT_EQ(Run({"read", "GX5", "--port", radio.devicePath(), "-o", "{read}", "-q"}), 5)
-            << vdcps_.err;
+// `vdcps check` and the check in front of every write: a broken project reaches neither the
+// radio nor an image file unless --force is given, and `set` names what its change broke.
+bool Has(const std::string& text, const std::string& part) {
+    return text.find(part) != std::string::npos;
+}
+
+/// A GX5 project with one thing wrong that today's radio would store as something else.
+struct Broken {
+    std::function<void(vd::HamCpsControl&)> change;
+    const char* problemLine; ///< the start of the line `vdcps check` prints for it
+};
+
+TEST(CliCheckGate, ErrorsStopWriteAndExportBeforeAnythingIsOpened) {
+    const Broken rows[] = {
+        {[](auto& c) { c.SetInputValue("e01090005", "e01099001", "99999999999", true); },
+         "error CH1/RxFrequency: "},
+        {[](auto& c) {
+             std::vector<std::string> ids;
+             dynamic_cast<vd::CommonCpsControl&>(c).ResizeRecordList("ChannelName", 1119, ids);
+         },
+         "error e01091029: Channels: 1119 records, the radio holds 1027"},
+    };
+    TempDir dir;
+    VdcpsRunner vdcps(dir);
+    RadioSimProcess radio({"--model", "GX5"});
+    const std::string project = dir.file("broken.vdcps").string();
+    const std::string image = dir.file("broken.bin").string();
+    for (const Broken& row : rows) {
+        auto control = vd::ProjectFile::New("GX5");
+        row.change(*control);
+        ASSERT_TRUE(vd::ProjectFile::Save(*control, project));
+        ASSERT_EQ(vdcps.Run({"check", project}), 1) << vdcps.out << vdcps.err;
+        EXPECT_TRUE(Has(vdcps.out, row.problemLine)) << vdcps.out;
+        EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q"}), 3);
+        EXPECT_TRUE(Has(vdcps.err, row.problemLine)) << vdcps.err;
+        EXPECT_EQ(vdcps.Run({"export-bin", project, "-o", image}), 3);
+        EXPECT_FALSE(std::filesystem::exists(image));
     }
-    RadioSimProcess silent({"--model", "GX5", "--silent"});
-    EXPECT_EQ(Run({"read", "GX5", "--port", silent.devicePath(), "-o", "{read}", "-q"}), 5);
-    EXPECT_NE(vdcps_.err.find("Host failed! No answer on " + silent.devicePath()),
-              std::string::npos)
-        << vdcps_.err;
-    EXPECT_FALSE(fs::exists(Path("read")));
+    EXPECT_FALSE(Has(radio.transcript(), "host>radio")) << radio.transcript();
+}
+
+TEST(CliCheck, ForceWritesWarningsPassAndSetNamesOnlyWhatItBroke) {
+    TempDir dir;
+    VdcpsRunner vdcps(dir, QuickTransfers());
+    const std::string project = dir.file("radio.vdcps").string();
+    ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", project}), 0) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"check", project}), 0) << vdcps.out;
+    EXPECT_EQ(vdcps.out, "0 errors, 0 warnings\n");
+
+    // a warning alone lets everything through
+    ASSERT_EQ(vdcps.Run({"set", project, "e01090006=CH1"}), 0) << vdcps.err;
+    EXPECT_TRUE(Has(vdcps.err, "warning e01090006: ")) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"export-bin", project, "-o", dir.file("warned.bin").string()}), 0);
+
+    // the power-up channel leaves its zone: reported once, by the change that did it
+    ASSERT_EQ(vdcps.Run({"set", project, "home1PwrupChnl=e01090004"}), 0) << vdcps.err;
+    EXPECT_TRUE(Has(vdcps.err, "error home1PwrupChnl: ")) << vdcps.err;
+    EXPECT_FALSE(Has(vdcps.err, "e01090006")) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"set", project, "radioName=Base"}), 0) << vdcps.err;
+    EXPECT_EQ(vdcps.err, "");
+
+    ASSERT_EQ(vdcps.Run({"check", project, "--json"}), 1);
+    EXPECT_TRUE(Has(vdcps.out, "\"severity\": \"error\", \"id\": \"e01070005\", \"field\": \"\", "
+                               "\"selector\": \"home1PwrupChnl\""))
+        << vdcps.out;
+
+    RadioSimProcess radio({"--model", "GX5"});
+    ASSERT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q", "--force"}),
+              0)
+        << vdcps.err;
+    EXPECT_TRUE(radio.waitForWrittenImage());
+    EXPECT_EQ(vdcps.Run({"check", dir.file("missing.vdcps").string()}), 3);
 }
 
 } // namespace

@@ -1,30 +1,20 @@
-// Safe writing end to end against the simulated radio: the backup taken before a write, the
-// read-back that catches a write the radio acknowledged but did not store, restore, the dry
-// run, and `vdcps diff`.
+// The tool end to end for every model, with safe writing against the simulated radio: read the
+// radio, change a value with `set`, write it back and compare what the radio holds byte for byte;
+// the backup taken before a write, the read-back that catches a write the radio acknowledged but
+// did not store, restore, the dry run, `vdcps diff`, and `vdcps fleet` with its report.
 #include "app/AppPaths.h"
 #include "document/BackupStore.h"
-#include "document/ProjectDiff.h"
 #include "document/ProjectFile.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/RadioSim.h"
 
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <regex>
 
 namespace vdtest {
 namespace {
 
 namespace fs = std::filesystem;
-
-// Short poll intervals: reads and writes otherwise wait 50 to 200 ms a block, and every write
-// here reads the radio twice.
-const char* kQuickGx5 = "[GX5]\nread_time_interval=5\nwrite_time_interval=5\n"
-                        "[LM704]\nread_time_interval=5\nwrite_time_interval=5\n"
-                        "[VS31]\nread_time_interval=5\nwrite_time_interval=5\n"
-                        "[VS46]\nread_time_interval=5\nwrite_time_interval=5\n"
-                        "[VS58]\nread_time_interval=5\nwrite_time_interval=5\n"
-                        "[VS73]\nread_time_interval=5\nwrite_time_interval=5\n";
 
 std::vector<fs::path> Backups(const fs::path& folder) {
     std::vector<fs::path> found;
@@ -33,14 +23,6 @@ std::vector<fs::path> Backups(const fs::path& folder) {
         found.push_back(entry.path());
     }
     return found;
-}
-
-std::size_t Count(const std::string& text, const std::string& what) {
-    std::size_t count = 0;
-    for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) {
-        ++count;
-    }
-    return count;
 }
 
 struct WriteCase {
@@ -55,20 +37,24 @@ protected:
     TempDir dir_;
 };
 
-TEST_P(SafeWrite, BacksUpCatchesALostWriteRestoresAndPreviews) {
+TEST_P(SafeWrite, ReadChangeAndWriteBackWithBackupVerifyRestoreAndPreview) {
     const WriteCase& c = GetParam();
-    VdcpsRunner vdcps(dir_, kQuickGx5);
+    VdcpsRunner vdcps(dir_, QuickTransfers());
     const std::string before = dir_.file("before.vdcps").string();
     const std::string after = dir_.file("after.vdcps").string();
     const std::string radioImage = dir_.file("radio.bin").string();
     const fs::path backups = dir_.file("backups");
-    ASSERT_EQ(vdcps.Run({"new", c.model, "-o", before}), 0) << vdcps.err;
-    ASSERT_EQ(vdcps.Run({"export-bin", before, "-o", radioImage}), 0) << vdcps.err;
-    fs::copy_file(before, after);
-    ASSERT_EQ(vdcps.Run({"set", after, c.change}), 0) << vdcps.err;
-
+    ASSERT_TRUE(vdcps.NewWithImage(c.model, before, radioImage)) << vdcps.err;
     RadioSimProcess radio({"--model", c.model, "--image", radioImage, "--lose-write", c.loseWrite});
     const std::string port = radio.devicePath();
+
+    // The project to write is read from the radio and changed with `set`.
+    ASSERT_EQ(vdcps.Run({"read", c.model, "--port", port, "-o", after, "-q"}), 0) << vdcps.err;
+    EXPECT_NE(vdcps.err.find("Data read completed"), std::string::npos) << vdcps.err;
+    const std::string change = c.change;
+    ASSERT_EQ(vdcps.Run({"set", after, change}), 0) << vdcps.err;
+    ASSERT_EQ(vdcps.Run({"get", after, change.substr(0, change.find('='))}), 0);
+    EXPECT_EQ(vdcps.out, change.substr(change.find('=') + 1) + "\n");
     auto write = [&](std::vector<std::string> extra) {
         std::vector<std::string> args{"write", after, "--port",       port,
                                       "--yes", "-q",  "--backup-dir", backups.string()};
@@ -90,9 +76,10 @@ TEST_P(SafeWrite, BacksUpCatchesALostWriteRestoresAndPreviews) {
               0)
         << vdcps.err;
     const std::string readBack = dir_.file("read-back.bin").string();
-    ASSERT_EQ(vdcps.Run({"read", c.model, "--port", port, "-o", dir_.file("r.vdcps").string(),
-                         "--save-bin", readBack, "-q"}),
-              0)
+    const std::string restored = dir_.file("restored.vdcps").string();
+    ASSERT_EQ(
+        vdcps.Run({"read", c.model, "--port", port, "-o", restored, "--save-bin", readBack, "-q"}),
+        0)
         << vdcps.err;
     EXPECT_TRUE(readFile(readBack) == readFile(radioImage)) << "restore brought the bytes back";
 
@@ -105,10 +92,17 @@ TEST_P(SafeWrite, BacksUpCatchesALostWriteRestoresAndPreviews) {
 
     EXPECT_EQ(write({}), 0) << vdcps.err;
     EXPECT_NE(vdcps.err.find("Verified"), std::string::npos) << vdcps.err;
+    EXPECT_NE(vdcps.err.find("Data write completed"), std::string::npos) << vdcps.err;
+    const std::string expected = dir_.file("expected.bin").string();
+    ASSERT_EQ(vdcps.Run({"export-bin", after, "-o", expected, "--content", "1"}), 0) << vdcps.err;
+    ASSERT_TRUE(radio.waitForWrittenImage());
+    EXPECT_TRUE(radio.writtenImage() == readFile(expected))
+        << "the radio holds the project's image";
+    EXPECT_NE(radio.writtenImage(), readFile(radioImage)) << "and the change reached it";
     EXPECT_EQ(write({"--no-backup", "--no-verify"}), 0) << vdcps.err;
     EXPECT_EQ(Backups(backups).size(), 4u);
 
-    EXPECT_EQ(vdcps.Run({"diff", before, after}), 1) << vdcps.err;
+    EXPECT_EQ(vdcps.Run({"diff", restored, after}), 1) << vdcps.err;
     EXPECT_EQ(vdcps.out, std::string(c.difference) + "\n");
     EXPECT_EQ(vdcps.Run({"diff", backup.string(), after}), 1) << "the image's model from its name";
     EXPECT_EQ(vdcps.Run({"diff", after, readBack, "--model", c.model}), 1) << vdcps.err;
@@ -127,84 +121,72 @@ INSTANTIATE_TEST_SUITE_P(
                       WriteCase{"VS73", "CH1/rx_tone=1000", "0", "CH1/rx_tone: Off -> 100.0 Hz"}),
     [](const auto& info) { return std::string(info.param.model); });
 
-struct NoWriteCase {
-    const char* name;
-    const char* model;
-    std::vector<std::string> radioArgs;
-    bool backupDirIsAFile;
-    int exitCode;
-    const char* writeRequest; ///< how a write request starts in the transcript
-};
-
-class NothingWritten : public ::testing::TestWithParam<NoWriteCase> {};
-
-TEST_P(NothingWritten, WhenTheBackupFails) {
-    const NoWriteCase& c = GetParam();
+TEST(NothingWritten, WhenTheBackupFails) {
+    const struct {
+        const char* model;
+        std::vector<std::string> radioArgs;
+        bool backupDirIsAFile;
+        int exitCode;
+        const char* writeRequest; ///< how a write request starts in the transcript
+    } rows[] = {
+        // a GX5 radio that reports more blocks than any memory holds cannot be read
+        {"GX5", {"--blocks", "300"}, false, 5, "00 00 00 00 00 00 06 04 01 00"},
+        {"LM704", {"--hangup-after", "20"}, false, 5, "host>radio 57"},
+        {"VS73", {}, true, 3, "host>radio 57"}, // the backup cannot be saved
+    };
     TempDir dir;
-    VdcpsRunner vdcps(dir, kQuickGx5);
+    VdcpsRunner vdcps(dir, QuickTransfers());
     const std::string project = dir.file("p.vdcps").string();
-    ASSERT_EQ(vdcps.Run({"new", c.model, "-o", project}), 0) << vdcps.err;
-    std::vector<std::string> args{"--model", c.model};
-    args.insert(args.end(), c.radioArgs.begin(), c.radioArgs.end());
-    RadioSimProcess radio(args);
-    const fs::path backups = c.backupDirIsAFile ? dir.write("file", "") : dir.file("backups");
-    EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q",
-                         "--backup-dir", backups.string()}),
-              c.exitCode)
-        << vdcps.err;
-    EXPECT_EQ(radio.transcript().find(c.writeRequest), std::string::npos) << radio.transcript();
+    for (const auto& row : rows) {
+        ASSERT_EQ(vdcps.Run({"new", row.model, "-o", project, "--force"}), 0) << vdcps.err;
+        std::vector<std::string> args{"--model", row.model};
+        args.insert(args.end(), row.radioArgs.begin(), row.radioArgs.end());
+        RadioSimProcess radio(args);
+        const fs::path backups = row.backupDirIsAFile ? dir.write("file", "") : dir.file("backups");
+        EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q",
+                             "--backup-dir", backups.string()}),
+                  row.exitCode)
+            << row.model << ' ' << vdcps.err;
+        EXPECT_EQ(radio.transcript().find(row.writeRequest), std::string::npos)
+            << radio.transcript();
+    }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Failures, NothingWritten,
-    ::testing::Values(
-        // a GX5 radio that reports more blocks than any memory holds cannot be read
-        NoWriteCase{
-            "Gx5ReadFails", "GX5", {"--blocks", "300"}, false, 5, "00 00 00 00 00 00 06 04 01 00"},
-        NoWriteCase{"Lm704ReadFails", "LM704", {"--hangup-after", "20"}, false, 5, "host>radio 57"},
-        NoWriteCase{"BackupCannotBeSaved", "VS73", {}, true, 3, "host>radio 57"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-class FactoryData : public ::testing::TestWithParam<bool> {};
-
-TEST_P(FactoryData, AWriteKeepsTheRadiosUnlessForced) {
-    const bool force = GetParam();
+TEST(FactoryData, AWriteKeepsTheRadiosUnlessForcedInTheContentVariantOfTheSettings) {
     TempDir dir;
-    VdcpsRunner vdcps(dir, kQuickGx5);
+    VdcpsRunner vdcps(dir,
+                      QuickTransfers() +
+                          "[Option]\nshow_read_write_info=1\n[Device]\nbin_struct_content=2\n");
     const std::string project = dir.file("new.vdcps").string();
     const std::string radioProject = dir.file("radio.vdcps").string();
     const std::string radioImage = dir.file("radio.bin").string();
+    const std::string projectImage = dir.file("project.bin").string();
+    const std::string fullImage = dir.file("full.bin").string();
     ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", project}), 0) << vdcps.err;
     ASSERT_EQ(vdcps.Run({"new", "GX5", "-o", radioProject}), 0) << vdcps.err;
     ASSERT_EQ(vdcps.Run({"set", radioProject, "--force", "SerialNO=RADIO0001", "SaleTerr=7"}), 0)
         << vdcps.err;
-    ASSERT_EQ(vdcps.Run({"export-bin", radioProject, "-o", radioImage}), 0) << vdcps.err;
-    RadioSimProcess radio({"--model", "GX5", "--image", radioImage});
-    std::vector<std::string> args{"write", project, "--port",     radio.devicePath(),
-                                  "--yes", "-q",    "--no-backup"};
-    if (force) {
-        args.push_back("--force");
-    }
-    ASSERT_EQ(vdcps.Run(args), 0) << vdcps.err;
-    ASSERT_TRUE(radio.waitForWrittenImage());
-    const std::string written = radio.writtenImage();
-    auto held = vd::DecodeImage("GX5", vd::ByteVector(written.begin(), written.end()));
-    ASSERT_TRUE(held);
-    auto template_ = vd::ProjectFile::Open(project);
-    for (const char* name : {"SerialNO", "SaleTerr"}) {
-        vd::ElementList radioValue;
-        vd::ElementList projectValue;
-        held->GetElementsByName(name, radioValue);
-        template_->GetElementsByName(name, projectValue);
-        ASSERT_EQ(radioValue.size(), 1u);
-        EXPECT_EQ(radioValue[0]->inputValue,
-                  force ? projectValue[0]->inputValue
-                        : std::string(name == std::string("SerialNO") ? "RADIO0001" : "7"))
-            << name;
+    ASSERT_EQ(vdcps.Run({"export-bin", radioProject, "-o", radioImage, "--content", "2"}), 0);
+    ASSERT_EQ(vdcps.Run({"export-bin", project, "-o", projectImage, "--content", "2"}), 0);
+    ASSERT_EQ(vdcps.Run({"export-bin", project, "-o", fullImage}), 0);
+    EXPECT_EQ(readFile(fullImage).size(), 65466u) << "image files default to the full variant 3";
+    // the two projects differ in the radio's serial number and sales territory only
+    for (const auto& [force, expected] : {std::pair{false, radioImage}, {true, projectImage}}) {
+        RadioSimProcess radio({"--model", "GX5", "--image", radioImage});
+        std::vector<std::string> args{"write", project, "--port",     radio.devicePath(),
+                                      "--yes", "-q",    "--no-backup"};
+        if (force) {
+            args.push_back("--force");
+        }
+        ASSERT_EQ(vdcps.Run(args), 0) << vdcps.err;
+        EXPECT_NE(vdcps.err.find("package_count:62: binsize:63418: UseTime:"), std::string::npos)
+            << vdcps.err;
+        EXPECT_NE(vdcps.err.find(": Data write completed"), std::string::npos) << vdcps.err;
+        ASSERT_TRUE(radio.waitForWrittenImage());
+        EXPECT_EQ(radio.writtenImage().size(), 63418u);
+        EXPECT_TRUE(radio.writtenImage() == readFile(expected)) << "--force " << force;
     }
 }
-
-INSTANTIATE_TEST_SUITE_P(WithAndWithoutForce, FactoryData, ::testing::Bool());
 
 TEST(VdcpsDiff, ShowsRecordsAddedRemovedRenamedAndMembershipsByName) {
     TempDir dir;
@@ -239,6 +221,45 @@ TEST(VdcpsDiff, ShowsRecordsAddedRemovedRenamedAndMembershipsByName) {
     const std::string other = dir.file("vs.vdcps").string();
     ASSERT_EQ(vdcps.Run({"new", "VS73", "-o", other}), 0);
     EXPECT_EQ(vdcps.Run({"diff", beforePath, other}), 3) << "another model is an error";
+}
+
+TEST(VdcpsFleet, ReportsEachRadioAndRefusesABadRowBeforeAnyPort) {
+    TempDir dir;
+    VdcpsRunner vdcps(dir, QuickTransfers());
+    const std::string project = dir.file("plan.vdcps").string();
+    const std::string image = dir.file("radio.bin").string();
+    ASSERT_TRUE(vdcps.NewWithImage("GX5", project, image)) << vdcps.err;
+    RadioSimProcess good({"--model", "GX5", "--image", image});
+    RadioSimProcess silent({"--model", "GX5", "--image", image, "--silent"});
+    const std::string a = good.devicePath();
+    const std::string b = silent.devicePath();
+    const std::string report = dir.file("report.csv").string();
+    auto fleet = [&](const std::string& table) {
+        return vdcps.Run({"fleet", project, "--port", a, "--port", b, "--vary",
+                          dir.write("vary.csv", table).string(), "--yes", "--backup-dir",
+                          dir.file("backups").string(), "--report", report});
+    };
+
+    EXPECT_EQ(fleet("port,radioName\n" + a + ",Alpha\n" + b + ",ThisNameIsFarTooLong\n"), 3);
+    EXPECT_NE(vdcps.err.find(b + ": radioName=ThisNameIsFarTooLong is refused"), std::string::npos)
+        << vdcps.err;
+    EXPECT_EQ(good.transcript().find("session"), std::string::npos) << "no port was opened";
+    EXPECT_EQ(fleet("port,radioName\n/dev/elsewhere,Alpha\n"), 3) << "a row for no given port";
+
+    EXPECT_EQ(fleet("port,radioName\n" + a + ",\"Al,pha\"\n" + b + ",Bravo\n"), 5) << vdcps.err;
+    EXPECT_NE(vdcps.out.find(b + "  failed: Host failed!"), std::string::npos) << vdcps.out;
+    EXPECT_NE(vdcps.err.find("backup: " + dir.file("backups").string()), std::string::npos);
+    const std::string csv = readFile(report);
+    EXPECT_EQ(csv.rfind("port,result,backup,elapsed_s,radioName\r\n" + a +
+                            ",written and verified," + dir.file("backups").string(),
+                        0),
+              0u)
+        << csv;
+    EXPECT_NE(csv.find(",\"Al,pha\"\r\n" + b + ",\"failed: Host failed! No answer on "),
+              std::string::npos)
+        << csv;
+    ASSERT_EQ(vdcps.Run({"get", project, "radioName"}), 0);
+    EXPECT_EQ(vdcps.out, "\n") << "the project itself is left as it was";
 }
 
 TEST(BackupStore, KeepsTheNewestOfEachModelUnderFreshNames) {
