@@ -1,5 +1,7 @@
 // The selectors the command line names elements by: ids, unique names, RECORD/FIELD[n].
 #include "document/ElementSelector.h"
+#include "document/FieldDescription.h"
+#include "document/ProjectDiff.h"
 #include "document/ProjectFile.h"
 #include "tests/support/ModelHelpers.h"
 
@@ -45,6 +47,37 @@ TEST(ElementSelector, FindsByIdNameAndRecordFieldAndRefusesWhatIsNotOne) {
     EXPECT_EQ(vd::ResolveRecord(*control, vfo)->id, channels[0]);
     EXPECT_THROW(vd::ResolveRecord(*control, "Twin"), vd::SelectorError);
     EXPECT_THROW(vd::ResolveRecord(*control, "nobody"), vd::SelectorError);
+}
+
+// What `set` accepts, as `vdcps describe` shows it; and the changes between two projects.
+TEST(ElementSelector, DescriptionsAndDifferencesNameWhatTheyConcern) {
+    auto before = vd::ProjectFile::New("GX5");
+    auto after = vd::ProjectFile::New("GX5");
+    const auto channels = InUseIds(*after, "ChannelName");
+    const vd::ElementPtr power = FindField(*after, channels[3], "ChannelPower");
+    EXPECT_EQ(vd::DescribeAccepted(*after, *power).rfind("choice: 0 (", 0), 0u)
+        << vd::DescribeAccepted(*after, *power);
+    EXPECT_NE(vd::DescribeAccepted(*after, *power).find(", 1 ("), std::string::npos);
+
+    SetField(*after, channels[3], "RxFrequency", "146000000");
+    ASSERT_TRUE(after->DeleteRecord(channels[4]));
+    const std::string zone = InUseIds(*after, "ZoneName").front();
+    std::vector<std::string> members = Members(*after, zone);
+    members.push_back(channels[5]);
+    after->SetFieldValue(zone, "Channel", members);
+    std::vector<std::string> lines;
+    for (const vd::Difference& difference : vd::CompareConfigurations(*before, *after)) {
+        lines.push_back(vd::FormatDifference(difference));
+    }
+    const std::string name3 = after->GetElement(channels[3])->inputValue;
+    for (const std::string& expected :
+         {name3 + "/RxFrequency: 150.000000 -> 146.000000", std::string("- CH2")}) {
+        EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end())
+            << expected << " in " << ::testing::PrintToString(lines);
+    }
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
+        return line.find("/Channel[") != std::string::npos;
+    })) << "the member added to the zone";
 }
 
 } // namespace

@@ -120,9 +120,10 @@ TEST(ListRows, RowsInsertedAfterARecordKeepTheirMembersThroughCsv) {
     ASSERT_TRUE(gx5->SetInputValue(before[0], "", "A, \"b\"", true));
     const std::string csv = vd::CsvText(vd::ExportRows(*gx5, zones, {before[0]}));
     EXPECT_NE(csv.find("\"A, \"\"b\"\"\","), std::string::npos) << csv;
+    // a last line without its line end is a row all the same
     const vd::RowsOutcome added =
-        vd::ApplyRows(*gx5, zones, vd::ParseCsvTable(csv), vd::RowPlacement::AfterRecords,
-                      {before[1]}, vd::RowFaults::AllOrNothing);
+        vd::ApplyRows(*gx5, zones, vd::ParseCsvTable(csv.substr(0, csv.size() - 2)),
+                      vd::RowPlacement::AfterRecords, {before[1]}, vd::RowFaults::AllOrNothing);
     ASSERT_TRUE(added.applied);
     ASSERT_EQ(added.recordIds.size(), 1u);
     EXPECT_EQ(InUseIds(*gx5, "ZoneName"),
@@ -204,6 +205,11 @@ TEST(ListOrder, SortAndMoveKeepReferencesAlsoThroughTheImage) {
     std::swap(sorted[4], sorted[5]);
     std::swap(sorted[5], sorted[6]);
     EXPECT_EQ(InUseIds(*gx5, "ChannelName"), sorted);
+    const std::size_t last = sorted.size() - 1; // down to the end, and no further
+    ASSERT_TRUE(vd::MoveRecords(*gx5, channels, {sorted[last - 1]}, 1));
+    std::swap(sorted[last - 1], sorted[last]);
+    EXPECT_EQ(InUseIds(*gx5, "ChannelName"), sorted);
+    EXPECT_FALSE(vd::MoveRecords(*gx5, channels, {sorted[last]}, 1));
 
     // a choice that stores a position among a list's records follows its record
     SetSetting(*gx5, "noaaChnl", "1");
