@@ -95,6 +95,8 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         // a port that is not there, a write no one confirmed (checked before any port)
         {{"read", "GX5", "--port", "{no-tty}", "-o", "{read}"}, 4, "Can't find the device!"},
         {{"write", "{gx5}", "--port", "{no-tty}"}, 2, "--yes"},
+        {{"write", "{missing}", "--port", "{no-tty}", "--yes"}, 3, "no such project file"},
+        {{"diff", "{gx5g.bin}", "{gx5g.bin}"}, 2, "give --model"},
         // images that are not of the model
         {{"import-bin", "GX5", "{gx5g.bin}", "-o", "{imported}"}, 3, "GX5G radio, not of a GX5"},
         {{"import-bin", "GX5", "{short.bin}", "-o", "{imported}"}, 3, "52404 to 65466 bytes"},
