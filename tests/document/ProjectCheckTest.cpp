@@ -3,6 +3,7 @@
 #include "document/ProjectCheck.h"
 #include "document/ProjectFile.h"
 #include "model/CommonCpsControl.h"
+#include "tests/support/ModelHelpers.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -114,6 +115,18 @@ const Case kCases[] = {
      ProblemKind::NoMembers, Severity::Warning, "Scan1"},
     {"WeatherChannelTransmits", "GX5", [](auto& c) { Put(c, kCh1, "RxFrequency", "162550000"); },
      ProblemKind::ReceiveOnlyTx, Severity::Warning, "CH1/RxFrequency"},
+    {"WeatherBandStart", "GX5", [](auto& c) { Put(c, kCh1, "RxFrequency", "162400000"); },
+     ProblemKind::ReceiveOnlyTx, Severity::Warning, "CH1/RxFrequency"},
+    {"WeatherChannelOfAVs73", "VS73",
+     [](auto& c) {
+         c.SetValueByName("freq_range", "0"); // the VHF band, every channel in it
+         for (const std::string& channel : InUseIds(c, "ChannelName")) {
+             Put(c, channel, "rxfreq", "150000000");
+             Put(c, channel, "txfreq", "150000000");
+         }
+         Put(c, "e01090002", "rxfreq", "162400000");
+     },
+     ProblemKind::ReceiveOnlyTx, Severity::Warning, "CH1/rxfreq"},
 };
 
 class ProjectCheckFinds : public ::testing::TestWithParam<Case> {};
