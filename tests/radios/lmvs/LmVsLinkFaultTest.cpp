@@ -93,7 +93,7 @@ TEST(LmVsHandshakeFaultTest, WrongAnswerFailsEveryAttemptAtItsStep) {
         auto control = MakeLmVsControl(c.model);
         FakePort port = AlteredRadio(c.model, c.size, false,
                                      [&c](const ByteVector& request, ByteVector answer, bool) {
-                                         return request == c.request ? Ascii(c.answer) : answer;
+                                         return request == c.request ? ascii(c.answer) : answer;
                                      });
         EXPECT_FALSE(control->host_handshake(port, 0, nullptr, 0));
         const std::vector<ByteVector>& sent = port.requests();
@@ -192,18 +192,6 @@ TEST(LmVsBlockFaultTest, BlockWriteWantsAnAckFirst) {
                 Each(std::string("数据写入异常:Lm704v001Control::write_data_by_index data error")));
     EXPECT_EQ(port.requests().back(),
               (ByteVector{0x57, 0x00, 0x00, 0x08, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11, 0x11}));
-}
-
-TEST(LmVsBlockFaultTest, WriteEndsWithTheModelsClosingByteWhereItHasOne) {
-    for (const auto& [model, closing] :
-         {std::pair<std::string, std::uint8_t>{"LM704", 0x45}, {"VS31", 0x62}, {"VS46", 0x57}}) {
-        LmVsIni ini;
-        auto control = MakeLmVsControl(model);
-        FakePort port([](const ByteVector&) { return ByteVector{0x06}; });
-        EXPECT_GT(control->WriteAll(port, ByteVector(control->Model().link.imageSize, 0), ""), 0);
-        // VS46 has none: its last request is its last block
-        EXPECT_EQ(port.requests().back().front(), closing) << model;
-    }
 }
 
 /// An LM704 whose pauses between attempts are the test's to fill.
