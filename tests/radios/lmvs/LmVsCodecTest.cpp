@@ -76,6 +76,17 @@ TEST(LmVsCodecExamples, Vs73TakesItsBandFromTheChannelsItReads) {
     }
 }
 
+// A key's byte holds its value in the low nibble and nothing above it.
+TEST(LmVsCodecExamples, Vs73KeysKeepOnlyTheLowNibble) {
+    LmVsIni ini;
+    auto vs73 = MakeLmVsControl("VS73");
+    vs73->SetValueByName("key_pf1", "18");
+    ByteVector keys(1024, 0xFF);
+    ASSERT_TRUE(vs73->GenerateImage(keys, 1));
+    EXPECT_EQ(keys[285], 2);
+    EXPECT_EQ(keys[286], 2); // the template's "key_pf2"
+}
+
 // What the radio's settings bytes read as where the byte is outside the value's own range.
 TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
     LmVsIni ini;
@@ -164,7 +175,7 @@ protected:
     bool keepsSlots_ = false;
 };
 
-TEST_P(LmVsCodecTest, EmptyImageGrowsToTheWholeSizeWithZerosOutsideTheFields) {
+TEST_P(LmVsCodecTest, ImageIsTheModelsWholeSizeWithZerosOutsideTheFields) {
     ByteVector image;
     ASSERT_TRUE(control_->GenerateImage(image, 3));
     ASSERT_EQ(image.size(), size_);
@@ -184,6 +195,18 @@ TEST_P(LmVsCodecTest, EmptyImageGrowsToTheWholeSizeWithZerosOutsideTheFields) {
         }
     }
     EXPECT_EQ(SlotRx(image, 15), 446193750); // CH16 of the template
+
+    // an image of another size is refused and changes nothing
+    std::fill(image.begin() + 16, image.begin() + 272, 0x00); // no channels
+    ByteVector longer = image;
+    longer.push_back(0);
+    for (const ByteVector& wrong :
+         {ByteVector(image.begin(), image.end() - 1), longer, ByteVector{}}) {
+        EXPECT_FALSE(control_->ImportImage(wrong)) << wrong.size();
+    }
+    EXPECT_EQ(ChannelsInUse(*control_).size(), 16U);
+    ASSERT_TRUE(control_->ImportImage(image));
+    EXPECT_TRUE(ChannelsInUse(*control_).empty());
 }
 
 // Slots holding no channel have no record; on the next write they keep the radio's bytes.
@@ -218,21 +241,6 @@ TEST_P(LmVsCodecTest, EmptySlotsHaveNoRecordAndStayAsTheRadioHasThem) {
     if (const auto bitmap = control_->Model().image.scanBitmapOffset) {
         EXPECT_EQ(written[*bitmap + 1] & 0xC0, 0x80);
     }
-}
-
-TEST_P(LmVsCodecTest, ImageOfAnotherSizeIsRefusedAndChangesNothing) {
-    ByteVector image;
-    ASSERT_TRUE(control_->GenerateImage(image, 1));
-    std::fill(image.begin() + 16, image.begin() + 272, 0x00); // no channels
-    ByteVector longer = image;
-    longer.push_back(0);
-    for (const ByteVector& wrong :
-         {ByteVector(image.begin(), image.end() - 1), longer, ByteVector{}}) {
-        EXPECT_FALSE(control_->ImportImage(wrong)) << wrong.size();
-    }
-    EXPECT_EQ(ChannelsInUse(*control_).size(), 16U);
-    ASSERT_TRUE(control_->ImportImage(image));
-    EXPECT_TRUE(ChannelsInUse(*control_).empty());
 }
 
 // Any values the fields can hold, written over a radio's image, read back as they were, and
