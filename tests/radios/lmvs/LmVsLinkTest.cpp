@@ -142,8 +142,11 @@ TEST_P(LmVsLinkTest, WriteInDocumentOrderSendsTheWriteRangesAndTheRadioKeepsTheR
                 << "the codec changed byte " << i << ", which is never written";
         }
     }
-    EXPECT_EQ(control_->WriteAll(port_, image, "Host write all data"),
-              static_cast<int>(writes.size()));
+    ProgressLog progress(*control_);
+    const int blocks = static_cast<int>(writes.size());
+    EXPECT_EQ(control_->WriteAll(port_, image, "Host write all data"), blocks);
+    ASSERT_EQ(progress.entries().size(), static_cast<std::size_t>(blocks) + 1);
+    EXPECT_EQ(progress.entries().back(), ProgressLog::Entry("Host write all data", blocks, blocks));
     if (kWriteCounts.at(GetParam()) != 0) {
         EXPECT_EQ(writes.size(), kWriteCounts.at(GetParam()));
     }
