@@ -1,5 +1,6 @@
-// The memory image codec of the five models: field encodings, channel packing, empty slots,
-// settings read-back rules, and images read and written back unchanged.
+// The memory image codec of the five models beyond where each value sits (the memory map test):
+// sizes, channel packing, empty slots, settings read-back rules, cancel, and images read and
+// written back unchanged.
 #include "model/Exceptions.h"
 #include "model/HamCpsElement.h"
 #include "radios/lmvs/Bcd.h"
@@ -7,8 +8,6 @@
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
-
-#include <fmt/format.h>
 
 #include <map>
 #include <random>
