@@ -218,16 +218,13 @@ TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
     ini.Set("LM704", "timeout", kShortTimeout);
     PausingLm704 control("LM704");
     ASSERT_TRUE(control.ResetToTemplate());
-    const ByteVector image = Pattern(1008, 2);
-    auto radio = std::make_shared<SimResponder>("LM704", image);
     int reads = 0;
-    FakePort port([&, radio](const ByteVector& request) {
-        ByteVector answer = (*radio)(request);
-        if (request.front() == 0x52 && ++reads == 1) {
-            return ByteVector{}; // the first answer is late...
-        }
-        return answer;
-    });
+    // the first block's answer is late...
+    FakePort port = AlteredRadio("LM704", 1008, false,
+                                 [&reads](const ByteVector& request, ByteVector answer, bool) {
+                                     const bool late = request.front() == 0x52 && ++reads == 1;
+                                     return late ? ByteVector{} : answer;
+                                 });
     control.onSleep = [&](unsigned ms) {
         if (ms == 37) {
             port.deliver({0x57, 0x00}); // ...and its first bytes arrive during the pause
@@ -237,7 +234,7 @@ TEST(LmVsBlockFaultTest, LateAnswerOfAFailedAttemptIsDroppedBeforeTheRetry) {
 
     ByteVector read;
     EXPECT_EQ(control.ReadAll(port, read, ""), 126);
-    EXPECT_EQ(read, image);
+    EXPECT_EQ(read, Pattern(1008, 2));
     EXPECT_EQ(reads, 127);
 }
 
