@@ -1,5 +1,6 @@
-// The memory image codec of the five models: field encodings, channel packing, empty slots,
-// settings read-back rules, and images read and written back unchanged.
+// The memory image codec of the five models beyond where each value sits (the memory map test):
+// sizes, channel packing, empty slots, settings read-back rules, cancel, and images read and
+// written back unchanged.
 #include "model/Exceptions.h"
 #include "model/HamCpsElement.h"
 #include "radios/lmvs/Bcd.h"
@@ -7,8 +8,6 @@
 
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
-
-#include <fmt/format.h>
 
 #include <map>
 #include <random>
@@ -44,11 +43,6 @@ std::unique_ptr<vd::LmVsControl> EditedControl(const std::string& model, const T
     return control;
 }
 
-pugi::xml_node Record(pugi::xml_node elements, int number) {
-    return elements.find_child_by_attribute("element", "id",
-                                            fmt::format("e0109{:04d}", number).c_str());
-}
-
 TEST(LmVsBcdTest, PacksTheLeastSignificantPairFirstAndKeepsEightDigits) {
     EXPECT_EQ(vd::int_to_bcd(17400000), (vd::BcdBytes{0x00, 0x00, 0x40, 0x17}));
     EXPECT_EQ(vd::int_to_bcd(44600625), (vd::BcdBytes{0x25, 0x06, 0x60, 0x44}));
@@ -59,22 +53,6 @@ TEST(LmVsBcdTest, PacksTheLeastSignificantPairFirstAndKeepsEightDigits) {
     // nibbles above 9 count with their face value
     const vd::BcdBytes odd{0x1A, 0x00, 0x00, 0xFF};
     EXPECT_EQ(vd::bcd_to_int(odd), 20 + 165LL * 1000000);
-}
-
-TEST(LmVsCodecExamples, Lm704ChannelIsStoredAsTheRadioKeepsIt) {
-    LmVsIni ini;
-    auto control = MakeLmVsControl("LM704");
-    const std::string ch1 = ChannelsInUse(*control).front();
-    const std::pair<const char*, const char*> fields[] = {
-        {"rxfreq", "400000000"}, {"txfreq", "400000000"}, {"rx_tone", "0"},  {"tx_tone", "0"},
-        {"busy_lock", "1"},      {"highpower", "1"},      {"scan_add", "0"}, {"scramble_type", "0"},
-        {"compander", "0"},      {"speccode", "0"}};
-    for (const auto& [name, value] : fields) {
-        SetField(*control, ch1, name, value);
-    }
-    ByteVector image;
-    ASSERT_TRUE(control->GenerateImage(image, 1));
-    EXPECT_EQ(Hex(Slot(image, 0)), "00 00 00 40 00 00 00 40 FF FF FF FF 09 00 00 00");
 }
 
 TEST(LmVsCodecExamples, Vs73TakesItsBandFromTheChannelsItReads) {
@@ -97,36 +75,9 @@ TEST(LmVsCodecExamples, Vs73TakesItsBandFromTheChannelsItReads) {
     }
 }
 
-TEST(LmVsCodecExamples, ToneOffIsKeptAsFFFF) {
+// A key's byte holds its value in the low nibble and nothing above it.
+TEST(LmVsCodecExamples, Vs73KeysKeepOnlyTheLowNibble) {
     LmVsIni ini;
-    auto control = MakeLmVsControl("LM704");
-    ByteVector image;
-    ASSERT_TRUE(control->GenerateImage(image, 1));
-    image[16 + 8] = 0xFF;
-    image[16 + 9] = 0xFF;
-    image[16 + 10] = 0x9E; // 67.0 Hz
-    image[16 + 11] = 0x02;
-    ASSERT_TRUE(control->ImportImage(image));
-    const std::string ch1 = ChannelsInUse(*control).front();
-    EXPECT_EQ(FieldValue(*control, ch1, "rx_tone"), "0");
-    EXPECT_EQ(FieldValue(*control, ch1, "tx_tone"), "670");
-
-    ByteVector again;
-    ASSERT_TRUE(control->GenerateImage(again, 1));
-    EXPECT_EQ(Hex(ByteVector(again.begin() + 24, again.begin() + 28)), "FF FF 9E 02");
-}
-
-TEST(LmVsCodecExamples, Vs46ScanFlagsFormTheBitmapAndVs73KeepsKeysInLowNibbles) {
-    LmVsIni ini;
-    auto vs46 = MakeLmVsControl("VS46");
-    const std::vector<std::string> ids = ChannelsInUse(*vs46);
-    for (std::size_t i = 0; i < ids.size(); ++i) {
-        SetField(*vs46, ids[i], "scan_add", i == 0 || i == 2 ? "1" : "0");
-    }
-    ByteVector image;
-    ASSERT_TRUE(vs46->GenerateImage(image, 1));
-    EXPECT_EQ(Hex(ByteVector(image.begin() + 382, image.begin() + 384)), "05 00");
-
     auto vs73 = MakeLmVsControl("VS73");
     vs73->SetValueByName("key_pf1", "18");
     ByteVector keys(1024, 0xFF);
@@ -223,7 +174,7 @@ protected:
     bool keepsSlots_ = false;
 };
 
-TEST_P(LmVsCodecTest, EmptyImageGrowsToTheWholeSizeWithZerosOutsideTheFields) {
+TEST_P(LmVsCodecTest, ImageIsTheModelsWholeSizeWithZerosOutsideTheFields) {
     ByteVector image;
     ASSERT_TRUE(control_->GenerateImage(image, 3));
     ASSERT_EQ(image.size(), size_);
@@ -243,27 +194,18 @@ TEST_P(LmVsCodecTest, EmptyImageGrowsToTheWholeSizeWithZerosOutsideTheFields) {
         }
     }
     EXPECT_EQ(SlotRx(image, 15), 446193750); // CH16 of the template
-}
 
-TEST_P(LmVsCodecTest, ChannelsInUseArePackedIntoTheFirstSlots) {
-    TempDir folder;
-    control_ = EditedControl(GetParam(), folder, [](pugi::xml_node elements) {
-        Record(elements, 3).attribute("controlType").set_value("0"); // CH2 free
-        for (int number = 6; number <= 17; ++number) {
-            elements.remove_child(Record(elements, number));
-        }
-    });
-    const ByteVector radio = Pattern(size_, 8);
-    ByteVector image = radio;
-    ASSERT_TRUE(control_->GenerateImage(image, 1));
-
-    EXPECT_EQ(SlotRx(image, 0), 446006250); // CH1
-    EXPECT_EQ(SlotRx(image, 1), 446031250); // CH3
-    EXPECT_EQ(SlotRx(image, 2), 446043750); // CH4
-    for (std::size_t slot = 3; slot < 16; ++slot) {
-        EXPECT_EQ(Slot(image, slot), keepsSlots_ ? Slot(radio, slot) : ByteVector(16, 0))
-            << "slot " << slot;
+    // an image of another size is refused and changes nothing
+    std::fill(image.begin() + 16, image.begin() + 272, 0x00); // no channels
+    ByteVector longer = image;
+    longer.push_back(0);
+    for (const ByteVector& wrong :
+         {ByteVector(image.begin(), image.end() - 1), longer, ByteVector{}}) {
+        EXPECT_FALSE(control_->ImportImage(wrong)) << wrong.size();
     }
+    EXPECT_EQ(ChannelsInUse(*control_).size(), 16U);
+    ASSERT_TRUE(control_->ImportImage(image));
+    EXPECT_TRUE(ChannelsInUse(*control_).empty());
 }
 
 // Slots holding no channel have no record; on the next write they keep the radio's bytes.
@@ -298,21 +240,6 @@ TEST_P(LmVsCodecTest, EmptySlotsHaveNoRecordAndStayAsTheRadioHasThem) {
     if (const auto bitmap = control_->Model().image.scanBitmapOffset) {
         EXPECT_EQ(written[*bitmap + 1] & 0xC0, 0x80);
     }
-}
-
-TEST_P(LmVsCodecTest, ImageOfAnotherSizeIsRefusedAndChangesNothing) {
-    ByteVector image;
-    ASSERT_TRUE(control_->GenerateImage(image, 1));
-    std::fill(image.begin() + 16, image.begin() + 272, 0x00); // no channels
-    ByteVector longer = image;
-    longer.push_back(0);
-    for (const ByteVector& wrong :
-         {ByteVector(image.begin(), image.end() - 1), longer, ByteVector{}}) {
-        EXPECT_FALSE(control_->ImportImage(wrong)) << wrong.size();
-    }
-    EXPECT_EQ(ChannelsInUse(*control_).size(), 16U);
-    ASSERT_TRUE(control_->ImportImage(image));
-    EXPECT_TRUE(ChannelsInUse(*control_).empty());
 }
 
 // Any values the fields can hold, written over a radio's image, read back as they were, and

@@ -29,6 +29,9 @@ const std::map<std::string, Spots> kWriteSpots{
       {49, "57 03 C0 08"},
       {54, "57 03 E8 08"}}},
     {"VS73", {{0, "57 00 10 10"}, {1, "57 00 20 10"}, {22, "57 01 70 10"}}}};
+// The byte that ends a write session; the VS46 has none: its last request is its last block.
+const std::map<std::string, std::string> kClosingBytes{
+    {"LM704", "45"}, {"VS31", "62"}, {"VS46", ""}};
 const std::map<std::string, std::size_t> kWriteCounts{
     {"LM704", 55}, {"VS31", 0}, {"VS46", 0}, {"VS58", 0}, {"VS73", 23}};
 
@@ -139,8 +142,11 @@ TEST_P(LmVsLinkTest, WriteInDocumentOrderSendsTheWriteRangesAndTheRadioKeepsTheR
                 << "the codec changed byte " << i << ", which is never written";
         }
     }
-    EXPECT_EQ(control_->WriteAll(port_, image, "Host write all data"),
-              static_cast<int>(writes.size()));
+    ProgressLog progress(*control_);
+    const int blocks = static_cast<int>(writes.size());
+    EXPECT_EQ(control_->WriteAll(port_, image, "Host write all data"), blocks);
+    ASSERT_EQ(progress.entries().size(), static_cast<std::size_t>(blocks) + 1);
+    EXPECT_EQ(progress.entries().back(), ProgressLog::Entry("Host write all data", blocks, blocks));
     if (kWriteCounts.at(GetParam()) != 0) {
         EXPECT_EQ(writes.size(), kWriteCounts.at(GetParam()));
     }
@@ -158,6 +164,9 @@ TEST_P(LmVsLinkTest, WriteInDocumentOrderSendsTheWriteRangesAndTheRadioKeepsTheR
     EXPECT_EQ(sentWrites, writes);
     ExpectSpots(sentWrites, GetParam(), kWriteSpots);
     EXPECT_EQ(last.substr(0, 11), sim_->closingByte ? Hex({*sim_->closingByte}) : writes.back());
+    if (const auto closing = kClosingBytes.find(GetParam()); closing != kClosingBytes.end()) {
+        EXPECT_EQ(closing->second.empty() ? writes.back() : closing->second, last.substr(0, 11));
+    }
 }
 
 TEST_P(LmVsLinkTest, TimeoutZeroFailsEveryExchangeRightAfterItsRequest) {
@@ -186,7 +195,7 @@ TEST_P(LmVsLinkTest, FirstOpeningUnheardIsSentAgain) {
     ASSERT_TRUE(control_->host_handshake(port_, 0, nullptr, 0));
     std::vector<std::string> expected = HandshakeRequests();
     expected.insert(expected.begin() + 1,
-                    GetParam() == "VS31" ? Hex(Ascii("\x02jEVQRIT")) : expected.front());
+                    GetParam() == "VS31" ? Hex(ascii("\x02jEVQRIT")) : expected.front());
     EXPECT_EQ(HostRequests(radio_->transcript()), expected);
 }
 

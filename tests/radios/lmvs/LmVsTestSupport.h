@@ -2,6 +2,7 @@
 #include "model/ModelTypes.h"
 #include "radios/lmvs/LmVsControl.h"
 #include "tests/support/FakePort.h"
+#include "tests/support/HostLine.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/ModelHelpers.h"
 #include "tests/support/RadioSim.h"
@@ -36,10 +37,6 @@ std::unique_ptr<vd::LmVsControl> MakeLmVsControl(const std::string& model);
 /// Bytes as upper-case hex pairs separated by spaces, as the simulator's transcript has them.
 inline std::string Hex(const vd::ByteVector& bytes) {
     return vd::sim::hexText(bytes);
-}
-/// The bytes of an ASCII text.
-inline vd::ByteVector Ascii(const std::string& text) {
-    return vd::ByteVector(text.begin(), text.end());
 }
 /// A reproducible image of `size` bytes that no codec rule treats specially.
 vd::ByteVector Pattern(std::size_t size, unsigned seed);

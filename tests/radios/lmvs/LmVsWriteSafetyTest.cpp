@@ -44,31 +44,24 @@ protected:
     std::unique_ptr<vd::LmVsControl> control_;
 };
 
-TEST_F(BaseReadTest, BaseReadStoppingHalfWayLeavesNothingToWrite) {
-    silentFrom_ = 3;
-    ByteVector image;
-    EXPECT_FALSE(control_->ReadBaseImage(port_, image, "Host write all data"));
-    ASSERT_EQ(image.size(), 24U);
-
-    // the part read is not completed with zeros, and the write refuses
-    EXPECT_FALSE(control_->GenerateImage(image, 1));
+// A base read stopping half-way leaves the part read as it is, never completed with zeros; one
+// failing at the first block leaves nothing, and the whole image a file export builds from that
+// must not reach the radio either.
+TEST_F(BaseReadTest, BaseReadFailingAtAnyBlockLeavesNothingToWrite) {
     const ByteVector radio = Pattern(1008, 6);
-    EXPECT_EQ(image, ByteVector(radio.begin(), radio.begin() + 24));
-    EXPECT_THROW(control_->WriteAll(port_, image, ""), vd::ValdrenCpsException);
-    EXPECT_FALSE(AnyWriteSent());
-}
-
-TEST_F(BaseReadTest, BaseReadFailingAtTheFirstBlockRefusesTheGeneratedImage) {
-    silentFrom_ = 0;
-    ByteVector image;
-    EXPECT_FALSE(control_->ReadBaseImage(port_, image, ""));
-    ASSERT_TRUE(image.empty());
-    // an empty image is what a file export starts from, so it is built whole...
-    ASSERT_TRUE(control_->GenerateImage(image, 1));
-    ASSERT_EQ(image.size(), 1008U);
-    // ...but these zeros must not reach the radio
-    EXPECT_THROW(control_->WriteAll(port_, image, ""), vd::ValdrenCpsException);
-    EXPECT_FALSE(AnyWriteSent());
+    for (const auto& [silentFrom, read] : {std::pair<std::size_t, std::size_t>{3, 24}, {0, 0}}) {
+        SCOPED_TRACE(silentFrom);
+        silentFrom_ = silentFrom;
+        control_->OpenPort(port_, "COM3"); // a new connection forgets the last base read
+        ASSERT_TRUE(control_->host_handshake(port_, 1, nullptr, 0));
+        ByteVector image;
+        EXPECT_FALSE(control_->ReadBaseImage(port_, image, "Host write all data"));
+        ASSERT_EQ(image, ByteVector(radio.begin(), radio.begin() + read));
+        EXPECT_EQ(control_->GenerateImage(image, 1), read == 0);
+        EXPECT_EQ(image.size(), read == 0 ? 1008U : read);
+        EXPECT_THROW(control_->WriteAll(port_, image, ""), vd::ValdrenCpsException);
+        EXPECT_FALSE(AnyWriteSent());
+    }
 }
 
 TEST_F(BaseReadTest, CancelledBaseReadRefusesTheWriteUntilTheNextConnection) {
