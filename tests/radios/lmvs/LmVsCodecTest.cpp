@@ -174,23 +174,35 @@ protected:
     bool keepsSlots_ = false;
 };
 
+// Where each model keeps its settings, scan flags and keys, as the radio's memory map has it.
+struct Places {
+    std::size_t settings, settingsSize;
+    bool scanBitmap, keys;
+};
+const std::map<std::string, Places> kPlaces = {{"LM704", {960, 10, false, false}},
+                                               {"VS31", {960, 8, false, false}},
+                                               {"VS46", {303, 16, true, false}},
+                                               {"VS58", {960, 8, false, false}},
+                                               {"VS73", {300, 16, true, true}}};
+
+// The codec writes its own bytes only: the rest of the radio's image stays as it was, and an
+// empty image grows to the whole size with zeros there.
 TEST_P(LmVsCodecTest, ImageIsTheModelsWholeSizeWithZerosOutsideTheFields) {
-    ByteVector image;
-    ASSERT_TRUE(control_->GenerateImage(image, 3));
-    ASSERT_EQ(image.size(), size_);
-    const auto& layout = control_->Model().image;
+    const Places& places = kPlaces.at(GetParam());
     std::vector<bool> field(size_, false);
     std::fill(field.begin() + 16, field.begin() + 272, true);
-    std::fill_n(field.begin() + layout.settingsOffset, layout.settingsSize, true);
-    if (layout.scanBitmapOffset) {
-        field[*layout.scanBitmapOffset] = field[*layout.scanBitmapOffset + 1] = true;
-    }
-    for (const auto& key : layout.keyBytes) {
-        field[key.offset] = true;
-    }
-    for (std::size_t i = 0; i < size_; ++i) {
-        if (!field[i]) {
-            ASSERT_EQ(image[i], 0) << "byte " << i;
+    std::fill_n(field.begin() + places.settings, places.settingsSize, true);
+    field[382] = field[383] = places.scanBitmap;
+    field[285] = field[286] = places.keys;
+    ByteVector image;
+    for (const ByteVector& before : {Pattern(size_, 7), ByteVector()}) {
+        image = before;
+        ASSERT_TRUE(control_->GenerateImage(image, 3));
+        ASSERT_EQ(image.size(), size_);
+        for (std::size_t i = 0; i < size_; ++i) {
+            if (!field[i]) {
+                ASSERT_EQ(image[i], before.empty() ? 0 : before[i]) << "byte " << i;
+            }
         }
     }
     EXPECT_EQ(SlotRx(image, 15), 446193750); // CH16 of the template
