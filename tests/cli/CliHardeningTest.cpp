@@ -97,6 +97,8 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         {{"write", "{gx5}", "--port", "{no-tty}"}, 2, "--yes"},
         {{"write", "{missing}", "--port", "{no-tty}", "--yes"}, 3, "no such project file"},
         {{"diff", "{gx5g.bin}", "{gx5g.bin}"}, 2, "give --model"},
+        {{"restore", "{gx5g.bin}", "--model", "GX9", "--port", "{no-tty}", "--yes"}, 2, "GX9"},
+        {{"doctor", "--port", "{no-tty}"}, 1, "problem(s) found"},
         // images that are not of the model
         {{"import-bin", "GX5", "{gx5g.bin}", "-o", "{imported}"}, 3, "GX5G radio, not of a GX5"},
         {{"import-bin", "GX5", "{short.bin}", "-o", "{imported}"}, 3, "52404 to 65466 bytes"},
@@ -329,6 +331,7 @@ TEST(CliCheck, ForceWritesWarningsPassAndSetNamesOnlyWhatItBroke) {
     EXPECT_EQ(vdcps.err, "");
 
     ASSERT_EQ(vdcps.Run({"check", project, "--json"}), 1);
+    EXPECT_EQ(vdcps.out.rfind("[\n  {\"severity\": \"warning\"", 0), 0u) << "every problem listed";
     EXPECT_TRUE(Has(vdcps.out, "\"severity\": \"error\", \"id\": \"e01070005\", \"field\": \"\", "
                                "\"selector\": \"home1PwrupChnl\""))
         << vdcps.out;
