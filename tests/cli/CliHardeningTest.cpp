@@ -269,6 +269,22 @@ TEST_F(CliHardening, CtrlCSigtermAndSighupStopATransferThroughTheCancelPath) {
     }
 }
 
+// Ctrl-C during a fleet run cancels every radio's transfer through the same path.
+TEST_F(CliHardening, CtrlCStopsAFleetRun) {
+    TempDir paced;
+    VdcpsRunner vdcps(paced);
+    RadioSimProcess radio({"--model", "GX5", "--image", Path("gx5.bin")});
+    ChildProcess fleet(VdcpsRunner::Program(),
+                       vdcps.Args({"fleet", Path("gx5"), "--port", radio.devicePath(), "--yes",
+                                   "--backup-dir", paced.file("backups").string()}));
+    ASSERT_TRUE(fleet.waitForStderr("Host read all data 25%", 60s)) << fleet.err();
+    fleet.signal(SIGINT);
+    const auto status = fleet.wait(60s);
+    ASSERT_TRUE(status.has_value());
+    EXPECT_EQ(*status, 6) << fleet.err();
+    EXPECT_TRUE(radio.waitForTranscript("rebooting"));
+}
+
 // `vdcps check` and the check in front of every write: a broken project reaches neither the
 // radio nor an image file unless --force is given, and `set` names what its change broke.
 bool Has(const std::string& text, const std::string& part) {
