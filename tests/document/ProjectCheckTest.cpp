@@ -70,6 +70,12 @@ constexpr const char* kScan1 = "e01100002";
 const Case kCases[] = {
     {"FrequencyOutOfBand", "GX5", [](auto& c) { Put(c, kCh1, "RxFrequency", "99999999999"); },
      ProblemKind::RefusedValue, Severity::Error, "CH1/RxFrequency"},
+    {"RecordNamedLikeAnId", "GX5", // named as an id would be: selected by its id instead
+     [](auto& c) {
+         Put(c, kCh1, "", "e5");
+         Put(c, kCh1, "RxFrequency", "99999999999");
+     },
+     ProblemKind::RefusedValue, Severity::Error, "e01090005/RxFrequency"},
     {"FrequencyNotANumber", "GX5", [](auto& c) { Put(c, kCh1, "TxFrequency", "abc"); },
      ProblemKind::RefusedValue, Severity::Error, "CH1/TxFrequency"},
     {"Gx5gBandIsNarrower", "GX5G", [](auto& c) { Put(c, kCh1, "RxFrequency", "500000000"); },
