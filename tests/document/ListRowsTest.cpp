@@ -130,6 +130,15 @@ TEST(ListRows, RowsInsertedAfterARecordKeepTheirMembersThroughCsv) {
               (std::vector<std::string>{before[0], before[1], added.recordIds[0], before[2]}));
     EXPECT_EQ(Members(*gx5, added.recordIds[0]), Members(*gx5, before[0]));
     EXPECT_EQ(gx5->GetElement(added.recordIds[0])->inputValue, "A, \"b\"");
+
+    // rows beyond the selected records become new records after them while the list has room
+    const vd::TextTable three = vd::ExportRows(*gx5, zones, {before[0], before[1], before[2]});
+    const vd::RowsOutcome over = vd::ApplyRows(*gx5, zones, three, vd::RowPlacement::ReplaceRecords,
+                                               {before[2]}, vd::RowFaults::AllOrNothing);
+    ASSERT_TRUE(over.applied);
+    ASSERT_EQ(over.recordIds.size(), 3u);
+    EXPECT_EQ(over.recordIds[0], before[2]);
+    EXPECT_EQ(InUseIds(*gx5, "ZoneName").size(), 6u);
 }
 
 // The exchange format of other tools maps onto the fields each model has, and onto nothing
