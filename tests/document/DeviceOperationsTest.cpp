@@ -82,6 +82,21 @@ TEST_F(DeviceOperationsTest, ReadDeviceBringsTheRadiosValues) {
     EXPECT_EQ(ui_.progressTexts.front(), "Host read all data 0%");
 }
 
+TEST_F(DeviceOperationsTest, AReadThatStopsShortSaysSoAsAnError) {
+    vd::sim::SimConfig config;
+    config.model = "GX5";
+    config.faults.reportedBlocks = 300; // more than any memory holds: nothing usable is read
+    RadioSimThread radio(std::move(config));
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", radio.devicePath()));
+    EXPECT_FALSE(doc.ReadDevice());
+    EXPECT_EQ(doc.LastResult(), OperationResult::RadioError);
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_NE(ui_.messages[0].text.find("not fully read"), std::string::npos)
+        << ui_.messages[0].text;
+    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
+}
+
 TEST_F(DeviceOperationsTest, AnAbsentPortIsReportedAsAMissingDevice) {
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", dir_.file("no-such-tty").string()));
