@@ -237,7 +237,16 @@ void ModalAnswers::check() {
         steps_.pop_front();
         deadline_.setRemainingTime(kWindowWaitMs);
         answered_ = modal;
+        answeredWith_ = step.action;
+        answerAgain_.setRemainingTime(kAnswerAgainMs);
         step.action(modal); // may open the next dialog and wait in it: checks go on meanwhile
+        return;
+    }
+    // an answer that came before the window's own event loop began is lost, and the window
+    // stays: on a loaded machine the poll can fire while a dialog is still being shown
+    if (modal && modal == answered_ && modal->isVisible() && answerAgain_.hasExpired()) {
+        answerAgain_.setRemainingTime(kAnswerAgainMs);
+        answeredWith_(modal);
         return;
     }
     if (deadline_.hasExpired()) {

@@ -24,6 +24,8 @@ namespace vdtest {
 
 /// Bound of every wait for a window in these tests; only a broken program waits this long.
 inline constexpr int kWindowWaitMs = 30000;
+/// How long a window that was answered may still stand before it is answered again.
+inline constexpr int kAnswerAgainMs = 2000;
 /// A radio transfer on a loaded machine takes a while; only a hung one takes this long.
 inline constexpr int kTransferWaitMs = 120000;
 /// How long a message box no test answers may stand before it is answered with its escape
@@ -146,6 +148,8 @@ private:
     QTimer poll_;
     QDeadlineTimer deadline_;
     QPointer<QWidget> answered_;
+    Action answeredWith_; ///< the answer given to answered_, given again while it stands
+    QDeadlineTimer answerAgain_;
     QPointer<QWidget> unexpected_;
     QDeadlineTimer unexpectedDeadline_;
 };
