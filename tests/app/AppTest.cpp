@@ -1,6 +1,7 @@
 // The model registry, cps.ini access and the language code.
 #include "app/AppPaths.h"
 #include "app/CpsIni.h"
+#include "app/FastLink.h"
 #include "app/LanguageCode.h"
 #include "app/ModelRegistry.h"
 #include "model/DisplayLanguage.h"
@@ -8,6 +9,7 @@
 
 #include <cstdlib>
 #include <gtest/gtest.h>
+#include <map>
 
 namespace vdtest {
 namespace {
@@ -78,6 +80,43 @@ TEST_F(CpsIniTest, TheLanguageChosenSwitchesTheTemplatesTexts) {
     EXPECT_EQ(vd::DisplayLanguageSuffix(), "CHN");
     vd::SetCurrentLanguageCode("ENG");
     EXPECT_EQ(vd::DisplayLanguageSuffix(), "ENG");
+}
+
+TEST_F(CpsIniTest, TheFastLinkIsChosenInCpsIni) {
+    EXPECT_FALSE(vd::fast_link_enabled()) << "off unless asked for";
+    dir_.write("cps.ini", "[Device]\nfast_link=1\n");
+    EXPECT_TRUE(vd::fast_link_enabled());
+}
+
+// The installed layout (the test programs have no templates beside them): the templates in
+// ../share beside bin/, the settings and the data in the XDG folders; the environment overrides.
+TEST(AppPaths, InstalledLayoutAndTheEnvironment) {
+    std::map<std::string, std::string> saved;
+    for (const char* name :
+         {"VALDREN_CPS_TEMPLATE_DIR", "HOME", "XDG_CONFIG_HOME", "XDG_STATE_HOME"}) {
+        const char* value = std::getenv(name);
+        saved[name] = value ? value : "";
+        unsetenv(name);
+    }
+    const std::string module = vd::AppPaths::ModuleDir();
+    ASSERT_TRUE(module.ends_with("/bin/")) << module;
+    EXPECT_EQ(vd::AppPaths::TemplateDir(),
+              module.substr(0, module.size() - 4) + "share/valdren-cps/template/");
+    setenv("VALDREN_CPS_TEMPLATE_DIR", "/x/templates", 1);
+    EXPECT_EQ(vd::AppPaths::TemplateDir(), "/x/templates/");
+    setenv("HOME", "/x/home", 1);
+    EXPECT_EQ(vd::AppPaths::IniPath(), "/x/home/.config/valdren-cps/cps.ini");
+    setenv("XDG_CONFIG_HOME", "/x/config", 1);
+    setenv("XDG_STATE_HOME", "/x/state", 1);
+    EXPECT_EQ(vd::AppPaths::IniPath(), "/x/config/valdren-cps/cps.ini");
+    EXPECT_EQ(vd::AppPaths::DataDir(), "/x/state/valdren-cps/");
+    setenv("VALDREN_CPS_INI", "/x/conf/cps.ini", 1);
+    EXPECT_EQ(vd::AppPaths::IniPath(), "/x/conf/cps.ini");
+    EXPECT_EQ(vd::AppPaths::DataDir(), "/x/conf/") << "a cps.ini named brings its data along";
+    unsetenv("VALDREN_CPS_INI");
+    for (const auto& [name, value] : saved) {
+        value.empty() ? unsetenv(name.c_str()) : setenv(name.c_str(), value.c_str(), 1);
+    }
 }
 
 TEST_F(CpsIniTest, DuplicatedKeysKeepTheFirstValue) {
