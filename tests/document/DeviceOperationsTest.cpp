@@ -97,6 +97,16 @@ TEST_F(DeviceOperationsTest, AReadThatStopsShortSaysSoAsAnError) {
     EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
 }
 
+TEST_F(DeviceOperationsTest, ABackupOfAnotherSizeIsNotRestored) {
+    vd::CValdrenCpsDoc doc(ui_);
+    ASSERT_TRUE(doc.NewDocument("GX5", dir_.file("no-such-tty").string()));
+    doc.RestoreImage(vd::ByteVector(100));
+    EXPECT_EQ(doc.LastResult(), OperationResult::DataError);
+    ASSERT_EQ(ui_.messages.size(), 1u);
+    EXPECT_NE(ui_.messages[0].text.find("100"), std::string::npos) << ui_.messages[0].text;
+    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
+}
+
 TEST_F(DeviceOperationsTest, AnAbsentPortIsReportedAsAMissingDevice) {
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", dir_.file("no-such-tty").string()));

@@ -58,6 +58,8 @@ TEST(ElementSelector, DescriptionsAndDifferencesNameWhatTheyConcern) {
     EXPECT_EQ(vd::DescribeAccepted(*after, *power).rfind("choice: 0 (", 0), 0u)
         << vd::DescribeAccepted(*after, *power);
     EXPECT_NE(vd::DescribeAccepted(*after, *power).find(", 1 ("), std::string::npos);
+    EXPECT_EQ(vd::DescribeAccepted(*after, *power).find(':', 7), std::string::npos)
+        << "each choice as NUMBER (TEXT)";
 
     SetField(*after, channels[3], "RxFrequency", "146000000");
     ASSERT_TRUE(after->DeleteRecord(channels[4]));
@@ -75,6 +77,7 @@ TEST(ElementSelector, DescriptionsAndDifferencesNameWhatTheyConcern) {
         EXPECT_NE(std::find(lines.begin(), lines.end(), expected), lines.end())
             << expected << " in " << ::testing::PrintToString(lines);
     }
+    EXPECT_EQ(lines.size(), 3u) << ::testing::PrintToString(lines);
     EXPECT_TRUE(std::any_of(lines.begin(), lines.end(), [&](const std::string& line) {
         return line.find("/Channel[") != std::string::npos;
     })) << "the member added to the zone";
