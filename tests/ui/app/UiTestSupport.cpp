@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QEvent>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QSettings>
@@ -147,12 +148,16 @@ QString DescribeWindow(QWidget* window) {
 } // namespace
 
 ModalAnswers::ModalAnswers() {
-    // polled for as long as the object lives (also in the dialogs' own event loops), so that
-    // an unexpected window is closed too
+    // polled for as long as the object lives, so that an unexpected window is closed too
     poll_.setInterval(10);
     connect(&poll_, &QTimer::timeout, this, &ModalAnswers::check);
+    qApp->installEventFilter(this);
     deadline_.setRemainingTime(kWindowWaitMs);
     poll_.start();
+}
+
+ModalAnswers::~ModalAnswers() {
+    qApp->removeEventFilter(this);
 }
 
 void ModalAnswers::expect(const QString& what, Match match, Action action) {
@@ -213,6 +218,15 @@ void ModalAnswers::expectFile(const QString& what, const QString& path, int* mod
     });
 }
 
+bool ModalAnswers::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::Show && watched->isWidgetType() &&
+        static_cast<QWidget*>(watched)->isWindow()) {
+        // answer once the window has finished showing and runs its own event loop
+        QTimer::singleShot(0, this, &ModalAnswers::check);
+    }
+    return QObject::eventFilter(watched, event);
+}
+
 void ModalAnswers::check() {
     QWidget* modal = QApplication::activeModalWidget();
     if (steps_.empty()) {
@@ -237,16 +251,7 @@ void ModalAnswers::check() {
         steps_.pop_front();
         deadline_.setRemainingTime(kWindowWaitMs);
         answered_ = modal;
-        answeredWith_ = step.action;
-        answerAgain_.setRemainingTime(kAnswerAgainMs);
         step.action(modal); // may open the next dialog and wait in it: checks go on meanwhile
-        return;
-    }
-    // an answer that came before the window's own event loop began is lost, and the window
-    // stays: on a loaded machine the poll can fire while a dialog is still being shown
-    if (modal && modal == answered_ && modal->isVisible() && answerAgain_.hasExpired()) {
-        answerAgain_.setRemainingTime(kAnswerAgainMs);
-        answeredWith_(modal);
         return;
     }
     if (deadline_.hasExpired()) {

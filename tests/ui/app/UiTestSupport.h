@@ -24,8 +24,6 @@ namespace vdtest {
 
 /// Bound of every wait for a window in these tests; only a broken program waits this long.
 inline constexpr int kWindowWaitMs = 30000;
-/// How long a window that was answered may still stand before it is answered again.
-inline constexpr int kAnswerAgainMs = 2000;
 /// A radio transfer on a loaded machine takes a while; only a hung one takes this long.
 inline constexpr int kTransferWaitMs = 120000;
 /// How long a message box no test answers may stand before it is answered with its escape
@@ -96,7 +94,7 @@ struct SeenMessage {
 };
 
 /// Answers the modal dialogs an operation opens, in the order they are expected. A dialog
-/// is looked for every 10 ms; one that does not come within
+/// is looked for whenever a window is shown and every 10 ms; one that does not come within
 /// the bound is recorded as a failure and the modal window that stands instead is closed, and
 /// so is a modal window that stands unexpected for that long, so that a wrong program fails
 /// the test instead of hanging it.
@@ -107,6 +105,7 @@ public:
     using Action = std::function<void(QWidget*)>;
 
     ModalAnswers();
+    ~ModalAnswers() override;
 
     /// Expects a modal window for which match holds and runs action on it.
     void expect(const QString& what, Match match, Action action);
@@ -134,6 +133,9 @@ public:
     /// What went wrong (a dialog that did not come), empty when nothing did.
     QStringList failures() const { return failures_; }
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     struct Step {
         QString what;
@@ -148,8 +150,6 @@ private:
     QTimer poll_;
     QDeadlineTimer deadline_;
     QPointer<QWidget> answered_;
-    Action answeredWith_; ///< the answer given to answered_, given again while it stands
-    QDeadlineTimer answerAgain_;
     QPointer<QWidget> unexpected_;
     QDeadlineTimer unexpectedDeadline_;
 };
