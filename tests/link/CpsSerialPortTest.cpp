@@ -23,6 +23,18 @@ void open_8n1(vd::CpsSerialPort& port, const std::string& path) {
     port.Open(path, 9600, vd::Parity::None, 8, vd::StopBits::One, vd::FlowControl::None, true);
 }
 
+// Opens the port 8N1 on the pseudo-terminal with these time-outs, returned for changing.
+vd::CommTimeouts
+open_with_timeouts(vd::CpsSerialPort& port, const vdtest::PtyPair& pty, std::uint32_t readMs,
+                   std::uint32_t writeMs = vd::CommTimeouts{}.WriteTotalTimeoutConstant) {
+    open_8n1(port, pty.devicePath());
+    vd::CommTimeouts timeouts;
+    timeouts.ReadTotalTimeoutConstant = readMs;
+    timeouts.WriteTotalTimeoutConstant = writeMs;
+    port.SetTimeouts(timeouts);
+    return timeouts;
+}
+
 std::string own_program_name() {
     std::ifstream in("/proc/self/comm");
     std::string name;
@@ -174,11 +186,7 @@ TEST(CpsSerialPort, ClosedPortThrowsOrReportsFailure) {
 TEST(CpsSerialPort, ReadWriteStatusAndPurgeOnAnOpenPort) {
     vdtest::PtyPair pty;
     vd::CpsSerialPort port;
-    open_8n1(port, pty.devicePath());
-    vd::CommTimeouts timeouts;
-    timeouts.ReadTotalTimeoutConstant = 2000;
-    timeouts.WriteTotalTimeoutConstant = 2000;
-    port.SetTimeouts(timeouts);
+    vd::CommTimeouts timeouts = open_with_timeouts(port, pty, 2000, 2000);
     vd::CommTimeouts back;
     port.GetTimeouts(back);
     EXPECT_EQ(back.ReadTotalTimeoutConstant, 2000u);
@@ -219,10 +227,8 @@ TEST(CpsSerialPort, ReadWriteStatusAndPurgeOnAnOpenPort) {
 TEST(CpsSerialPort, WriteWaitsForRoomUntilItsTimeOut) {
     vdtest::PtyPair pty;
     vd::CpsSerialPort port;
-    open_8n1(port, pty.devicePath());
-    vd::CommTimeouts timeouts;
-    timeouts.WriteTotalTimeoutConstant = 10000;
-    port.SetTimeouts(timeouts);
+    vd::CommTimeouts timeouts =
+        open_with_timeouts(port, pty, vd::CommTimeouts{}.ReadTotalTimeoutConstant, 10000);
     Bytes data(256 * 1024);
     for (std::size_t i = 0; i < data.size(); ++i) {
         data[i] = static_cast<std::uint8_t>(i * 7);
@@ -243,10 +249,7 @@ TEST(CpsSerialPort, WriteWaitsForRoomUntilItsTimeOut) {
 TEST(CpsSerialPort, HungUpLineReportsThePortGone) {
     vdtest::PtyPair pty;
     vd::CpsSerialPort port;
-    open_8n1(port, pty.devicePath());
-    vd::CommTimeouts timeouts;
-    timeouts.ReadTotalTimeoutConstant = 60000; // a hang-up must not wait for this
-    port.SetTimeouts(timeouts);
+    open_with_timeouts(port, pty, 60000); // a hang-up must not wait for this
     pty.hangUp();
     std::uint8_t byte = 0;
     const vd::ReadResult result = port.Read({&byte, 1});
