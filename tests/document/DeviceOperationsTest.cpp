@@ -11,6 +11,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace vdtest {
 namespace {
 
@@ -42,13 +44,11 @@ protected:
     /// A simulated radio of the model holding `image` (blank when empty).
     std::unique_ptr<RadioSimThread> StartRadio(const std::string& model,
                                                const std::string& image = "",
-                                               const std::string& password = "",
-                                               bool silent = false) {
+                                               const std::string& password = "") {
         vd::sim::SimConfig config;
         config.model = model;
         config.imageFile = image;
         config.password = password;
-        config.faults.silent = silent;
         return std::make_unique<RadioSimThread>(std::move(config));
     }
 
@@ -82,19 +82,36 @@ TEST_F(DeviceOperationsTest, ReadDeviceBringsTheRadiosValues) {
     EXPECT_EQ(ui_.progressTexts.front(), "Host read all data 0%");
 }
 
-TEST_F(DeviceOperationsTest, AReadThatStopsShortSaysSoAsAnError) {
-    vd::sim::SimConfig config;
-    config.model = "GX5";
-    config.faults.reportedBlocks = 300; // more than any memory holds: nothing usable is read
-    RadioSimThread radio(std::move(config));
-    vd::CValdrenCpsDoc doc(ui_);
-    ASSERT_TRUE(doc.NewDocument("GX5", radio.devicePath()));
-    EXPECT_FALSE(doc.ReadDevice());
-    EXPECT_EQ(doc.LastResult(), OperationResult::RadioError);
-    ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_NE(ui_.messages[0].text.find("not fully read"), std::string::npos)
-        << ui_.messages[0].text;
-    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
+// A read that fails says why, in the error style, with the result that tells its kind.
+TEST_F(DeviceOperationsTest, AFailedReadSaysWhyAsAnError) {
+    const struct {
+        const char* radio; ///< "none": no port there; "short": more blocks than any memory
+        OperationResult result;
+        const char* says;
+    } rows[] = {{"short", OperationResult::RadioError, "not fully read"},
+                {"none", OperationResult::DeviceError, "Can't find the device!\n"},
+                {"silent", OperationResult::RadioError, "Host failed! "}};
+    for (const auto& row : rows) {
+        vd::sim::SimConfig config;
+        config.model = "GX5";
+        if (row.radio == std::string("short")) {
+            config.faults.reportedBlocks = 300;
+        }
+        config.faults.silent = row.radio == std::string("silent");
+        std::optional<RadioSimThread> radio;
+        if (row.radio != std::string("none")) {
+            radio.emplace(std::move(config));
+        }
+        ScriptedUi ui;
+        vd::CValdrenCpsDoc doc(ui);
+        ASSERT_TRUE(
+            doc.NewDocument("GX5", radio ? radio->devicePath() : dir_.file("no-tty").string()));
+        EXPECT_FALSE(doc.ReadDevice());
+        EXPECT_EQ(doc.LastResult(), row.result) << row.radio;
+        ASSERT_EQ(ui.messages.size(), 1u) << row.radio;
+        EXPECT_NE(ui.messages[0].text.find(row.says), std::string::npos) << ui.messages[0].text;
+        EXPECT_EQ(ui.messages[0].style, MessageStyle::Error);
+    }
 }
 
 TEST_F(DeviceOperationsTest, ABackupOfAnotherSizeIsNotRestored) {
@@ -104,27 +121,6 @@ TEST_F(DeviceOperationsTest, ABackupOfAnotherSizeIsNotRestored) {
     EXPECT_EQ(doc.LastResult(), OperationResult::DataError);
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_NE(ui_.messages[0].text.find("100"), std::string::npos) << ui_.messages[0].text;
-    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
-}
-
-TEST_F(DeviceOperationsTest, AnAbsentPortIsReportedAsAMissingDevice) {
-    vd::CValdrenCpsDoc doc(ui_);
-    ASSERT_TRUE(doc.NewDocument("GX5", dir_.file("no-such-tty").string()));
-    EXPECT_FALSE(doc.ReadDevice());
-    EXPECT_EQ(doc.LastResult(), OperationResult::DeviceError);
-    ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text.rfind("Can't find the device!\n", 0), 0u);
-    EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
-}
-
-TEST_F(DeviceOperationsTest, ASilentRadioFailsTheHandshake) {
-    auto radio = StartRadio("GX5", "", "", true);
-    vd::CValdrenCpsDoc doc(ui_);
-    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
-    EXPECT_FALSE(doc.ReadDevice());
-    EXPECT_EQ(doc.LastResult(), OperationResult::RadioError);
-    ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text.rfind("Host failed! ", 0), 0u) << ui_.messages[0].text;
     EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
 }
 
