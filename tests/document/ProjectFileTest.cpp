@@ -1,14 +1,11 @@
-// Project files: creation from the templates, opening with every refusal, atomic saving.
+// Project files: creation from the templates and opening with every refusal (saving: the
+// element store's tests).
 #include "document/ProjectFile.h"
 #include "tests/support/TempDir.h"
 
 #include <boost/algorithm/string/replace.hpp>
-#include <csignal>
 #include <filesystem>
 #include <gtest/gtest.h>
-#include <sys/resource.h>
-#include <sys/wait.h>
-#include <unistd.h>
 
 namespace vdtest {
 namespace {
@@ -81,38 +78,6 @@ TEST_F(ProjectFileTest, OpensAProjectWithoutTypeAndWithAFoldedRoot) {
     vd::ElementList channels;
     control->GetElementsByName("ChannelName", channels);
     EXPECT_EQ(channels.size(), 17u) << "the queries follow the file's own root tag";
-}
-
-TEST_F(ProjectFileTest, AFailedSaveLeavesThePreviousFileIntact) {
-    auto control = vd::ProjectFile::New("GX5");
-    ASSERT_NE(control, nullptr);
-    const std::string path = dir_.write("kept.vdcps", "previous content").string();
-
-    // A child process whose files may not grow beyond 4 KiB: the write fails half-way.
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-        signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{4096, 4096};
-        setrlimit(RLIMIT_FSIZE, &limit);
-        const bool saved = vd::ProjectFile::Save(*control, path);
-        _exit(saved ? 1 : 0);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    ASSERT_TRUE(WIFEXITED(status));
-    EXPECT_EQ(WEXITSTATUS(status), 0) << "the save must report failure";
-    EXPECT_EQ(readFile(path), "previous content");
-    size_t files = 0;
-    for ([[maybe_unused]] const auto& entry : std::filesystem::directory_iterator(dir_.path())) {
-        ++files;
-    }
-    EXPECT_EQ(files, 1u) << "no temporary file is left behind";
-
-    EXPECT_FALSE(vd::ProjectFile::Save(*control, dir_.file("no/such/folder.vdcps").string()));
-    std::filesystem::create_directory(dir_.file("a-folder"));
-    EXPECT_FALSE(vd::ProjectFile::Save(*control, dir_.file("a-folder").string()));
-    EXPECT_TRUE(std::filesystem::is_directory(dir_.file("a-folder")));
 }
 
 } // namespace
