@@ -1,7 +1,7 @@
 #pragma once
 #include "link/CpsSerialPort.h"
 #include "model/ModelTypes.h"
-#include "radios/gx5/Gx5gv001Control.h"
+#include "radios/gx5/Gx5v001Control.h"
 #include "tests/support/LogCapture.h"
 #include "tests/support/RadioSim.h"
 #include "tests/support/TestIni.h"
@@ -24,29 +24,21 @@ inline constexpr unsigned kWritePoll = 7;
 inline constexpr unsigned kRetryPause = 13;       ///< handshake, block read, part write
 inline constexpr unsigned kRebootRetryPause = 17; ///< reboot
 
-/// A GX5-family control that records every wait it is asked for (and still waits).
-template <typename Control> class Recording : public Control {
+/// A GX5 control that records every wait it is asked for (and still waits).
+class RecordingGx5 : public vd::Gx5v001Control {
 public:
-    Recording() : Control(name()) {}
+    RecordingGx5() : vd::Gx5v001Control("GX5") {}
 
     void Sleep(unsigned ms) override {
         waits.push_back(ms);
-        Control::Sleep(ms);
+        vd::Gx5v001Control::Sleep(ms);
     }
 
     /// How many of the recorded waits lasted `ms`.
     long count(unsigned ms) const { return std::count(waits.begin(), waits.end(), ms); }
 
     std::vector<unsigned> waits;
-
-private:
-    static std::string name() {
-        return std::is_same_v<Control, vd::Gx5gv001Control> ? "GX5G" : "GX5";
-    }
 };
-
-using RecordingGx5 = Recording<vd::Gx5v001Control>;
-using RecordingGx5g = Recording<vd::Gx5gv001Control>;
 
 /// Quick enough that retries cost little, long enough that a loaded machine's radio thread
 /// always answers in time.

@@ -102,15 +102,6 @@ TEST_F(Gx5LinkTest, CancelStopsAtOnceWithoutRetryPause) {
     }
 }
 
-TEST_F(Gx5LinkTest, PulledCableEndsTheReadWithoutRetry) {
-    Session session(radios::hangingUp("GX5", 3));
-    ByteVector read;
-    EXPECT_EQ(session.control.ReadAll(session.port, read, "R"), -1);
-    EXPECT_EQ(session.radio.waitForEnd(), vd::sim::RunEnd::HungUp);
-    EXPECT_EQ(session.control.count(kRetryPause), 0);
-    EXPECT_EQ(blockReads(session.radio, 2), 1);
-}
-
 TEST_F(Gx5LinkTest, AcceptedBlockAnswersAreDumpedWhenAsked) {
     setIni({{"GX5", {{"read_need_save_host_answer", "1"}}}});
     const ByteVector image = patternImage(3000);
@@ -167,13 +158,6 @@ TEST_F(Gx5LinkTest, EmptyImageIsNoCompletedWrite) {
     Session session(radios::healthy("GX5"), 1);
     EXPECT_EQ(session.control.WriteAll(session.port, {}, "W"), -1);
     EXPECT_EQ(requestCount(session.radio, {0x01, 0x00}, 6), 0);
-}
-
-TEST_F(Gx5LinkTest, PulledCableEndsTheWriteWithoutRetry) {
-    Session session(radios::hangingUp("GX5", 4), 1);
-    EXPECT_EQ(session.control.WriteAll(session.port, patternImage(kTypicalImage), "W"), -1);
-    EXPECT_EQ(session.radio.waitForEnd(), vd::sim::RunEnd::HungUp);
-    EXPECT_EQ(session.control.count(kRetryPause), 0);
 }
 
 } // namespace
