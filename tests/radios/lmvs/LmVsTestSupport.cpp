@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <thread>
 
 namespace vdtest {
 
@@ -59,17 +58,6 @@ std::vector<std::string> HostRequests(const std::string& transcript) {
         }
     }
     return requests;
-}
-
-bool WaitForHostRequests(const RadioSimFiles& radio, std::size_t count) {
-    const auto deadline = std::chrono::steady_clock::now() + kRadioWait;
-    while (HostRequests(radio.transcript()).size() < count) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
 }
 
 struct SimResponder::Parts : vd::sim::ByteSink {
