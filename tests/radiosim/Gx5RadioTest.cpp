@@ -92,12 +92,6 @@ TEST(Gx5Radio, LeavesWhatAHostMustNotSendUnansweredAndSaysWhy) {
          {},
          reboot,
          "refused: reboot outside programming mode"},
-        // a refused password (8 bytes compared) leaves the radio out of programming mode
-        {"read after a wrong password",
-         radios::locked("GX5", "secret"),
-         {{handshake(0, "secreT"), kHandshakeAnswerSize}},
-         blockRead(0),
-         notReady},
         {"dropped handshake", radios::deaf("GX5", 1), {{handshake(0), 0}}, blockRead(0), notReady},
     };
     for (const Refusal& refusal : cases) {

@@ -85,10 +85,6 @@ TEST(SimConfig, OptionsThatDoNotFitTheModelAreRefused) {
                                trailingAck("VS31"), trailingAck("VS46"), trailingAck("GX5")}) {
         EXPECT_THROW(vd::sim::validate(config), std::invalid_argument) << config.model;
     }
-    for (const auto& config : {trailingAck("LM704"), trailingAck("VS58"), trailingAck("VS73"),
-                               radios::locked("GX5G", "12345678")}) {
-        EXPECT_NO_THROW(vd::sim::validate(config)) << config.model;
-    }
 }
 
 TEST(SimImage, BlankImagesHaveTheModelsSizeAndAGx5Header) {

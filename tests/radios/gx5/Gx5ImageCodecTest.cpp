@@ -134,15 +134,6 @@ TEST_F(Gx5EncodeTest, DanglingListsGiveIndexZeroAndAsManyTipsAsTheSettingsSay) {
     // encoding does not refill the counter
     Generate();
     EXPECT_EQ(log.warnings(), 2);
-
-    // a read refills it from the settings file; a dangling emergency list goes out as 0 too
-    ini.set({{"GX5", {{"channel_error_tip_count", "3"}}}});
-    ImportOwnImage();
-    for (size_t position = 3; position < 8; ++position) {
-        SetField(*control, channels[position], "emgListIndex", "e99999999");
-    }
-    EXPECT_EQ(Generate()[ChannelRecord(3) + 33], 0);
-    EXPECT_EQ(log.warnings(), 2 + 3);
 }
 
 TEST_F(Gx5EncodeTest, ContentVariantsChooseTheSize) {

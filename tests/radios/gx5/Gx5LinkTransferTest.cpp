@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 namespace vdtest {
 namespace {
 
@@ -100,23 +98,6 @@ TEST_F(Gx5LinkTest, CancelStopsAtOnceWithoutRetryPause) {
         EXPECT_EQ(blockReads(session.radio, 1), cancelAt == 0 ? 0 : 1);
         EXPECT_EQ(blockReads(session.radio, 2), 0);
     }
-}
-
-TEST_F(Gx5LinkTest, AcceptedBlockAnswersAreDumpedWhenAsked) {
-    setIni({{"GX5", {{"read_need_save_host_answer", "1"}}}});
-    const ByteVector image = patternImage(3000);
-    Session session(radioHolding("GX5", image, folder_));
-    ByteVector read;
-    ASSERT_EQ(session.control.ReadAll(session.port, read, "R"), 3);
-    const auto names = dumpNames();
-    ASSERT_EQ(names.size(), 3U);
-    const std::regex pattern(R"(HostAnswerByIndex([0-2])_\d{4}-\d{2}-\d{2}_\d{2}\.rdtp)");
-    std::smatch match;
-    ASSERT_TRUE(std::regex_match(names[2], match, pattern)) << names[2];
-    EXPECT_EQ(match[1], "2");
-    const std::string last = readFile(folder_.file("error") / names[2]);
-    EXPECT_EQ(last.size(), 17U + 6 + 3000 - 2048);
-    EXPECT_TRUE(vd::is_block_answer(ByteVector(last.begin(), last.end()), 2));
 }
 
 TEST_F(Gx5LinkTest, WritesTheImageIn54PartsTheLastOf798Bytes) {

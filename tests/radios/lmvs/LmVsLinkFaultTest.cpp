@@ -69,20 +69,21 @@ TEST(LmVsHandshakeFaultTest, WrongAnswerFailsEveryAttemptAtItsStep) {
         std::string answer;
         std::string log;
     };
+    const std::string step2 = "握手异常:handshake_step2";
     for (const Case& c :
          {Case{"LM704",
                1008,
                {0x02},
                "LM704ID12",
-               "握手异常:handshake_step2 answer size = 9 content = 4C \\x4D \\x37 \\x30 \\x34 "
-               "\\x49 \\x44 \\x31 \\x32 \\x"},
-          Case{"LM704", 1008, {0x02}, "ABCDEFG", "握手异常:handshake_step2"},
+               step2 + " answer size = 9 content = 4C \\x4D \\x37 \\x30 \\x34 \\x49 \\x44 \\x31 "
+                       "\\x32 \\x"},
+          Case{"LM704", 1008, {0x02}, "ABCDEFG", step2},
           Case{"VS46",
                1024,
                {0x02},
                "ABCDEFG",
-               "握手异常:handshake_step2 answer size = 7 content = 41 \\x42 \\x43 \\x44 \\x45 "
-               "\\x46 \\x47 \\x"},
+               step2 + " answer size = 7 content = 41 \\x42 \\x43 "
+                       "\\x44 \\x45 \\x46 \\x47 \\x"},
           Case{"VS46",
                1024,
                {0x07},
