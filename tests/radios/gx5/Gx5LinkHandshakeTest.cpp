@@ -20,8 +20,12 @@ const uint8_t* bytes(const char* text) {
     return reinterpret_cast<const uint8_t*>(text);
 }
 
+/// The head of a handshake request payload (command and index/count), 47 bytes long.
+const vd::ByteVector kHandshakeHead{0x00, 0x00, 0x00, 0x00, 0x01, 0x00};
+constexpr std::size_t kHandshakePayloadSize = 47;
+
 int handshakes(const RadioSimFiles& radio) {
-    return requestCount(radio, handshakeHead(), kHandshakePayloadSize);
+    return requestCount(radio, kHandshakeHead, kHandshakePayloadSize);
 }
 
 TEST_F(Gx5LinkTest, OpenPortSetsTheLineUp) {
@@ -114,7 +118,7 @@ TEST_F(Gx5LinkTest, SilentRadioFailsAfterExactlyRetryCountAttempts) {
     EXPECT_FALSE(s.control.host_handshake(s.port, 0, nullptr, 0));
     EXPECT_EQ(logCount(kRejectedFailure), 2);
     EXPECT_EQ(s.control.count(kRetryPause), 2);
-    ASSERT_TRUE(waitForRequests(s.radio, handshakeHead(), kHandshakePayloadSize, 2));
+    ASSERT_TRUE(waitForRequests(s.radio, kHandshakeHead, kHandshakePayloadSize, 2));
     EXPECT_EQ(handshakes(s.radio), 2);
 
     // The reboot does not look at the answer: whatever came after one poll is enough.

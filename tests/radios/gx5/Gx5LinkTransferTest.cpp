@@ -16,6 +16,14 @@ using vd::ByteVector;
 constexpr std::size_t kFullImage = 65466;
 constexpr std::size_t kTypicalImage = 55070;
 
+/// A healthy radio of `model` holding `image`; the image file is kept in `folder`.
+vd::sim::SimConfig radioHolding(const std::string& model, const ByteVector& image,
+                                const TempDir& folder) {
+    vd::sim::SimConfig config = radios::healthy(model);
+    config.imageFile = folder.write(model + "-image.bin", std::string(image.begin(), image.end()));
+    return config;
+}
+
 int blockReads(const RadioSimFiles& radio, uint16_t block) {
     return requestCount(radio, vd::block_read_payload(block), 8);
 }
