@@ -347,28 +347,6 @@ TEST_F(Gx5DecodeTest, ScanListKeepsItsMemberSlots) {
     EXPECT_EQ(Setting(*target, "home3PwrupChnl"), channels[3]);
 }
 
-TEST_F(Gx5DecodeTest, CountsAndIndexesAreBoundedByCapacity) {
-    for (const char* model : {"GX5", "GX5G"}) {
-        auto control = MakeControl(model);
-        vd::ByteVector image(55070, 0xFF);
-        ProgressLog progress(*control);
-        const int warningsBefore = log.warnings();
-        ASSERT_TRUE(control->ImportImage(image)) << model;
-        EXPECT_EQ(InUseIds(*control, "ChannelName").size(),
-                  static_cast<size_t>(control->GetCapacity("ChannelName")));
-        EXPECT_EQ(InUseIds(*control, "ZoneName").size(),
-                  static_cast<size_t>(control->GetCapacity("ZoneName")));
-        EXPECT_EQ(InUseIds(*control, "dtmfSystem").size(), 4u);
-        const std::string zone = InUseIds(*control, "ZoneName").front();
-        EXPECT_EQ(Members(*control, zone).size(), 16u) << "member count bounded by the slots";
-        EXPECT_EQ(Members(*control, zone).front(), "") << "member index beyond the channels";
-        EXPECT_GT(progress.count("Import channel error"), 0);
-        EXPECT_EQ(log.warnings() - warningsBefore, 2) << "the default number of tips";
-        vd::ByteVector again;
-        EXPECT_TRUE(control->GenerateImage(again, 3));
-    }
-}
-
 TEST_F(Gx5DecodeTest, IndexTablePicksTheSlot) {
     SizeList(*source, "ChannelName", 4);
     vd::ByteVector image = Generate(*source);
@@ -382,12 +360,6 @@ TEST_F(Gx5DecodeTest, IndexTablePicksTheSlot) {
     const auto imported = InUseIds(*target, "ChannelName");
     EXPECT_EQ(target->GetElement(imported[0])->inputValue, thirdName);
     EXPECT_EQ(target->GetElement(imported[1])->inputValue, "VFO-B");
-}
-
-TEST_F(Gx5DecodeTest, CancelStopsWithBreak) {
-    const vd::ByteVector image = Generate(*source);
-    ProgressLog progress(*target, 2);
-    EXPECT_THROW(target->ImportImage(image), vd::ValdrenCpsException);
 }
 
 TEST(Gx5RadioText, OneByteForEveryCharacter) {

