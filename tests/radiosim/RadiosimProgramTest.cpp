@@ -4,8 +4,6 @@
 #include "tests/support/ChildProcess.h"
 #include "tests/support/HostLine.h"
 #include "tests/support/RadioSim.h"
-#include "tools/radiosim/SimConfig.h"
-#include "tools/radiosim/SimFactory.h"
 #include "tools/radiosim/SimImage.h"
 
 #include <gmock/gmock.h>
@@ -15,8 +13,6 @@
 
 namespace vdtest {
 namespace {
-
-namespace radios = vd::sim::radios;
 
 Bytes lm704Handshake(HostLine& host) {
     return join({host.exchange(join({{0x02}, ascii("4XULWEN")}), 1), host.exchange({0x02}, 8),
@@ -70,20 +66,6 @@ TEST(RadiosimProgram, RefusesOptionsThatDoNotFitTheModel) {
                   c.status);
         EXPECT_THAT(err, ::testing::HasSubstr(c.message));
         EXPECT_EQ(out, "") << "no device is offered";
-    }
-}
-
-TEST(SimConfig, OptionsThatDoNotFitTheModelAreRefused) {
-    const auto trailingAck = [](const char* model) {
-        auto config = radios::healthy(model);
-        config.trailingAck = true;
-        return config;
-    };
-    for (const auto& config : {radios::healthy("GX6"), radios::locked("LM704", "1234"),
-                               radios::locked("GX5", "123456789"), radios::busy("VS46"),
-                               radios::miscounting("VS73", 3), radios::miscounting("GX5", 65536),
-                               trailingAck("VS31"), trailingAck("VS46"), trailingAck("GX5")}) {
-        EXPECT_THROW(vd::sim::validate(config), std::invalid_argument) << config.model;
     }
 }
 

@@ -7,7 +7,6 @@
 #include "tests/radios/lmvs/LmVsTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <pugixml.hpp>
 
 #include <map>
 #include <random>
@@ -27,20 +26,6 @@ ByteVector Slot(const ByteVector& image, std::size_t slot) {
 
 long long SlotRx(const ByteVector& image, std::size_t slot) {
     return vd::bcd_to_int(std::span<const uint8_t, 4>(image.data() + 16 + 16 * slot, 4)) * 10;
-}
-
-/// A control holding its template changed by `edit` (as a project file would), or null.
-std::unique_ptr<vd::LmVsControl> EditedControl(const std::string& model, const TempDir& folder,
-                                               const std::function<void(pugi::xml_node)>& edit) {
-    auto control = MakeLmVsControl(model);
-    pugi::xml_document document;
-    EXPECT_TRUE(document.load_file(control->GetTemplatePath().c_str(),
-                                   pugi::parse_default | pugi::parse_comments));
-    edit(document.document_element().child("elements"));
-    const std::string path = folder.file("edited.vdcps").string();
-    EXPECT_TRUE(document.save_file(path.c_str()));
-    EXPECT_TRUE(control->Load(path, ""));
-    return control;
 }
 
 TEST(LmVsBcdTest, PacksTheLeastSignificantPairFirstAndKeepsEightDigits) {
@@ -102,19 +87,6 @@ TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
             EXPECT_EQ(image[c.offset], c.byte);
         }
     }
-}
-
-TEST(LmVsCodecExamples, SettingMissingFromTheDocumentKeepsTheRadiosByte) {
-    LmVsIni ini;
-    TempDir folder;
-    auto control = EditedControl("LM704", folder, [](pugi::xml_node elements) {
-        elements.remove_child(elements.find_child_by_attribute("element", "name", "tot"));
-    });
-    ByteVector image = Pattern(1008, 4);
-    image[963] = 0x5A;
-    ASSERT_TRUE(control->GenerateImage(image, 1));
-    EXPECT_EQ(image[963], 0x5A);
-    EXPECT_EQ(image[961], 3); // "squelch" from the document
 }
 
 TEST(LmVsCodecExamples, CancelStopsImportKeepingWhatWasSetAndGenerationTouchingNothing) {

@@ -28,13 +28,11 @@ void LmVsIni::SetForAllModels(const std::string& key, int value) {
 
 std::unique_ptr<vd::LmVsControl> MakeLmVsControl(const std::string& model) {
     std::unique_ptr<vd::HamCpsControl> control = vd::ModelRegistry::CreateControl(model);
-    auto* lmvs = dynamic_cast<vd::LmVsControl*>(control.get());
-    if (lmvs == nullptr) {
+    if (dynamic_cast<vd::LmVsControl*>(control.get()) == nullptr) {
         ADD_FAILURE() << "no LM/VS control for " << model;
         return nullptr;
     }
-    control.release();
-    std::unique_ptr<vd::LmVsControl> owned(lmvs);
+    std::unique_ptr<vd::LmVsControl> owned(static_cast<vd::LmVsControl*>(control.release()));
     EXPECT_TRUE(owned->ResetToTemplate()) << model;
     return owned;
 }
