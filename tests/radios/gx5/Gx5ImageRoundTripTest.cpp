@@ -86,12 +86,6 @@ void Build(vd::Gx5v001Control& control, const Shape& shape) {
                zones.size() > 5 ? Members(control, zones[5]).back() : "");
 }
 
-vd::ByteVector Generate(vd::Gx5v001Control& control) {
-    vd::ByteVector image;
-    EXPECT_TRUE(control.GenerateImage(image, 3));
-    return image;
-}
-
 /// Encodes, decodes into a fresh template and encodes again; both images must match.
 void ExpectRoundTrip(const std::string& model, const Shape& shape) {
     TestIni ini;
@@ -99,12 +93,12 @@ void ExpectRoundTrip(const std::string& model, const Shape& shape) {
     auto source = MakeControl(model);
     Build(*source, shape);
     ProgressLog sourceTips(*source);
-    const vd::ByteVector first = Generate(*source);
+    const vd::ByteVector first = Encode(*source, 3);
     ASSERT_EQ(sourceTips.count("Import channel error"), 0) << "the configuration is consistent";
 
     auto target = MakeControl(model);
     ASSERT_TRUE(target->ImportImage(first));
-    const vd::ByteVector second = Generate(*target);
+    const vd::ByteVector second = Encode(*target, 3);
     ASSERT_EQ(first.size(), second.size());
     for (size_t at = 0; at < first.size(); ++at) {
         ASSERT_EQ(first[at], second[at]) << "first difference at byte " << at;
