@@ -26,11 +26,6 @@ struct FastCase {
     bool trailingAck;
 };
 
-std::string Name(const ::testing::TestParamInfo<FastCase>& info) {
-    return info.param.model + "_delay" + std::to_string(info.param.byteDelayUs) +
-           (info.param.trailingAck ? "_ack" : "");
-}
-
 /// An image with every byte value, 0xFF (the GX5 end mark) and 0x06 (the LM/VS ack) among them.
 ByteVector AllValues(std::size_t size) {
     ByteVector image(size);
@@ -104,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Models, FastLinkTest,
                                            FastCase{"GX5G", 0, false}, FastCase{"LM704", 0, false},
                                            FastCase{"LM704", 1042, true},
                                            FastCase{"VS31", 1042, false},
-                                           FastCase{"VS73", 0, true}),
-                         Name);
+                                           FastCase{"VS73", 0, true}));
 
 } // namespace
 } // namespace vdtest

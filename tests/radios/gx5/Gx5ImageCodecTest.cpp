@@ -284,15 +284,6 @@ TEST_F(Gx5DecodeTest, ShortImageIsRefusedAndChangesNothing) {
     EXPECT_EQ(InUseIds(*target, "ChannelName").size(), 5u);
 }
 
-TEST_F(Gx5DecodeTest, ValuesAreStoredAsTheyAreEvenWhereEditingIsLocked) {
-    const auto channels = InUseIds(*source, "ChannelName");
-    ASSERT_TRUE(source->SetInputValue(channels[0], "", "FOURTEEN-CHARS", true));
-    ASSERT_TRUE(target->ImportImage(Encode(*source)));
-    const auto imported = InUseIds(*target, "ChannelName");
-    EXPECT_EQ(target->GetElement(imported[0])->inputValue, "FOURTEEN-CHARS");
-    EXPECT_TRUE(target->IsElementReadOnly(imported[0], "ChannelName"));
-}
-
 TEST_F(Gx5DecodeTest, ScanListKeepsItsMemberSlots) {
     const auto channels = InUseIds(*source, "ChannelName");
     const std::string scan = InUseIds(*source, "ScanName").front();

