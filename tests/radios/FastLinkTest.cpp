@@ -8,12 +8,11 @@
 #include "link/CpsSerialPort.h"
 #include "model/HamCpsControl.h"
 #include "tests/support/RadioSim.h"
-#include "tests/support/TempDir.h"
+#include "tests/support/TestIni.h"
 #include "tools/radiosim/SimModels.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <set>
 
 namespace vdtest {
@@ -27,11 +26,6 @@ struct FastCase {
     bool trailingAck;
 };
 
-std::string Name(const ::testing::TestParamInfo<FastCase>& info) {
-    return info.param.model + "_delay" + std::to_string(info.param.byteDelayUs) +
-           (info.param.trailingAck ? "_ack" : "");
-}
-
 /// An image with every byte value, 0xFF (the GX5 end mark) and 0x06 (the LM/VS ack) among them.
 ByteVector AllValues(std::size_t size) {
     ByteVector image(size);
@@ -43,15 +37,11 @@ ByteVector AllValues(std::size_t size) {
 
 class FastLinkTest : public ::testing::TestWithParam<FastCase> {
 protected:
-    void SetUp() override {
-        // Short waits everywhere: a retry would take a visible pause, not a long one.
-        std::ofstream(folder_.file("cps.ini"))
-            << "[Device]\nfast_link=1\nretry_count=3\n[GX5]\nretry_time_interval=20\n"
-               "[LM704]\nretry_time_interval=20\n[VS31]\nretry_time_interval=20\n";
-        ::setenv("VALDREN_CPS_INI", folder_.file("cps.ini").c_str(), 1);
-        ASSERT_TRUE(vd::fast_link_enabled());
-    }
-    void TearDown() override { ::unsetenv("VALDREN_CPS_INI"); }
+    // Short waits everywhere: a retry would take a visible pause, not a long one.
+    TestIni ini_{{{"Device", {{"fast_link", "1"}, {"retry_count", "3"}}},
+                  {"GX5", {{"retry_time_interval", "20"}}},
+                  {"LM704", {{"retry_time_interval", "20"}}},
+                  {"VS31", {{"retry_time_interval", "20"}}}}};
 
     /// A control of the case's model whose progress is recorded as (text, position) pairs.
     std::unique_ptr<vd::HamCpsControl> Control() {
@@ -66,7 +56,6 @@ protected:
         return control;
     }
 
-    TempDir folder_;
     std::set<std::pair<std::string, int>> reports_;
     int repeats_ = 0;
 };
@@ -76,12 +65,9 @@ TEST_P(FastLinkTest, ReadAndWriteBackGiveTheRadiosImageWithoutARetry) {
     const vd::sim::SimModel* simModel = vd::sim::findSimModel(param.model);
     ASSERT_NE(simModel, nullptr);
     const ByteVector image = AllValues(simModel->imageSize);
-    std::ofstream(folder_.file("radio.bin"), std::ios::binary)
-        .write(reinterpret_cast<const char*>(image.data()),
-               static_cast<std::streamsize>(image.size()));
     vd::sim::SimConfig config;
     config.model = param.model;
-    config.imageFile = folder_.file("radio.bin");
+    config.imageFile = ini_.folder().write("radio.bin", std::string(image.begin(), image.end()));
     config.trailingAck = param.trailingAck;
     config.faults.byteDelayUs = param.byteDelayUs;
     RadioSimThread radio(config);
@@ -91,6 +77,7 @@ TEST_P(FastLinkTest, ReadAndWriteBackGiveTheRadiosImageWithoutARetry) {
     control->OpenPort(port, radio.devicePath());
     ASSERT_TRUE(control->host_handshake(port, 0, nullptr, 0));
     ByteVector read{0x55};
+    ASSERT_TRUE(vd::fast_link_enabled());
     ASSERT_GT(control->ReadAll(port, read, "read"), 0);
     EXPECT_EQ(read, image);
     control->host_reboot(port);
@@ -112,8 +99,7 @@ INSTANTIATE_TEST_SUITE_P(Models, FastLinkTest,
                                            FastCase{"GX5G", 0, false}, FastCase{"LM704", 0, false},
                                            FastCase{"LM704", 1042, true},
                                            FastCase{"VS31", 1042, false},
-                                           FastCase{"VS73", 0, true}),
-                         Name);
+                                           FastCase{"VS73", 0, true}));
 
 } // namespace
 } // namespace vdtest

@@ -4,8 +4,6 @@
 #include "tests/support/ChildProcess.h"
 #include "tests/support/HostLine.h"
 #include "tests/support/RadioSim.h"
-#include "tools/radiosim/SimConfig.h"
-#include "tools/radiosim/SimFactory.h"
 #include "tools/radiosim/SimImage.h"
 
 #include <gmock/gmock.h>
@@ -15,8 +13,6 @@
 
 namespace vdtest {
 namespace {
-
-namespace radios = vd::sim::radios;
 
 Bytes lm704Handshake(HostLine& host) {
     return join({host.exchange(join({{0x02}, ascii("4XULWEN")}), 1), host.exchange({0x02}, 8),
@@ -29,7 +25,7 @@ TEST(RadiosimProgram, PrintsItsDeviceFirstAndStopsCleanlyOnSigterm) {
     EXPECT_EQ(radio.devicePath().rfind("/dev/pts/", 0), 0U) << radio.devicePath();
     EXPECT_EQ(readFile(dir.file("ready")), radio.devicePath() + "\n");
     // a host opens the device several times in a row
-    for (int round = 0; round < 3; ++round) {
+    for (int round = 0; round < 2; ++round) {
         HostLine host(radio.devicePath());
         EXPECT_EQ(lm704Handshake(host).size(), 10U) << "round " << round;
     }
@@ -70,24 +66,6 @@ TEST(RadiosimProgram, RefusesOptionsThatDoNotFitTheModel) {
                   c.status);
         EXPECT_THAT(err, ::testing::HasSubstr(c.message));
         EXPECT_EQ(out, "") << "no device is offered";
-    }
-}
-
-TEST(SimConfig, OptionsThatDoNotFitTheModelAreRefused) {
-    const auto trailingAck = [](const char* model) {
-        auto config = radios::healthy(model);
-        config.trailingAck = true;
-        return config;
-    };
-    for (const auto& config : {radios::healthy("GX6"), radios::locked("LM704", "1234"),
-                               radios::locked("GX5", "123456789"), radios::busy("VS46"),
-                               radios::miscounting("VS73", 3), radios::miscounting("GX5", 65536),
-                               trailingAck("VS31"), trailingAck("VS46"), trailingAck("GX5")}) {
-        EXPECT_THROW(vd::sim::validate(config), std::invalid_argument) << config.model;
-    }
-    for (const auto& config : {trailingAck("LM704"), trailingAck("VS58"), trailingAck("VS73"),
-                               radios::locked("GX5G", "12345678")}) {
-        EXPECT_NO_THROW(vd::sim::validate(config)) << config.model;
     }
 }
 

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <random>
 #include <string>
 
 namespace vdtest::gx5 {
@@ -38,11 +37,7 @@ constexpr ListPlace kLists[] = {
 
 class Gx5EncodeTest : public ::testing::Test {
 protected:
-    vd::ByteVector Generate(int variant = 1) {
-        vd::ByteVector image;
-        EXPECT_TRUE(control->GenerateImage(image, variant));
-        return image;
-    }
+    vd::ByteVector Generate(int variant = 1) { return Encode(*control, variant); }
     /// Sets the counter of message tips the way a read of the radio does.
     void ImportOwnImage() { ASSERT_TRUE(control->ImportImage(Generate())); }
     size_t ChannelRecord(size_t position) const { return kChannelRecords + 40 * position; }
@@ -103,7 +98,7 @@ TEST_F(Gx5EncodeTest, ScanListReferencesAndMemberSlots) {
     const std::string scan = InUseIds(*control, "ScanName").front();
     const auto channels = InUseIds(*control, "ChannelName");
     control->SetFieldValue(scan, "Channel", {channels[5], "", channels[9]});
-    vd::ByteVector image = Generate();
+    const vd::ByteVector image = Generate();
     EXPECT_EQ(U16At(image, kScanRecords + 17), 3u) << "empty TxChannel";
     EXPECT_EQ(U16At(image, kScanRecords + 19), 0xFFFFu) << "empty prio1Chnl";
     EXPECT_EQ(U16At(image, kScanRecords + 21), 0xFFFFu) << "empty prio2Chnl";
@@ -111,12 +106,6 @@ TEST_F(Gx5EncodeTest, ScanListReferencesAndMemberSlots) {
     EXPECT_EQ(U16At(image, kScanRecords + 24), 5u);
     EXPECT_EQ(U16At(image, kScanRecords + 26), 9u);
     EXPECT_EQ(U16At(image, kScanRecords + 28), 0xFFFFu);
-
-    SetField(*control, scan, "TxChannel", channels[10]);
-    SetField(*control, scan, "prio2Chnl", channels[0]);
-    image = Generate();
-    EXPECT_EQ(U16At(image, kScanRecords + 17), 10u);
-    EXPECT_EQ(U16At(image, kScanRecords + 21), 0u);
 }
 
 TEST_F(Gx5EncodeTest, DanglingListsGiveIndexZeroAndAsManyTipsAsTheSettingsSay) {
@@ -138,18 +127,6 @@ TEST_F(Gx5EncodeTest, DanglingListsGiveIndexZeroAndAsManyTipsAsTheSettingsSay) {
     EXPECT_EQ(image[ChannelRecord(3) + 32] & 0x7F, 127) << "an empty scan list stays none";
     EXPECT_EQ(progress.count("Import channel error"), 4);
     EXPECT_EQ(log.warnings(), 2) << "message tips";
-    // encoding does not refill the counter
-    Generate();
-    EXPECT_EQ(log.warnings(), 2);
-
-    // a read refills it from the settings file; a dangling emergency list goes out as 0 too
-    ini.set({{"GX5", {{"channel_error_tip_count", "3"}}}});
-    ImportOwnImage();
-    for (size_t position = 3; position < 8; ++position) {
-        SetField(*control, channels[position], "emgListIndex", "e99999999");
-    }
-    EXPECT_EQ(Generate()[ChannelRecord(3) + 33], 0);
-    EXPECT_EQ(log.warnings(), 2 + 3);
 }
 
 TEST_F(Gx5EncodeTest, ContentVariantsChooseTheSize) {
@@ -189,10 +166,7 @@ TEST_F(Gx5EncodeTest, ExtensionBlockRepeatsTheFirstRecords) {
 }
 
 // Values with an encoding of their own (the bits of each plain value: Gx5MemoryMapTest).
-TEST_F(Gx5EncodeTest, VersionModelStringNameAndPowerUpEncodings) {
-    // one byte per character; characters beyond ASCII become '?'
-    const std::string channel = InUseIds(*control, "ChannelName")[3];
-    ASSERT_TRUE(control->SetInputValue(channel, "", "Kanal \u00DC\u9891", true));
+TEST_F(Gx5EncodeTest, VersionModelStringAndPowerUpEncodings) {
     SetSetting(*control, "swVer", "v2.10.03.120");
     SetSetting(*control, "home1PwrupZoneSwitch", "1");
     SetSetting(*control, "home1PwrupZoneIndex", "0x0FFF");
@@ -206,8 +180,6 @@ TEST_F(Gx5EncodeTest, VersionModelStringNameAndPowerUpEncodings) {
     // power-up in all-channels mode: the memory channel's position after the three VFOs
     EXPECT_EQ(U16At(image, 92 + 36), 0x1FFFu);
     EXPECT_EQ(U16At(image, 92 + 38), 5u);
-    EXPECT_EQ(std::string(image.begin() + ChannelRecord(3), image.begin() + ChannelRecord(3) + 10),
-              "Kanal ??\0\0"s);
 }
 
 TEST_F(Gx5EncodeTest, PowerUpChannelIsItsPlaceInThePowerUpZone) {
@@ -233,12 +205,6 @@ TEST_F(Gx5EncodeTest, ListBeyondCapacityKeepsToItsSection) {
     EXPECT_EQ(U16At(image, kScans), 1u) << "the scan list section is untouched";
     EXPECT_EQ(U16At(image, kScans + 2), 0u);
     EXPECT_EQ(log.warnings(), 1);
-
-    auto gx5g = MakeControl("GX5G");
-    SizeList(*gx5g, "ChannelName", 300);
-    vd::ByteVector small;
-    gx5g->GenerateImage(small, 1);
-    EXPECT_EQ(U16At(small, kChannels), 259u);
 }
 
 TEST_F(Gx5EncodeTest, CancelStopsWithBreak) {
@@ -252,16 +218,6 @@ TEST_F(Gx5EncodeTest, CancelStopsWithBreak) {
     }
     EXPECT_EQ(image, (vd::ByteVector{1, 2, 3})) << "a cancelled encoding hands out nothing";
     EXPECT_EQ(std::get<0>(progress.entries().front()), "Fill zone info");
-
-    ProgressLog whole(*control);
-    Generate();
-    std::vector<int> dtmf;
-    for (const auto& [text, position, total] : whole.entries()) {
-        if (text == "Fill DTMF info") {
-            dtmf.push_back(position * 10 + total);
-        }
-    }
-    EXPECT_EQ(dtmf, (std::vector<int>{14, 24, 34, 44})) << "positions 1 to 4 of 4";
 }
 
 /// The tuning block: its markers, and `values` by offset where the rest is 0.
@@ -307,22 +263,16 @@ TEST_F(Gx5TuningTest, MissingFileGivesTheDefaults) {
 /// Reading an image back into the document: sizes, forced values, members, malformed images.
 class Gx5DecodeTest : public Gx5EncodeTest {
 protected:
-    vd::ByteVector Generate(vd::Gx5v001Control& from) {
-        vd::ByteVector image;
-        EXPECT_TRUE(from.GenerateImage(image, 1));
-        return image;
-    }
-
     std::unique_ptr<vd::Gx5v001Control>& source = control;
     std::unique_ptr<vd::Gx5v001Control> target = MakeControl("GX5");
 };
 
 TEST_F(Gx5DecodeTest, ShortImageIsRefusedAndChangesNothing) {
     SizeList(*source, "ChannelName", 5);
-    vd::ByteVector image = Generate(*source);
+    vd::ByteVector image = Encode(*source);
     EXPECT_EQ(target->ImageProblem(image), "");
     EXPECT_NE(MakeControl("GX5G")->ImageProblem(image), "") << "an image of the other model";
-    EXPECT_EQ(target->ImageProblem(Gx5EncodeTest::Generate(3)), "") << "the largest content";
+    EXPECT_EQ(target->ImageProblem(Encode(*control, 3)), "") << "the largest content";
     image.resize(52403);
     EXPECT_NE(target->ImageProblem(image), "");
     const size_t before = InUseIds(*target, "ChannelName").size();
@@ -334,89 +284,28 @@ TEST_F(Gx5DecodeTest, ShortImageIsRefusedAndChangesNothing) {
     EXPECT_EQ(InUseIds(*target, "ChannelName").size(), 5u);
 }
 
-TEST_F(Gx5DecodeTest, BlankRadioImportsWithoutErrorTips) {
-    vd::ByteVector image(55070, 0);
-    const std::string magic = "RCDB";
-    std::copy(magic.begin(), magic.end(), image.begin());
-    int notices = 0;
-    target->notice.connect([&notices](const std::string&) { ++notices; });
-    ASSERT_TRUE(target->ImportImage(image));
-    EXPECT_EQ(notices, 0) << "no zone at all is no dangling power-up zone";
-    EXPECT_TRUE(InUseIds(*target, "ZoneName").empty());
-}
-
-TEST_F(Gx5DecodeTest, ValuesAreStoredAsTheyAreEvenWhereEditingIsLocked) {
-    const auto channels = InUseIds(*source, "ChannelName");
-    ASSERT_TRUE(source->SetInputValue(channels[0], "", "FOURTEEN-CHARS", true));
-    SetSetting(*source, "SerialNO", "SN-0042");
-    SetSetting(*source, "freqMax", "480000000");
-    vd::ByteVector image = Generate(*source);
-    ASSERT_TRUE(target->ImportImage(image));
-    const auto imported = InUseIds(*target, "ChannelName");
-    EXPECT_EQ(target->GetElement(imported[0])->inputValue, "FOURTEEN-CHARS");
-    EXPECT_TRUE(target->IsElementReadOnly(imported[0], "ChannelName"));
-    EXPECT_EQ(Setting(*target, "SerialNO"), "SN-0042");
-    EXPECT_EQ(Setting(*target, "freqMax"), "480000000");
-    EXPECT_EQ(Setting(*target, "ModelNumber"), "GX5  ");
-    EXPECT_EQ(Setting(*target, "ModelNumber2"), "-0000000000000000000-PCB-01");
-    EXPECT_EQ(Setting(*target, "swVer"), "V1.00.00.000");
-    EXPECT_EQ(Setting(*target, "datVer"), "1");
-}
-
-TEST_F(Gx5DecodeTest, EveryChannelReadIsReported) {
-    SizeList(*source, "ChannelName", 7);
-    ProgressLog progress(*target);
-    ASSERT_TRUE(target->ImportImage(Generate(*source)));
-    EXPECT_EQ(InUseIds(*target, "ChannelName").size(), 7u);
-    ASSERT_EQ(progress.count("Import Channel"), 7);
-    EXPECT_EQ(progress.count("Import channel error"), 0) << "no entry is no dangling one";
-    EXPECT_EQ(progress.entries().front(), std::make_tuple(std::string("Import Channel"), 1, 7));
-}
-
 TEST_F(Gx5DecodeTest, ScanListKeepsItsMemberSlots) {
     const auto channels = InUseIds(*source, "ChannelName");
     const std::string scan = InUseIds(*source, "ScanName").front();
     source->SetFieldValue(scan, "Channel", {"", channels[6], "", "", channels[2]});
     SetSetting(*source, "home3PwrupZoneIndex", "");
     SetSetting(*source, "home3PwrupChnl", "");
-    ASSERT_TRUE(target->ImportImage(Generate(*source)));
+    ASSERT_TRUE(target->ImportImage(Encode(*source)));
     const std::string imported = InUseIds(*target, "ScanName").front();
     EXPECT_EQ(Members(*target, imported),
               (std::vector<std::string>{channels[6], channels[2], "", "", ""}));
     EXPECT_EQ(FieldValue(*target, imported, "TxChannel"), channels[3])
         << "the 3 of an empty designated channel reads back as the channel there";
     EXPECT_EQ(FieldValue(*target, imported, "prio1Chnl"), "");
-    EXPECT_EQ(Generate(*target)[kScanRecords + 16], 5);
+    EXPECT_EQ(Encode(*target)[kScanRecords + 16], 5);
     // an empty power-up position goes out as 0 and reads back as the first zone and channel
     EXPECT_EQ(Setting(*target, "home3PwrupZoneIndex"), InUseIds(*source, "ZoneName").front());
     EXPECT_EQ(Setting(*target, "home3PwrupChnl"), channels[3]);
 }
 
-TEST_F(Gx5DecodeTest, CountsAndIndexesAreBoundedByCapacity) {
-    for (const char* model : {"GX5", "GX5G"}) {
-        auto control = MakeControl(model);
-        vd::ByteVector image(55070, 0xFF);
-        ProgressLog progress(*control);
-        const int warningsBefore = log.warnings();
-        ASSERT_TRUE(control->ImportImage(image)) << model;
-        EXPECT_EQ(InUseIds(*control, "ChannelName").size(),
-                  static_cast<size_t>(control->GetCapacity("ChannelName")));
-        EXPECT_EQ(InUseIds(*control, "ZoneName").size(),
-                  static_cast<size_t>(control->GetCapacity("ZoneName")));
-        EXPECT_EQ(InUseIds(*control, "dtmfSystem").size(), 4u);
-        const std::string zone = InUseIds(*control, "ZoneName").front();
-        EXPECT_EQ(Members(*control, zone).size(), 16u) << "member count bounded by the slots";
-        EXPECT_EQ(Members(*control, zone).front(), "") << "member index beyond the channels";
-        EXPECT_GT(progress.count("Import channel error"), 0);
-        EXPECT_EQ(log.warnings() - warningsBefore, 2) << "the default number of tips";
-        vd::ByteVector again;
-        EXPECT_TRUE(control->GenerateImage(again, 3));
-    }
-}
-
 TEST_F(Gx5DecodeTest, IndexTablePicksTheSlot) {
     SizeList(*source, "ChannelName", 4);
-    vd::ByteVector image = Generate(*source);
+    vd::ByteVector image = Encode(*source);
     // the first record comes from slot 2, the second from a slot beyond the section (dense)
     image[kChannels + 2] = 2;
     image[kChannels + 4] = 0xFF;
@@ -429,34 +318,6 @@ TEST_F(Gx5DecodeTest, IndexTablePicksTheSlot) {
     EXPECT_EQ(target->GetElement(imported[1])->inputValue, "VFO-B");
 }
 
-TEST_F(Gx5DecodeTest, RandomImagesNeverBreakTheDocument) {
-    std::mt19937 random(20240611);
-    std::uniform_int_distribution<int> byte(0, 255);
-    vd::ByteVector base = Generate(*source);
-    for (int round = 0; round < 6; ++round) {
-        vd::ByteVector image = base;
-        for (int flips = 0; flips < 3000; ++flips) {
-            image[random() % image.size()] = static_cast<uint8_t>(byte(random));
-        }
-        auto control = MakeControl(round % 2 == 0 ? "GX5" : "GX5G");
-        ASSERT_TRUE(control->ImportImage(image));
-        for (const char* list : {"ChannelName", "ZoneName", "ScanName", "EmergencyName", "fmName",
-                                 "noaaName", "dtmfSystem"}) {
-            EXPECT_LE(InUseIds(*control, list).size(),
-                      static_cast<size_t>(control->GetCapacity(list)))
-                << list;
-        }
-        vd::ByteVector again;
-        EXPECT_TRUE(control->GenerateImage(again, 1));
-    }
-}
-
-TEST_F(Gx5DecodeTest, CancelStopsWithBreak) {
-    const vd::ByteVector image = Generate(*source);
-    ProgressLog progress(*target, 2);
-    EXPECT_THROW(target->ImportImage(image), vd::ValdrenCpsException);
-}
-
 TEST(Gx5RadioText, OneByteForEveryCharacter) {
     const std::pair<const char*, const char*> cases[] = {
         {"CH-01 #*", "CH-01 #*"}, {"\u00E9t\u00E9", "?t?"}, // été
@@ -464,7 +325,6 @@ TEST(Gx5RadioText, OneByteForEveryCharacter) {
         {"\U0001F4FB!", "?!"},                              // a four-byte one
         {"a\200\277b", "a??b"},                             // stray continuation bytes
         {"\xE4\xBF", "?"},                                  // a sequence cut short
-        {"\303A", "?A"},                                    // a lead byte without its continuation
     };
     for (const auto& [text, radio] : cases) {
         EXPECT_EQ(vd::gx5::ToRadioCharacters(text), radio) << text;

@@ -21,7 +21,8 @@ std::string Pick(const std::vector<std::string>& ids, size_t i) {
     return ids.empty() ? std::string() : ids[i % ids.size()];
 }
 
-/// A configuration that touches every field, reference kind and member count.
+/// A configuration that touches every list, reference kind and member count (each plain field's
+/// bits, written and read back, are the memory map test's).
 void Build(vd::Gx5v001Control& control, const Shape& shape) {
     const auto channels = SizeList(control, "ChannelName", shape.channels);
     const auto zones = SizeList(control, "ZoneName", shape.zones);
@@ -29,17 +30,8 @@ void Build(vd::Gx5v001Control& control, const Shape& shape) {
     const auto emergencies = SizeList(control, "EmergencyName", shape.emergencies);
     const auto stations = SizeList(control, "fmName", shape.fmStations);
     const auto weather = SizeList(control, "noaaName", shape.noaaChannels);
-    const auto dtmf = SizeList(control, "dtmfSystem", 4);
+    SizeList(control, "dtmfSystem", 4);
 
-    // numeric fields take i % modulus, switches are on where i % modulus == 0
-    const std::pair<const char*, size_t> numbers[] = {
-        {"ReceiveSquelchMode", 3}, {"ChannelPower", 3},   {"BandWidth", 2},    {"ChannelModel", 2},
-        {"attribute_tail", 4},     {"txPermit_Tot", 64},  {"txPermit_Set", 4}, {"TalkAroundEn", 4},
-        {"pttIdType", 4},          {"signalSysIndex", 16}};
-    const std::pair<const char*, size_t> switches[] = {
-        {"attribute_pwr_lock", 2}, {"attribute_space_lock", 3},
-        {"VoxEnable", 3},          {"DeEmpEn", 5},
-        {"ScramblerEn", 4},        {"scanAuto", 2}};
     for (size_t i = 0; i < channels.size(); ++i) {
         const std::string& id = channels[i];
         std::string name =
@@ -50,12 +42,6 @@ void Build(vd::Gx5v001Control& control, const Shape& shape) {
         SetField(control, id, "TxFrequency", std::to_string(rx + (i % 3) * 5000000));
         SetField(control, id, "CTCSSRxValue", kTones[i % 6]);
         SetField(control, id, "CTCSSTxValue", kTones[(i + 2) % 6]);
-        for (const auto& [field, modulus] : numbers) {
-            SetField(control, id, field, std::to_string(i % modulus));
-        }
-        for (const auto& [field, modulus] : switches) {
-            SetField(control, id, field, i % modulus == 0 ? "1" : "");
-        }
         SetField(control, id, "scanListIndex", i % 5 == 0 ? "" : Pick(scans, i));
         SetField(control, id, "emgListIndex", i % 4 == 0 ? Pick(emergencies, i) : "");
     }
@@ -78,66 +64,26 @@ void Build(vd::Gx5v001Control& control, const Shape& shape) {
         SetField(control, id, "TxChannel", k % 3 == 0 ? "" : Pick(channels, k * 5));
         SetField(control, id, "prio1Chnl", k % 2 == 0 ? "" : Pick(channels, k * 2));
         SetField(control, id, "prio2Chnl", k % 4 == 1 ? Pick(channels, k * 9) : "");
-        SetField(control, id, "scan_mode", std::to_string(k % 3));
-        SetField(control, id, "chCfg_TxChnl", std::to_string(k % 4));
-        SetField(control, id, "chCfg_CtdcMode", std::to_string(k % 3));
-        SetField(control, id, "hangCfg_Hangtime", std::to_string(k % 16));
-        SetField(control, id, "hangCfg_TalkBack", k % 2 ? "1" : "");
     }
     for (size_t k = 0; k < emergencies.size(); ++k) {
-        const std::string& id = emergencies[k];
-        SetField(control, id, "emgType", std::to_string(k % 4));
-        SetField(control, id, "emgMode", std::to_string(k % 3));
-        SetField(control, id, "jumpChnl", k % 2 ? Pick(channels, k * 13) : "");
-        SetField(control, id, "sqlMode", std::to_string(k % 3));
-        SetField(control, id, "localEmgAlarm", k % 2 ? "" : "1");
-        SetField(control, id, "backTx", k % 3 ? "1" : "");
-        SetField(control, id, "emgCycle", std::to_string(k));
-        SetField(control, id, "emgInterval", std::to_string(15 - k));
-        SetField(control, id, "txInterval", std::to_string(k + 2));
-        SetField(control, id, "hotMic", std::to_string(k % 5));
-        SetField(control, id, "emgId", "E" + std::to_string(k * 1111));
+        SetField(control, emergencies[k], "jumpChnl", k % 2 ? Pick(channels, k * 13) : "");
+        SetField(control, emergencies[k], "emgId", "E" + std::to_string(k * 1111));
     }
     for (size_t k = 0; k < stations.size(); ++k) {
         SetField(control, stations[k], "FmFreq", std::to_string(76000000 + k * 100000));
-        SetField(control, stations[k], "stationSpace", std::to_string(k % 3));
     }
     for (size_t k = 0; k < weather.size(); ++k) {
         SetField(control, weather[k], "noaaFreq", std::to_string(162400000 + k * 25000));
-        SetField(control, weather[k], "wxmonitor", k % 2 ? "1" : "");
     }
-    for (size_t k = 0; k < dtmf.size(); ++k) {
-        SetField(control, dtmf[k], "dtmfCodeLength", std::to_string(k + 3));
-        SetField(control, dtmf[k], "groupCode", std::to_string(k));
-        SetField(control, dtmf[k], "encodeEnable", k % 2 ? "" : "1");
-        SetField(control, dtmf[k], "fastCallLst01", "12345678901234567890");
-        SetField(control, dtmf[k], "fastCallLst07", "*#AB" + std::to_string(k));
-        SetField(control, dtmf[k], "fastCallLst10", "D");
-    }
-    SetSetting(control, "radioId", "1234567");
-    SetSetting(control, "WritingPassword", "8765");
-    SetSetting(control, "PowerOnPassword", "00112233");
-    SetSetting(control, "SerialNO", "0123456789ABCDEF");
-    SetSetting(control, "swVer", "V3.14.15.926");
-    SetSetting(control, "ownId", "123");
-    SetSetting(control, "pttId_EOT", "0123456789ABCD*#");
-    SetSetting(control, "stepVal", "6250");
-    SetSetting(control, "uiAttribute_Band", "2");
+    SetSetting(control, "radioName", "Valdren \xE6\xB5\x8B\xE8\xAF\x95 unit");
     SetSetting(control, "home2PwrupZoneSwitch", "1");
     SetSetting(control, "home3PwrupZoneIndex", "");
     SetSetting(control, "home3PwrupChnl", "");
-    SetSetting(control, "radioName", "Valdren \xE6\xB5\x8B\xE8\xAF\x95 unit");
     SetSetting(control, "home1PwrupZoneIndex", "0x0FFF");
     SetSetting(control, "home1PwrupChnl", Pick(channels, channels.size() - 1));
     SetSetting(control, "home2PwrupZoneIndex", Pick(zones, 5));
     SetSetting(control, "home2PwrupChnl",
                zones.size() > 5 ? Members(control, zones[5]).back() : "");
-}
-
-vd::ByteVector Generate(vd::Gx5v001Control& control) {
-    vd::ByteVector image;
-    EXPECT_TRUE(control.GenerateImage(image, 3));
-    return image;
 }
 
 /// Encodes, decodes into a fresh template and encodes again; both images must match.
@@ -147,12 +93,12 @@ void ExpectRoundTrip(const std::string& model, const Shape& shape) {
     auto source = MakeControl(model);
     Build(*source, shape);
     ProgressLog sourceTips(*source);
-    const vd::ByteVector first = Generate(*source);
+    const vd::ByteVector first = Encode(*source, 3);
     ASSERT_EQ(sourceTips.count("Import channel error"), 0) << "the configuration is consistent";
 
     auto target = MakeControl(model);
     ASSERT_TRUE(target->ImportImage(first));
-    const vd::ByteVector second = Generate(*target);
+    const vd::ByteVector second = Encode(*target, 3);
     ASSERT_EQ(first.size(), second.size());
     for (size_t at = 0; at < first.size(); ++at) {
         ASSERT_EQ(first[at], second[at]) << "first difference at byte " << at;

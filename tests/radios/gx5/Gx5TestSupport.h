@@ -21,6 +21,13 @@ inline std::unique_ptr<vd::Gx5v001Control> MakeControl(const std::string& model)
     return control;
 }
 
+/// The control's image of content `variant`; fails the test when encoding fails.
+inline vd::ByteVector Encode(vd::Gx5v001Control& control, int variant = 1) {
+    vd::ByteVector image;
+    EXPECT_TRUE(control.GenerateImage(image, variant));
+    return image;
+}
+
 /// 16-bit little-endian value of an image.
 inline unsigned U16At(const vd::ByteVector& image, size_t offset) {
     return image.at(offset) | (unsigned{image.at(offset + 1)} << 8);

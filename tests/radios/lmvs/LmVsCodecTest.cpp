@@ -7,7 +7,6 @@
 #include "tests/radios/lmvs/LmVsTestSupport.h"
 
 #include <gtest/gtest.h>
-#include <pugixml.hpp>
 
 #include <map>
 #include <random>
@@ -29,27 +28,11 @@ long long SlotRx(const ByteVector& image, std::size_t slot) {
     return vd::bcd_to_int(std::span<const uint8_t, 4>(image.data() + 16 + 16 * slot, 4)) * 10;
 }
 
-/// A control holding its template changed by `edit` (as a project file would), or null.
-std::unique_ptr<vd::LmVsControl> EditedControl(const std::string& model, const TempDir& folder,
-                                               const std::function<void(pugi::xml_node)>& edit) {
-    auto control = MakeLmVsControl(model);
-    pugi::xml_document document;
-    EXPECT_TRUE(document.load_file(control->GetTemplatePath().c_str(),
-                                   pugi::parse_default | pugi::parse_comments));
-    edit(document.document_element().child("elements"));
-    const std::string path = folder.file("edited.vdcps").string();
-    EXPECT_TRUE(document.save_file(path.c_str()));
-    EXPECT_TRUE(control->Load(path, ""));
-    return control;
-}
-
 TEST(LmVsBcdTest, PacksTheLeastSignificantPairFirstAndKeepsEightDigits) {
     EXPECT_EQ(vd::int_to_bcd(17400000), (vd::BcdBytes{0x00, 0x00, 0x40, 0x17}));
     EXPECT_EQ(vd::int_to_bcd(44600625), (vd::BcdBytes{0x25, 0x06, 0x60, 0x44}));
     EXPECT_EQ(vd::int_to_bcd(123456789), vd::int_to_bcd(23456789));
     EXPECT_EQ(vd::int_to_bcd(-5), (vd::BcdBytes{0, 0, 0, 0}));
-    const vd::BcdBytes packed{0x00, 0x00, 0x40, 0x17};
-    EXPECT_EQ(vd::bcd_to_int(packed), 17400000);
     // nibbles above 9 count with their face value
     const vd::BcdBytes odd{0x1A, 0x00, 0x00, 0xFF};
     EXPECT_EQ(vd::bcd_to_int(odd), 20 + 165LL * 1000000);
@@ -73,17 +56,6 @@ TEST(LmVsCodecExamples, Vs73TakesItsBandFromTheChannelsItReads) {
         ASSERT_EQ(range.size(), 1u);
         EXPECT_EQ(range.front()->inputValue, band) << hz;
     }
-}
-
-// A key's byte holds its value in the low nibble and nothing above it.
-TEST(LmVsCodecExamples, Vs73KeysKeepOnlyTheLowNibble) {
-    LmVsIni ini;
-    auto vs73 = MakeLmVsControl("VS73");
-    vs73->SetValueByName("key_pf1", "18");
-    ByteVector keys(1024, 0xFF);
-    ASSERT_TRUE(vs73->GenerateImage(keys, 1));
-    EXPECT_EQ(keys[285], 2);
-    EXPECT_EQ(keys[286], 2); // the template's "key_pf2"
 }
 
 // What the radio's settings bytes read as where the byte is outside the value's own range.
@@ -113,19 +85,6 @@ TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
             EXPECT_EQ(image[c.offset], c.byte);
         }
     }
-}
-
-TEST(LmVsCodecExamples, SettingMissingFromTheDocumentKeepsTheRadiosByte) {
-    LmVsIni ini;
-    TempDir folder;
-    auto control = EditedControl("LM704", folder, [](pugi::xml_node elements) {
-        elements.remove_child(elements.find_child_by_attribute("element", "name", "tot"));
-    });
-    ByteVector image = Pattern(1008, 4);
-    image[963] = 0x5A;
-    ASSERT_TRUE(control->GenerateImage(image, 1));
-    EXPECT_EQ(image[963], 0x5A);
-    EXPECT_EQ(image[961], 3); // "squelch" from the document
 }
 
 TEST(LmVsCodecExamples, CancelStopsImportKeepingWhatWasSetAndGenerationTouchingNothing) {

@@ -33,13 +33,6 @@ TEST(LmVsRulesTest, ReadOnlyElementsFollowTheModel) {
     }
 }
 
-TEST(LmVsRulesTest, LockedFieldIsWrittenOnlyWhenForced) {
-    auto control = MakeLmVsControl("VS46");
-    EXPECT_FALSE(control->SetInputValue("e01090004", "e01099001", "446100000", false));
-    EXPECT_TRUE(control->SetInputValue("e01090004", "e01099003", "670", false)); // rx_tone
-    EXPECT_TRUE(control->SetInputValue("e01090004", "e01099001", "446100000", true));
-}
-
 TEST(LmVsRulesTest, FrequenciesAreLimitedToTheModelsBand) {
     std::string kind;
     std::vector<long long> lower;
@@ -69,10 +62,8 @@ TEST(LmVsRulesTest, ChannelReferencesFollowTheModel) {
     for (const auto& [name, lm704Ref, lm704Target, vs46Ref, vs46Target] :
          std::vector<std::tuple<std::string, bool, std::string, bool, std::string>>{
              {"Channel", true, "ChannelName", true, "ChannelName"},
-             {"jumpChnl", true, "ChannelName", true, "ChannelName"},
              {"TxChannel", true, "", true, "ChannelName"},
              {"prio1Chnl", false, "", false, ""},
-             {"prio2Chnl", false, "", false, ""},
              {"home1PwrupChnl", false, "", true, "ChannelName"},
              {"Zone", false, "", true, "ZoneName"},
              {"rxfreq", false, "", false, ""}}) {

@@ -9,7 +9,6 @@
 
 #include <algorithm>
 #include <sstream>
-#include <thread>
 
 namespace vdtest {
 
@@ -29,13 +28,11 @@ void LmVsIni::SetForAllModels(const std::string& key, int value) {
 
 std::unique_ptr<vd::LmVsControl> MakeLmVsControl(const std::string& model) {
     std::unique_ptr<vd::HamCpsControl> control = vd::ModelRegistry::CreateControl(model);
-    auto* lmvs = dynamic_cast<vd::LmVsControl*>(control.get());
-    if (lmvs == nullptr) {
+    if (dynamic_cast<vd::LmVsControl*>(control.get()) == nullptr) {
         ADD_FAILURE() << "no LM/VS control for " << model;
         return nullptr;
     }
-    control.release();
-    std::unique_ptr<vd::LmVsControl> owned(lmvs);
+    std::unique_ptr<vd::LmVsControl> owned(static_cast<vd::LmVsControl*>(control.release()));
     EXPECT_TRUE(owned->ResetToTemplate()) << model;
     return owned;
 }
@@ -59,17 +56,6 @@ std::vector<std::string> HostRequests(const std::string& transcript) {
         }
     }
     return requests;
-}
-
-bool WaitForHostRequests(const RadioSimFiles& radio, std::size_t count) {
-    const auto deadline = std::chrono::steady_clock::now() + kRadioWait;
-    while (HostRequests(radio.transcript()).size() < count) {
-        if (std::chrono::steady_clock::now() >= deadline) {
-            return false;
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return true;
 }
 
 struct SimResponder::Parts : vd::sim::ByteSink {

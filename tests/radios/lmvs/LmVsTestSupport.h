@@ -43,10 +43,6 @@ vd::ByteVector Pattern(std::size_t size, unsigned seed);
 
 /// The host's requests in a simulator transcript, in order, as hex text.
 std::vector<std::string> HostRequests(const std::string& transcript);
-/// Waits until the radio has recorded at least `count` requests of the host; false when the
-/// generous bound for a simulated radio passed first.
-bool WaitForHostRequests(const RadioSimFiles& radio, std::size_t count);
-
 /// The simulated radio of a model answering in-process, without a pseudo-terminal: for tests
 /// that alter single answers on a FakePort.
 class SimResponder {
