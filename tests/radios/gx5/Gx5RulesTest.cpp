@@ -118,8 +118,9 @@ TEST_F(Gx5RulesTest, FixedFrequencySwitchesBandwidthPowerAndLocks) {
         const std::string frequency = std::to_string(467562500 + 25000 * k);
         ASSERT_TRUE(tx->SetValue(*gx5g, frequency, refresh));
         EXPECT_TRUE(gx5g->OnValueChanged(*tx, frequency, dependents));
-        EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), k >= 0 && k < 7 ? "1" : "0")
-            << frequency;
+        const char* const locked = k >= 0 && k < 7 ? "1" : "0";
+        EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_space_lock"), locked) << frequency;
+        EXPECT_EQ(FieldValue(*gx5g, channel, "attribute_pwr_lock"), locked) << frequency;
     }
 }
 
