@@ -123,10 +123,6 @@ TEST(Gx5Radio, ResentPartReplacesItselfAndRebootAnswers) {
               (Bytes{0x6F, 0x01, 0x00, 0x00, 0x01, 0x00}));
 }
 
-TEST(RdtpFrame, PayloadBeyondOneFrameIsRefused) {
-    EXPECT_THROW(vd::sim::buildRdtpFrame(Bytes(1031)), std::invalid_argument);
-}
-
 std::vector<RdtpItem> drain(vd::sim::RdtpReader& reader) {
     std::vector<RdtpItem> items;
     while (auto item = reader.next()) {

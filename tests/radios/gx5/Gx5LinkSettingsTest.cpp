@@ -1,6 +1,5 @@
-// The link's settings as read from cps.ini, and the dump files beside it.
+// The link's settings as read from cps.ini.
 
-#include "radios/gx5/Gx5DumpFile.h"
 #include "radios/gx5/Gx5Settings.h"
 #include "tests/support/TestIni.h"
 
@@ -62,16 +61,6 @@ TEST(Gx5Settings, EveryKeyIsReadFromItsOwnSectionAtEveryCall) {
     EXPECT_EQ(vd::read_gx5_timeout(), 0U);
     EXPECT_EQ(handshake(), std::tuple(-2, 100U, 1000U, 0U, 0U, false));
     EXPECT_EQ(vd::read_block_read_settings().pollInterval, 0U);
-}
-
-TEST(Gx5DumpFile, DumpGoesToTheErrorFolderAndReplacesItsPredecessor) {
-    TestIni ini;
-    const uint8_t first[] = {1, 2, 3, 4};
-    const uint8_t second[] = {0, 0xFF};
-    const auto path = vd::save_dump("x.rdtp", first);
-    EXPECT_EQ(path, ini.folder().file("error") / "x.rdtp");
-    vd::save_dump("x.rdtp", second);
-    EXPECT_EQ(readFile(path), std::string("\0\xFF", 2));
 }
 
 } // namespace

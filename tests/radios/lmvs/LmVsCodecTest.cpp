@@ -7,6 +7,7 @@
 #include "tests/radios/lmvs/LmVsTestSupport.h"
 
 #include <gtest/gtest.h>
+#include <pugixml.hpp>
 
 #include <map>
 #include <random>
@@ -72,8 +73,7 @@ TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
          {Case{"VS31", 960, 0x00, "voice", "2"}, Case{"VS31", 960, 0x04, "voice", "1"},
           Case{"VS46", 303, 0xFC, "voice", "0"}, Case{"VS46", 303, 0xFF, "voice", "3"},
           Case{"VS46", 309, 0xFE, "save", ""}, Case{"VS46", 310, 0x80, "beep", "-126"},
-          Case{"VS73", 303, 0xFF, "voice", "3"}, Case{"VS73", 309, 0xFE, "battery_save", ""},
-          Case{"LM704", 960, 0x00, "voice", "0"}, Case{"VS58", 960, 0x00, "voice", "0"}}) {
+          Case{"VS73", 303, 0xFF, "voice", "3"}, Case{"VS73", 309, 0xFE, "battery_save", ""}}) {
         auto control = MakeLmVsControl(c.model);
         ByteVector image;
         ASSERT_TRUE(control->GenerateImage(image, 1));
@@ -85,6 +85,24 @@ TEST(LmVsCodecExamples, SettingsReadBackByTheModelsRules) {
             EXPECT_EQ(image[c.offset], c.byte);
         }
     }
+}
+
+// A project without a setting (written by an older program) keeps the radio's byte there.
+TEST(LmVsCodecExamples, SettingMissingFromTheDocumentKeepsTheRadiosByte) {
+    LmVsIni ini;
+    auto control = MakeLmVsControl("LM704");
+    pugi::xml_document project;
+    ASSERT_TRUE(project.load_file(control->GetTemplatePath().c_str(),
+                                  pugi::parse_default | pugi::parse_comments));
+    pugi::xml_node elements = project.document_element().child("elements");
+    elements.remove_child(elements.find_child_by_attribute("element", "name", "tot"));
+    const std::string path = ini.folder().file("edited.vdcps").string();
+    ASSERT_TRUE(project.save_file(path.c_str()) && control->Load(path, ""));
+    ByteVector image = Pattern(1008, 4);
+    image[963] = 0x5A;
+    ASSERT_TRUE(control->GenerateImage(image, 1));
+    EXPECT_EQ(image[963], 0x5A);
+    EXPECT_EQ(image[961], 3); // "squelch" from the document
 }
 
 TEST(LmVsCodecExamples, CancelStopsImportKeepingWhatWasSetAndGenerationTouchingNothing) {

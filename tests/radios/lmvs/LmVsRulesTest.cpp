@@ -61,12 +61,10 @@ TEST(LmVsRulesTest, ChannelReferencesFollowTheModel) {
     auto vs46 = MakeLmVsControl("VS46");
     for (const auto& [name, lm704Ref, lm704Target, vs46Ref, vs46Target] :
          std::vector<std::tuple<std::string, bool, std::string, bool, std::string>>{
-             {"Channel", true, "ChannelName", true, "ChannelName"},
              {"TxChannel", true, "", true, "ChannelName"},
              {"prio1Chnl", false, "", false, ""},
              {"home1PwrupChnl", false, "", true, "ChannelName"},
-             {"Zone", false, "", true, "ZoneName"},
-             {"rxfreq", false, "", false, ""}}) {
+             {"Zone", false, "", true, "ZoneName"}}) {
         EXPECT_EQ(lm704->IsReferenceName(name), lm704Ref) << name;
         EXPECT_EQ(lm704->GetReferenceTarget(name), lm704Target) << name;
         EXPECT_EQ(vs46->IsReferenceName(name), vs46Ref) << name;
