@@ -156,19 +156,16 @@ TEST_F(ElementStoreTest, NodeKindsAndContextMenus) {
 }
 
 TEST_F(ElementStoreTest, ResetToTemplateRejectsMissingFilesAndForeignRoots) {
-    auto missing = MakeFixtureControl(dir_.file("absent.ysht").string());
-    try {
-        missing->ResetToTemplate();
-        FAIL() << "expected an exception";
-    } catch (const vd::ValdrenCpsException& e) {
-        EXPECT_EQ(std::string(e.what()), dir_.file("absent.ysht").string() + " load failed!");
-    }
-    auto foreign = MakeFixtureControl(path_, "OTHER");
-    try {
-        foreign->ResetToTemplate();
-        FAIL() << "expected an exception";
-    } catch (const vd::ValdrenCpsException& e) {
-        EXPECT_EQ(std::string(e.what()), path_ + " load failed! Format is error");
+    const std::string absent = dir_.file("absent.ysht").string();
+    for (const auto& [control, message] :
+         {std::pair{MakeFixtureControl(absent), absent + " load failed!"},
+          {MakeFixtureControl(path_, "OTHER"), path_ + " load failed! Format is error"}}) {
+        try {
+            control->ResetToTemplate();
+            ADD_FAILURE() << "expected an exception: " << message;
+        } catch (const vd::ValdrenCpsException& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
     }
 }
 
@@ -205,8 +202,14 @@ TEST_F(ElementStoreTest, SaveIsAllOrNothingAndALoadReplacesTheDocument) {
     EXPECT_EQ(errno, EACCES);
     std::filesystem::permissions(project, std::filesystem::perms::owner_all);
 
+    // a save through a link writes the file it names and keeps the link
+    const auto link = dir_.file("link.ysht");
+    std::filesystem::create_symlink(project, link);
+    ASSERT_TRUE(control_->Save(link.string()));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_NE(readFile(project), before);
+
     // the saved project loads back; loading another document drops every lookup of the first
-    ASSERT_TRUE(control_->Save(project.string()));
     ASSERT_TRUE(control_->Load(FixturePath(), "TST"));
     EXPECT_EQ(control_->GetElement("e01030001")->inputValue, "Base");
     ASSERT_TRUE(control_->Load(project.string(), "TST"));
