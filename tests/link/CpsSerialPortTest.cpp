@@ -67,6 +67,7 @@ TEST(CpsSerialPort, OpenSetsTheLineUpRaw) {
               static_cast<tcflag_t>(CSTOPB | CLOCAL | CREAD));
     EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
     EXPECT_EQ(tio.c_iflag & (ICRNL | IXON), 0u);
+    EXPECT_EQ(tio.c_cc[VMIN] + tio.c_cc[VTIME], 0) << "a read returns what has arrived";
 
     vd::SerialState state;
     ASSERT_TRUE(port.GetState(state));
