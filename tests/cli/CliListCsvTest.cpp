@@ -56,14 +56,8 @@ TEST(CliListCsv, ExportThenImportIntoAFreshProjectGivesTheSameValues) {
                 continue; // a model without zones
             }
             ASSERT_EQ(vdcps.Run({"import-csv", fresh, csv, "--list", list}), 0) << vdcps.err;
-            ASSERT_EQ(vdcps.Run({"export-csv", fresh, "--list", list}), 0) << vdcps.err;
-            EXPECT_EQ(vdcps.out, readFile(csv)) << list;
         }
-        const std::string sourceImage = dir.file("source.bin").string();
-        const std::string freshImage = dir.file("fresh.bin").string();
-        ASSERT_EQ(vdcps.Run({"export-bin", source, "-o", sourceImage, "--force"}), 0) << vdcps.err;
-        ASSERT_EQ(vdcps.Run({"export-bin", fresh, "-o", freshImage, "--force"}), 0) << vdcps.err;
-        EXPECT_TRUE(readFile(sourceImage) == readFile(freshImage)) << change.model;
+        EXPECT_EQ(vdcps.Run({"diff", source, fresh}), 0) << change.model << '\n' << vdcps.out;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "document/ImageFile.h"
 #include "document/ProjectFile.h"
 #include "tests/support/FastIni.h"
+#include "tests/support/ModelHelpers.h"
 #include "tests/support/RadioSim.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempDir.h"
@@ -52,12 +53,6 @@ protected:
         return std::make_unique<RadioSimThread>(std::move(config));
     }
 
-    static std::string Value(vd::HamCpsControl& control, const std::string& name) {
-        vd::ElementList found;
-        control.GetElementsByName(name, found);
-        return found.empty() ? std::string("<none>") : found.front()->inputValue;
-    }
-
     TempDir dir_;
     ScriptedUi ui_;
 };
@@ -67,11 +62,11 @@ TEST_F(DeviceOperationsTest, ReadDeviceBringsTheRadiosValues) {
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
     EXPECT_EQ(doc.Title().rfind("GX5_", 0), 0u);
-    EXPECT_NE(Value(*doc.Control(), "radioName"), "Summit");
+    EXPECT_NE(Setting(*doc.Control(), "radioName"), "Summit");
 
     ASSERT_TRUE(doc.ReadDevice());
     EXPECT_EQ(doc.LastResult(), OperationResult::Success);
-    EXPECT_EQ(Value(*doc.Control(), "radioName"), "Summit");
+    EXPECT_EQ(Setting(*doc.Control(), "radioName"), "Summit");
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_EQ(ui_.messages[0].text, "Host read all data\nData read completed");
     EXPECT_EQ(ui_.messages[0].style, MessageStyle::Information);
@@ -203,7 +198,7 @@ TEST_F(DeviceOperationsTest, BinFilesRoundTripAndARejectedImageIsReported) {
     ASSERT_TRUE(target.NewDocument("GX5", ""));
     ui_.openFile = dir_.file("out.bin").string();
     EXPECT_TRUE(target.ReadBinfile());
-    EXPECT_EQ(Value(*target.Control(), "radioName"), "FromFile");
+    EXPECT_EQ(Setting(*target.Control(), "radioName"), "FromFile");
 
     ui_.openFile = dir_.write("short.bin", std::string(100, '\0')).string();
     EXPECT_FALSE(target.ReadBinfile());

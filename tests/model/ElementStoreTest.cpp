@@ -142,17 +142,14 @@ TEST_F(ElementStoreTest, SetValueByNameCreatesMissingElements) {
 }
 
 TEST_F(ElementStoreTest, NodeKindsAndContextMenus) {
-    EXPECT_EQ(control_->GetNodeKind("c0113", "chapter"), 322);
-    EXPECT_EQ(control_->GetContextMenuId("c0113", "chapter"), 188);
-    EXPECT_EQ(control_->GetNodeKind("c0109", "chapter"), 322);
-    EXPECT_EQ(control_->GetContextMenuId("c0109", "chapter"), 314);
-    EXPECT_EQ(control_->GetNodeKind("e01090002", "element"), 322);
-    EXPECT_EQ(control_->GetContextMenuId("e01090002", "element"), 314);
-    EXPECT_EQ(control_->GetNodeKind("e01030001", "element"), 321);
-    EXPECT_EQ(control_->GetContextMenuId("e01030001", "element"), 188);
-    EXPECT_EQ(control_->GetContextMenuId("e09999999", "element"), -1);
-    EXPECT_EQ(control_->GetNodeKind("e09999999", "element"), 321);
-    EXPECT_EQ(control_->GetNodeKind("c0109", "other"), 321);
+    const std::tuple<const char*, const char*, int, int> rows[] = {
+        {"c0113", "chapter", 322, 188},     {"c0109", "chapter", 322, 314},
+        {"e01090002", "element", 322, 314}, {"e01030001", "element", 321, 188},
+        {"e09999999", "element", 321, -1},  {"c0109", "other", 321, 314}};
+    for (const auto& [id, type, kind, menu] : rows) {
+        EXPECT_EQ(control_->GetNodeKind(id, type), kind) << id << ' ' << type;
+        EXPECT_EQ(control_->GetContextMenuId(id, type), menu) << id << ' ' << type;
+    }
 }
 
 TEST_F(ElementStoreTest, ResetToTemplateRejectsMissingFilesAndForeignRoots) {
