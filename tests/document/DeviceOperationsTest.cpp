@@ -44,12 +44,10 @@ protected:
 
     /// A simulated radio of the model holding `image` (blank when empty).
     std::unique_ptr<RadioSimThread> StartRadio(const std::string& model,
-                                               const std::string& image = "",
-                                               const std::string& password = "") {
+                                               const std::string& image = "") {
         vd::sim::SimConfig config;
         config.model = model;
         config.imageFile = image;
-        config.password = password;
         return std::make_unique<RadioSimThread>(std::move(config));
     }
 
