@@ -176,15 +176,8 @@ TEST_F(CliHardening, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
             << vdcps_.err;
         EXPECT_EQ(readFile(project), "my earlier project");
     }
-    RadioSimProcess locked({"--model", "GX5", "--image", image, "--password", "1234"});
-    EXPECT_EQ(vdcps_.Run({"read", "GX5", "--port", locked.devicePath(), "-o", project, "-q",
-                          "--force", "--password", "1234"}),
-              0)
-        << vdcps_.err;
 }
 
-// Ctrl-C, SIGTERM and SIGHUP stop a transfer, and Ctrl-C every radio of a fleet run, through
-// the cancel path: the radio is told to reboot and nothing is saved.
 TEST_F(CliHardening, SignalsStopATransferThroughTheCancelPath) {
     const struct {
         int signal;

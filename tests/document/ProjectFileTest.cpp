@@ -20,25 +20,21 @@ protected:
 TEST_F(ProjectFileTest, RefusesWhatIsNotAProject) {
     const std::string gx5 = TemplateText("gx5_v001.ysht");
     ASSERT_FALSE(gx5.empty());
-    EXPECT_EQ(vd::ProjectFile::Open(dir_.write("template.vdcps", gx5).string()), nullptr)
-        << "chapters type template";
-    std::string project =
+    const std::string project =
         boost::algorithm::replace_first_copy(gx5, "type=\"template\"", "type=\"save\"");
-    EXPECT_EQ(vd::ProjectFile::Open(dir_.write("named.ysht", project).string()), nullptr)
-        << "the template extension";
-    EXPECT_EQ(vd::ProjectFile::Open(
-                  dir_.write("truncated.vdcps", project.substr(0, project.size() / 2)).string()),
-              nullptr);
-    EXPECT_EQ(
-        vd::ProjectFile::Open(dir_.write("binary.vdcps", std::string("\x00\x01RCDB", 6)).string()),
-        nullptr);
-    EXPECT_EQ(vd::ProjectFile::Open(dir_.write("foreign.vdcps", "<html><body/></html>").string()),
-              nullptr);
-    EXPECT_EQ(vd::ProjectFile::Open(dir_.write("empty.vdcps", "<GX5v001/>").string()), nullptr)
-        << "a known root without chapters and elements";
+    const std::pair<std::string, std::string> files[] = {
+        {"template.vdcps", gx5}, // chapters of type template
+        {"named.ysht", project}, // the template extension
+        {"truncated.vdcps", project.substr(0, project.size() / 2)},
+        {"binary.vdcps", std::string("\x00\x01RCDB", 6)},
+        {"foreign.vdcps", "<html><body/></html>"},
+        {"empty.vdcps", "<GX5v001/>"}, // a known root without chapters and elements
+        {"unknown.vdcps", boost::algorithm::replace_all_copy(project, "GX5v001", "GX9v001")},
+    };
+    for (const auto& [name, text] : files) {
+        EXPECT_EQ(vd::ProjectFile::Open(dir_.write(name, text).string()), nullptr) << name;
+    }
     EXPECT_EQ(vd::ProjectFile::Open(dir_.file("absent.vdcps").string()), nullptr);
-    std::string unknown = boost::algorithm::replace_all_copy(project, "GX5v001", "GX9v001");
-    EXPECT_EQ(vd::ProjectFile::Open(dir_.write("unknown.vdcps", unknown).string()), nullptr);
 }
 
 TEST_F(ProjectFileTest, OpensAProjectWithoutTypeAndWithAFoldedRoot) {
