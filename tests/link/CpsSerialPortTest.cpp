@@ -84,30 +84,6 @@ TEST(CpsSerialPort, OpenSetsTheLineUpRaw) {
     EXPECT_EQ(state.flowControl, vd::FlowControl::DsrDtr);
 }
 
-TEST(CpsSerialPort, LineThatDropsTheCharacterFormatIsRefused) {
-    vdtest::PtyPair pty;
-    // Pseudo-terminals force 8 data bits without parity, as a driver without 7E1 would.
-    termios tio{};
-    ASSERT_EQ(::tcgetattr(pty.deviceFd(), &tio), 0);
-    tio.c_cflag = (tio.c_cflag & ~CSIZE) | CS7 | PARENB;
-    // Depending on the kernel the request fails or is quietly changed back.
-    if (::tcsetattr(pty.deviceFd(), TCSANOW, &tio) == 0 && ::tcgetattr(pty.deviceFd(), &tio) == 0 &&
-        (tio.c_cflag & CSIZE) == CS7) {
-        GTEST_SKIP() << "this kernel keeps 7E1 on a pseudo-terminal";
-    }
-    vd::CpsSerialPort port;
-    try {
-        port.Open(pty.devicePath(), 9600, vd::Parity::Even, 7, vd::StopBits::One,
-                  vd::FlowControl::None, false);
-        ADD_FAILURE() << "a line without 7E1 was opened as 7E1";
-    } catch (const vd::CSerialException& error) {
-        EXPECT_EQ(error.GetErrorCode(), EINVAL);
-    }
-    EXPECT_FALSE(port.IsOpen());
-    vd::CpsSerialPort free; // the refused open did not keep the port
-    EXPECT_NO_THROW(open_8n1(free, pty.devicePath()));
-}
-
 TEST(CpsSerialPort, SetStateAppliesTheLineAndKeepsEofAndEvtChars) {
     vdtest::PtyPair pty;
     vd::CpsSerialPort port;
