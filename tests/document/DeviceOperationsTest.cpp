@@ -42,9 +42,8 @@ protected:
         return path;
     }
 
-    /// A simulated radio of the model holding `image` (blank when empty).
-    std::unique_ptr<RadioSimThread> StartRadio(const std::string& model,
-                                               const std::string& image = "") {
+    /// A simulated radio of the model holding `image`.
+    std::unique_ptr<RadioSimThread> StartRadio(const std::string& model, const std::string& image) {
         vd::sim::SimConfig config;
         config.model = model;
         config.imageFile = image;
