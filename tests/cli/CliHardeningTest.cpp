@@ -2,18 +2,14 @@
 // files and radios refused with a reason and the documented exit status, and nothing
 // half-written or silently changed left behind; a project that fails its check reaches no radio.
 #include "document/ProjectFile.h"
-#include "model/CommonCpsControl.h"
 #include "tests/cli/CliTestSupport.h"
 #include "tests/support/RadioSim.h"
 
 #include <csignal>
 #include <filesystem>
-#include <functional>
 #include <gtest/gtest.h>
 #include <pugixml.hpp>
 #include <regex>
-#include <sys/stat.h>
-#include <tuple>
 
 namespace vdtest {
 namespace {
@@ -29,21 +25,7 @@ protected:
         ASSERT_EQ(vdcps_.Run({"new", "VS73", "-o", Path("vs73")}), 0) << vdcps_.err;
         ASSERT_EQ(vdcps_.Run({"export-bin", Path("gx5g"), "-o", Path("gx5g.bin")}), 0);
         dir_.write("blank.bin", std::string(55070, '\xFF'));
-        dir_.write("short.bin", std::string(512, 'x'));
         dir_.write("exists.bin", "x");
-        std::string nested;
-        for (int i = 0; i < 40; ++i) {
-            nested = "<element>" + nested + "</element>";
-        }
-        for (auto [name, declaration, elements] :
-             {std::tuple{"deep", "", nested},
-              {"cp1252", " encoding=\"windows-1252\"", ""},
-              {"control", "", "<element inputValue=\"&#1;\"/>"}}) {
-            dir_.write(name + std::string(".vdcps"), "<?xml version=\"1.0\"" +
-                                                         std::string(declaration) +
-                                                         "?><vs73_v001><chapters/><elements>" +
-                                                         elements + "</elements></vs73_v001>");
-        }
     }
 
     /// The path of a named file: "gx5" is the GX5 project, "gx5g.bin" an image, ...
@@ -73,7 +55,6 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
     const Refusal rows[] = {
         // text that a project file or the radio cannot hold
         {{"set", "{gx5}", "radioName=A\001B"}, 3, "control character U+0001"},
-        {{"set", "{gx5}", "radioName=\377B"}, 3, "invalid UTF-8 byte 0xFF"},
         {{"set", "{gx5}", "radioName=Z\xC3\xBCrich"}, 3, "'\xC3\xBC' (U+00FC)"},
         {{"set", "{gx5}", "radioName=ABCDEFGHIJKLMNOPQ"}, 3, "at most 16 characters"},
         {{"set", "{vs73}", "CH1/rxfreq=462562509"}, 3, "multiple of 10"},
@@ -81,9 +62,8 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         {{"set", "{gx5}", "e01040002/Channel[0]=e01099999"}, 3, "no ChannelName record"},
         {{"set", "{gx5}", "e01040002/Channel[0]=e01040002"}, 3, "is a ZoneName"},
         {{"set", "{gx5}", "CH1/scanListIndex=foo"}, 3, "no ScanName record 'foo'"},
-        // display forms: a choice text the list lacks, a frequency finer than a hertz
+        // display forms: a choice text the list lacks
         {{"set", "{gx5}", "CH1/ChannelPower=Huge"}, 3, "must be one of: 0 (Low)"},
-        {{"set", "{gx5}", "CH1/RxFrequency=151.6250001"}, 3, "at most six decimals"},
         {{"export-csv", "{gx5}", "--list", "Nope"}, 2, "no list called 'Nope'"},
         {{"import-csv", "{gx5}", "{exists.bin}"}, 3, "header, x: no such field"},
         // outputs: never the input, never an existing file without --force, checked first
@@ -97,22 +77,18 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
         {{"write", "{gx5}", "--port", "{no-tty}"}, 2, "--yes"},
         {{"write", "{missing}", "--port", "{no-tty}", "--yes"}, 3, "no such project file"},
         {{"diff", "{gx5g.bin}", "{gx5g.bin}"}, 2, "give --model"},
+        {{"diff", "{gx5}", "{exists.bin}"}, 3, "exists.bin"},
+        {{"diff", "{gx5}", "{vs73}"}, 3, "they cannot be compared"},
         {{"restore", "{gx5g.bin}", "--model", "GX9", "--port", "{no-tty}", "--yes"}, 2, "GX9"},
         {{"doctor", "--port", "{no-tty}"}, 1, "problem(s) found"},
         // images that are not of the model
         {{"import-bin", "GX5", "{gx5g.bin}", "-o", "{imported}"}, 3, "GX5G radio, not of a GX5"},
-        {{"import-bin", "GX5", "{short.bin}", "-o", "{imported}"}, 3, "52404 to 65466 bytes"},
         // files and command lines
         {{"import-bin", "GX5", "{missing.bin}", "-o", "{imported}"}, 3, "missing.bin"},
-        {{"info", "{missing}"}, 3, "no such project file"},
         {{"info", dir_.path().string()}, 3, "is a directory"},
         {{"write", "{gx5}", "--port", "{no-tty}", "--content", "4"}, 2, "--content"},
         {{"frobnicate", "{gx5}"}, 2, "unknown command 'frobnicate'"},
         {{"get", "{gx5}", "RxFrequency"}, 2, "ambiguous"},
-        // files only our own parser would take
-        {{"info", "{deep}"}, 3, "nested deeper"},
-        {{"info", "{cp1252}"}, 3, "windows-1252"},
-        {{"info", "{control}"}, 3, "U+0001"},
     };
     for (const Refusal& row : rows) {
         const std::string before = readFile(Path("gx5"));
@@ -130,11 +106,6 @@ TEST_F(CliHardening, RefusesWithTheDocumentedStatusAndAReason) {
 }
 
 TEST_F(CliHardening, ImportsWhatTheImageHoldsAndNothingElse) {
-    // references given by name are stored as the record's id
-    ASSERT_EQ(Run({"set", "{gx5}", "e01040002/Channel[0]=CH2"}), 0) << vdcps_.err;
-    ASSERT_EQ(Run({"get", "{gx5}", "e01040002/Channel[0]"}), 0);
-    EXPECT_EQ(vdcps_.out, "e01090006\n");
-
     // a zone holds its members only, and check boxes read back in the form set takes
     ASSERT_EQ(Run({"import-bin", "GX5G", "{gx5g.bin}", "-o", "{back}", "-q"}), 0) << vdcps_.err;
     EXPECT_EQ(vdcps_.err, "") << "--quiet prints nothing on success";
@@ -178,20 +149,6 @@ TEST_F(CliHardening, ImportsWhatTheImageHoldsAndNothingElse) {
         << err;
 }
 
-TEST_F(CliHardening, SavesThroughALinkAndNeverOverAReadOnlyFile) {
-    fs::create_symlink(Path("gx5"), Path("link"));
-    ASSERT_EQ(Run({"set", "{link}", "radioName=Linked"}), 0) << vdcps_.err;
-    EXPECT_TRUE(fs::is_symlink(Path("link")));
-    ASSERT_EQ(Run({"get", "{gx5}", "radioName"}), 0);
-    EXPECT_EQ(vdcps_.out, "Linked\n");
-
-    ::chmod(Path("gx5").c_str(), 0444);
-    const std::string before = readFile(Path("gx5"));
-    EXPECT_EQ(Run({"set", "{gx5}", "radioName=Other"}), 3);
-    EXPECT_NE(vdcps_.err.find("Permission denied"), std::string::npos) << vdcps_.err;
-    EXPECT_EQ(readFile(Path("gx5")), before);
-}
-
 TEST_F(CliHardening, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
     const struct {
         std::vector<std::string> radioArgs;
@@ -201,7 +158,6 @@ TEST_F(CliHardening, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
         bool namesThePort; ///< followed by the port that did not answer
     } rows[] = {
         {{"--blocks", "10"}, {}, 5, "", false}, // a short image
-        {{"--hangup-after", "6"}, {}, 5, "", false},
         {{"--silent"}, {}, 5, "Host failed! No answer on ", true},
         {{"--password", "1234"}, {"--password", "9999"}, 5, "password error", false},
         {{"--password", "1234"}, {}, 2, "--password", false}, // no terminal to ask on
@@ -220,55 +176,46 @@ TEST_F(CliHardening, AFailedReadSaysWhyAndLeavesTheExistingProjectAlone) {
             << vdcps_.err;
         EXPECT_EQ(readFile(project), "my earlier project");
     }
-    RadioSimProcess locked({"--model", "GX5", "--image", image, "--password", "1234"});
-    EXPECT_EQ(vdcps_.Run({"read", "GX5", "--port", locked.devicePath(), "-o", project, "-q",
-                          "--force", "--password", "1234"}),
-              0)
-        << vdcps_.err;
 }
 
-TEST_F(CliHardening, CtrlCSigtermAndSighupStopATransferThroughTheCancelPath) {
+TEST_F(CliHardening, SignalsStopATransferThroughTheCancelPath) {
     const struct {
         int signal;
         const char* command;
-    } rows[] = {{SIGINT, "read"}, {SIGTERM, "read"}, {SIGHUP, "read"}, {SIGINT, "write"}};
-    const std::string image = Path("gx5.bin");
+        const char* progress; ///< the progress line the signal follows
+        const char* stopped;  ///< what standard error then says
+    } rows[] = {
+        {SIGINT, "read", "Host read all data 3/", "Host read all data: break!"},
+        {SIGTERM, "read", "Host read all data 3/", "Host read all data: break!"},
+        {SIGHUP, "read", "Host read all data 3/", "Host read all data: break!"},
+        {SIGINT, "write", "Host write all data 3/", "Host write all data: break!"},
+        {SIGINT, "fleet", "Host read all data 25%", ""},
+    };
     TempDir paced; // the default pace: a quick transfer could end before the signal
     VdcpsRunner vdcps(paced);
     const std::string project = Path("read");
     for (const auto& row : rows) {
-        RadioSimProcess radio({"--model", "GX5", "--image", image});
-        const std::vector<std::string> args =
-            row.command == std::string("read")
-                ? vdcps.Args({"read", "GX5", "--port", radio.devicePath(), "-o", project})
-                : vdcps.Args({"write", Path("gx5"), "--port", radio.devicePath(), "--yes"});
-        ChildProcess transfer(VdcpsRunner::Program(), args);
-        const std::string progress = std::string("Host ") + row.command + " all data";
-        ASSERT_TRUE(transfer.waitForStderr(progress + " 3/", 60s)) << transfer.err();
+        RadioSimProcess radio({"--model", "GX5", "--image", Path("gx5.bin")});
+        std::vector<std::string> args{row.command,
+                                      Path("gx5"),
+                                      "--port",
+                                      radio.devicePath(),
+                                      "--yes",
+                                      "--backup-dir",
+                                      paced.file("backups").string()};
+        if (row.command == std::string("read")) {
+            args = {"read", "GX5", "--port", radio.devicePath(), "-o", project};
+        }
+        ChildProcess transfer(VdcpsRunner::Program(), vdcps.Args(args));
+        ASSERT_TRUE(transfer.waitForStderr(row.progress, 60s)) << transfer.err();
         transfer.signal(row.signal);
         const auto status = transfer.wait(60s);
         ASSERT_TRUE(status.has_value());
-        EXPECT_EQ(*status, 6) << row.signal << ' ' << transfer.err();
-        EXPECT_NE(transfer.err().find(progress + ": break!"), std::string::npos) << transfer.err();
+        EXPECT_EQ(*status, 6) << row.signal << ' ' << row.command << ' ' << transfer.err();
+        EXPECT_NE(transfer.err().find(row.stopped), std::string::npos) << transfer.err();
         EXPECT_TRUE(radio.waitForTranscript("rebooting")) << row.signal << ' ' << row.command;
         EXPECT_FALSE(std::filesystem::exists(project));
     }
-}
-
-// Ctrl-C during a fleet run cancels every radio's transfer through the same path.
-TEST_F(CliHardening, CtrlCStopsAFleetRun) {
-    TempDir paced;
-    VdcpsRunner vdcps(paced);
-    RadioSimProcess radio({"--model", "GX5", "--image", Path("gx5.bin")});
-    ChildProcess fleet(VdcpsRunner::Program(),
-                       vdcps.Args({"fleet", Path("gx5"), "--port", radio.devicePath(), "--yes",
-                                   "--backup-dir", paced.file("backups").string()}));
-    ASSERT_TRUE(fleet.waitForStderr("Host read all data 25%", 60s)) << fleet.err();
-    fleet.signal(SIGINT);
-    const auto status = fleet.wait(60s);
-    ASSERT_TRUE(status.has_value());
-    EXPECT_EQ(*status, 6) << fleet.err();
-    EXPECT_TRUE(radio.waitForTranscript("rebooting"));
 }
 
 // `vdcps check` and the check in front of every write: a broken project reaches neither the
@@ -277,38 +224,23 @@ bool Has(const std::string& text, const std::string& part) {
     return text.find(part) != std::string::npos;
 }
 
-/// A GX5 project with one thing wrong that today's radio would store as something else.
-struct Broken {
-    std::function<void(vd::HamCpsControl&)> change;
-    const char* problemLine; ///< the start of the line `vdcps check` prints for it
-};
-
 TEST(CliCheckGate, ErrorsStopWriteAndExportBeforeAnythingIsOpened) {
-    const Broken rows[] = {
-        {[](auto& c) { c.SetInputValue("e01090005", "e01099001", "99999999999", true); },
-         "error CH1/RxFrequency: "},
-        {[](auto& c) {
-             std::vector<std::string> ids;
-             dynamic_cast<vd::CommonCpsControl&>(c).ResizeRecordList("ChannelName", 1119, ids);
-         },
-         "error e01091029: Channels: 1119 records, the radio holds 1027"},
-    };
     TempDir dir;
     VdcpsRunner vdcps(dir);
     RadioSimProcess radio({"--model", "GX5"});
     const std::string project = dir.file("broken.vdcps").string();
     const std::string image = dir.file("broken.bin").string();
-    for (const Broken& row : rows) {
-        auto control = vd::ProjectFile::New("GX5");
-        row.change(*control);
-        ASSERT_TRUE(vd::ProjectFile::Save(*control, project));
-        ASSERT_EQ(vdcps.Run({"check", project}), 1) << vdcps.out << vdcps.err;
-        EXPECT_TRUE(Has(vdcps.out, row.problemLine)) << vdcps.out;
-        EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q"}), 3);
-        EXPECT_TRUE(Has(vdcps.err, row.problemLine)) << vdcps.err;
-        EXPECT_EQ(vdcps.Run({"export-bin", project, "-o", image}), 3);
-        EXPECT_FALSE(std::filesystem::exists(image));
-    }
+    // one error, a frequency today's radio would store as something else
+    auto control = vd::ProjectFile::New("GX5");
+    control->SetInputValue("e01090005", "e01099001", "99999999999", true);
+    ASSERT_TRUE(vd::ProjectFile::Save(*control, project));
+    const std::string problem = "error CH1/RxFrequency: ";
+    ASSERT_EQ(vdcps.Run({"check", project}), 1) << vdcps.out << vdcps.err;
+    EXPECT_TRUE(Has(vdcps.out, problem)) << vdcps.out;
+    EXPECT_EQ(vdcps.Run({"write", project, "--port", radio.devicePath(), "--yes", "-q"}), 3);
+    EXPECT_TRUE(Has(vdcps.err, problem)) << vdcps.err;
+    EXPECT_EQ(vdcps.Run({"export-bin", project, "-o", image}), 3);
+    EXPECT_FALSE(std::filesystem::exists(image));
     EXPECT_FALSE(Has(radio.transcript(), "host>radio")) << radio.transcript();
 }
 

@@ -5,6 +5,7 @@
 #include "document/ImageFile.h"
 #include "document/ProjectFile.h"
 #include "tests/support/FastIni.h"
+#include "tests/support/ModelHelpers.h"
 #include "tests/support/RadioSim.h"
 #include "tests/support/ScriptedUi.h"
 #include "tests/support/TempDir.h"
@@ -41,21 +42,12 @@ protected:
         return path;
     }
 
-    /// A simulated radio of the model holding `image` (blank when empty).
-    std::unique_ptr<RadioSimThread> StartRadio(const std::string& model,
-                                               const std::string& image = "",
-                                               const std::string& password = "") {
+    /// A simulated radio of the model holding `image`.
+    std::unique_ptr<RadioSimThread> StartRadio(const std::string& model, const std::string& image) {
         vd::sim::SimConfig config;
         config.model = model;
         config.imageFile = image;
-        config.password = password;
         return std::make_unique<RadioSimThread>(std::move(config));
-    }
-
-    static std::string Value(vd::HamCpsControl& control, const std::string& name) {
-        vd::ElementList found;
-        control.GetElementsByName(name, found);
-        return found.empty() ? std::string("<none>") : found.front()->inputValue;
     }
 
     TempDir dir_;
@@ -67,11 +59,11 @@ TEST_F(DeviceOperationsTest, ReadDeviceBringsTheRadiosValues) {
     vd::CValdrenCpsDoc doc(ui_);
     ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
     EXPECT_EQ(doc.Title().rfind("GX5_", 0), 0u);
-    EXPECT_NE(Value(*doc.Control(), "radioName"), "Summit");
+    EXPECT_NE(Setting(*doc.Control(), "radioName"), "Summit");
 
     ASSERT_TRUE(doc.ReadDevice());
     EXPECT_EQ(doc.LastResult(), OperationResult::Success);
-    EXPECT_EQ(Value(*doc.Control(), "radioName"), "Summit");
+    EXPECT_EQ(Setting(*doc.Control(), "radioName"), "Summit");
     ASSERT_EQ(ui_.messages.size(), 1u);
     EXPECT_EQ(ui_.messages[0].text, "Host read all data\nData read completed");
     EXPECT_EQ(ui_.messages[0].style, MessageStyle::Information);
@@ -124,49 +116,27 @@ TEST_F(DeviceOperationsTest, ABackupOfAnotherSizeIsNotRestored) {
     EXPECT_EQ(ui_.messages[0].style, MessageStyle::Error);
 }
 
-TEST_F(DeviceOperationsTest, PasswordIsAskedForAndAWrongOneIsReported) {
-    auto radio = StartRadio("GX5", RadioImage("GX5", "Locked"), "1234");
-    {
-        ScriptedUi right;
-        right.password = "1234";
-        vd::CValdrenCpsDoc doc(right);
+// Cancel in a read or a write stops at its step, says "break!" and reboots the radio.
+TEST_F(DeviceOperationsTest, CancelDuringATransferRebootsTheRadio) {
+    for (const std::string transfer : {"read", "write"}) {
+        auto radio = StartRadio("GX5", RadioImage("GX5", ""));
+        ScriptedUi ui;
+        ui.cancelAtProgress = 3;
+        ui.cancelPrefix = "Host " + transfer + " all data"; // a write: after the backup read
+        ui.device = {"GX5", radio->devicePath()};
+        vd::CValdrenCpsDoc doc(ui);
         ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
-        EXPECT_TRUE(doc.ReadDevice());
-        EXPECT_EQ(right.passwordPrompts, 1);
-        EXPECT_EQ(right.questions.at(0), "Please input the read password");
-        EXPECT_EQ(Value(*doc.Control(), "radioName"), "Locked");
+        if (transfer == "read") {
+            EXPECT_FALSE(doc.ReadDevice());
+            EXPECT_EQ(ui.progressTexts.size(), 3u) << "no step after the cancel";
+        } else {
+            doc.OnEditWriteDevice();
+        }
+        EXPECT_EQ(doc.LastResult(), OperationResult::Cancelled) << transfer;
+        ASSERT_EQ(ui.messages.size(), 1u);
+        EXPECT_EQ(ui.messages[0].text, ui.cancelPrefix + "\nbreak!");
+        EXPECT_TRUE(radio->waitForTranscript("rebooting")) << transfer;
     }
-    {
-        ScriptedUi wrong;
-        wrong.password = "9999";
-        vd::CValdrenCpsDoc doc(wrong);
-        ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
-        EXPECT_FALSE(doc.ReadDevice());
-        ASSERT_EQ(wrong.messages.size(), 1u);
-        EXPECT_EQ(wrong.messages[0].text, "password error");
-    }
-    {
-        ScriptedUi cancels; // no password given: Cancel in the dialog
-        vd::CValdrenCpsDoc doc(cancels);
-        ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
-        EXPECT_FALSE(doc.ReadDevice());
-        EXPECT_EQ(doc.LastResult(), OperationResult::Cancelled);
-        EXPECT_TRUE(cancels.messages.empty()) << "a cancelled password shows nothing";
-        EXPECT_TRUE(radio->waitForTranscript("06 00 6F 00 00 00 01 00")) << "a reboot was sent";
-    }
-}
-
-TEST_F(DeviceOperationsTest, CancelDuringAReadRebootsTheRadio) {
-    auto radio = StartRadio("GX5", RadioImage("GX5", ""));
-    ui_.cancelAtProgress = 5;
-    vd::CValdrenCpsDoc doc(ui_);
-    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
-    EXPECT_FALSE(doc.ReadDevice());
-    EXPECT_EQ(doc.LastResult(), OperationResult::Cancelled);
-    ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, "Host read all data\nbreak!");
-    EXPECT_EQ(ui_.progressTexts.size(), 5u) << "no step after the cancel";
-    EXPECT_TRUE(radio->waitForTranscript("rebooting"));
 }
 
 TEST_F(DeviceOperationsTest, WriteDeviceSendsTheConfiguredContentSize) {
@@ -207,35 +177,6 @@ TEST_F(DeviceOperationsTest, WriteDeviceStopsWhenNotConfirmedOrAnotherModelIsCho
     EXPECT_EQ(radio->transcript().find("handshake"), std::string::npos);
 }
 
-TEST_F(DeviceOperationsTest, CancelDuringAWriteRebootsTheRadio) {
-    auto radio = StartRadio("GX5", RadioImage("GX5", ""));
-    ui_.cancelAtProgress = 3;
-    ui_.cancelPrefix = "Host write all data"; // after the image was built
-    vd::CValdrenCpsDoc doc(ui_);
-    ASSERT_TRUE(doc.NewDocument("GX5", radio->devicePath()));
-    ui_.device = {"GX5", radio->devicePath()};
-    doc.OnEditWriteDevice();
-    ASSERT_EQ(ui_.messages.size(), 1u);
-    EXPECT_EQ(ui_.messages[0].text, "Host write all data\nbreak!");
-    EXPECT_TRUE(radio->waitForTranscript("rebooting"));
-}
-
-TEST_F(DeviceOperationsTest, Lm704WriteReadsTheRadiosImageFirst) {
-    auto radio = StartRadio("LM704");
-    vd::CValdrenCpsDoc doc(ui_);
-    ASSERT_TRUE(doc.NewDocument("LM704", radio->devicePath()));
-    ui_.device = {"LM704", radio->devicePath()};
-    doc.OnEditWriteDevice();
-    EXPECT_EQ(doc.LastResult(), OperationResult::Success);
-    ASSERT_TRUE(radio->waitForWrittenImage());
-    const std::string transcript = radio->transcript();
-    const size_t firstRead = transcript.find("52 00 00 08");
-    const size_t firstWrite = transcript.find("57 00 00 08");
-    ASSERT_NE(firstRead, std::string::npos);
-    ASSERT_NE(firstWrite, std::string::npos);
-    EXPECT_LT(firstRead, firstWrite);
-}
-
 TEST_F(DeviceOperationsTest, BinFilesRoundTripAndARejectedImageIsReported) {
     vd::CValdrenCpsDoc source(ui_);
     ASSERT_TRUE(source.NewDocument("GX5", ""));
@@ -254,7 +195,7 @@ TEST_F(DeviceOperationsTest, BinFilesRoundTripAndARejectedImageIsReported) {
     ASSERT_TRUE(target.NewDocument("GX5", ""));
     ui_.openFile = dir_.file("out.bin").string();
     EXPECT_TRUE(target.ReadBinfile());
-    EXPECT_EQ(Value(*target.Control(), "radioName"), "FromFile");
+    EXPECT_EQ(Setting(*target.Control(), "radioName"), "FromFile");
 
     ui_.openFile = dir_.write("short.bin", std::string(100, '\0')).string();
     EXPECT_FALSE(target.ReadBinfile());

@@ -3,10 +3,9 @@
 // fail on their own; refused values stop the run before any port is opened; cancel stops all.
 #include "document/FleetRun.h"
 #include "app/AppPaths.h"
-#include "document/ElementEdit.h"
-#include "document/ElementSelector.h"
 #include "document/ImageFile.h"
 #include "document/ProjectFile.h"
+#include "tests/support/ModelHelpers.h"
 #include "tests/support/RadioSim.h"
 
 #include <condition_variable>
@@ -47,9 +46,7 @@ protected:
     /// The image the project with this radio name gives.
     std::string Expected(const std::string& radioName) {
         auto control = vd::ProjectFile::Open(project_);
-        EXPECT_TRUE(vd::SetElementValue(*control, *vd::ResolveSelector(*control, "radioName"),
-                                        radioName, false)
-                        .stored);
+        SetSetting(*control, "radioName", radioName);
         vd::ByteVector image;
         EXPECT_TRUE(control->GenerateImage(image, 1));
         return std::string(image.begin(), image.end());

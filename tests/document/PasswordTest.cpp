@@ -31,8 +31,9 @@ public:
 struct PasswordCase {
     const char* name;
     std::deque<std::string> typed;
-    bool read;   ///< whether the read succeeds
-    int prompts; ///< how often the person was asked
+    bool read;           ///< whether the read succeeds
+    int prompts;         ///< how often the person was asked
+    const char* failure; ///< the message of a failed read; empty: cancelled, nothing shown
 };
 
 void PrintTo(const PasswordCase& c, std::ostream* out) {
@@ -66,9 +67,15 @@ TEST_P(PasswordTest, ThreeTriesThenTheRememberedPassword) {
     for (size_t i = 1; i < ui.prompts.size(); ++i) {
         EXPECT_EQ(ui.prompts[i], "password error\nPlease input the read password");
     }
+    if (!c.read && *c.failure == '\0') {
+        EXPECT_EQ(doc.LastResult(), vd::OperationResult::Cancelled);
+        EXPECT_TRUE(ui.messages.empty());
+        EXPECT_TRUE(radio.waitForTranscript("06 00 6F 00 00 00 01 00")) << "a reboot was sent";
+        return;
+    }
     ASSERT_EQ(ui.messages.size(), 1u);
     if (!c.read) {
-        EXPECT_EQ(ui.messages[0].text, "password error");
+        EXPECT_EQ(ui.messages[0].text, c.failure);
         EXPECT_EQ(ui.messages[0].style, vd::MessageStyle::Error);
         return;
     }
@@ -81,9 +88,11 @@ TEST_P(PasswordTest, ThreeTriesThenTheRememberedPassword) {
 
 INSTANTIATE_TEST_SUITE_P(
     Tries, PasswordTest,
-    ::testing::Values(PasswordCase{"RightAtTheThirdTry", {"1", "2", "1234"}, true, 3},
-                      PasswordCase{"WrongThreeTimes", {"1", "2", "3", "1234"}, false, 3},
-                      PasswordCase{"WrongThenCancelled", {"1"}, false, 2}),
+    ::testing::Values(PasswordCase{"RightAtTheThirdTry", {"1", "2", "1234"}, true, 3, ""},
+                      PasswordCase{
+                          "WrongThreeTimes", {"1", "2", "3", "1234"}, false, 3, "password error"},
+                      PasswordCase{"WrongThenCancelled", {"1"}, false, 2, "password error"},
+                      PasswordCase{"CancelledAtOnce", {}, false, 1, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace

@@ -15,25 +15,6 @@ using vd::HamCpsControl;
 using vd::ProblemKind;
 using vd::Severity;
 
-/// Sets a record's field (or, with an empty field name, a top-level element) as an edit of
-/// the project file would: no rule stands in the way.
-void Put(HamCpsControl& control, const std::string& id, const std::string& field,
-         const std::string& value) {
-    std::string fieldId;
-    if (!field.empty()) {
-        vd::ElementList fields;
-        control.GetChildElements(id, fields);
-        for (const vd::ElementPtr& candidate : fields) {
-            if (candidate->name == field) {
-                fieldId = candidate->id;
-                break;
-            }
-        }
-        ASSERT_FALSE(fieldId.empty()) << id << " has no " << field;
-    }
-    ASSERT_TRUE(control.SetInputValue(id, fieldId, value, true)) << id << " " << field;
-}
-
 /// The ids of the in-use channels after the list was brought to `count` records, each with a
 /// name of its own.
 std::vector<std::string> Channels(HamCpsControl& control, size_t count) {
@@ -68,27 +49,27 @@ constexpr const char* kZone1 = "e01040002";
 constexpr const char* kScan1 = "e01100002";
 
 const Case kCases[] = {
-    {"FrequencyOutOfBand", "GX5", [](auto& c) { Put(c, kCh1, "RxFrequency", "99999999999"); },
+    {"FrequencyOutOfBand", "GX5", [](auto& c) { SetField(c, kCh1, "RxFrequency", "99999999999"); },
      ProblemKind::RefusedValue, Severity::Error, "CH1/RxFrequency"},
     {"RecordNamedLikeAnId", "GX5", // named as an id would be: selected by its id instead
      [](auto& c) {
-         Put(c, kCh1, "", "e5");
-         Put(c, kCh1, "RxFrequency", "99999999999");
+         c.SetInputValue(kCh1, "", "e5", true);
+         SetField(c, kCh1, "RxFrequency", "99999999999");
      },
      ProblemKind::RefusedValue, Severity::Error, "e01090005/RxFrequency"},
-    {"FrequencyNotANumber", "GX5", [](auto& c) { Put(c, kCh1, "TxFrequency", "abc"); },
+    {"FrequencyNotANumber", "GX5", [](auto& c) { SetField(c, kCh1, "TxFrequency", "abc"); },
      ProblemKind::RefusedValue, Severity::Error, "CH1/TxFrequency"},
-    {"Gx5gBandIsNarrower", "GX5G", [](auto& c) { Put(c, kCh1, "RxFrequency", "500000000"); },
+    {"Gx5gBandIsNarrower", "GX5G", [](auto& c) { SetField(c, kCh1, "RxFrequency", "500000000"); },
      ProblemKind::RefusedValue, Severity::Error, "CH1/RxFrequency"},
-    {"LmVsBand", "LM704", [](auto& c) { Put(c, "e01090002", "rxfreq", "480000000"); },
+    {"LmVsBand", "LM704", [](auto& c) { SetField(c, "e01090002", "rxfreq", "480000000"); },
      ProblemKind::RefusedValue, Severity::Error, "CH1/rxfreq"},
-    {"NoSuchChoice", "GX5", [](auto& c) { Put(c, kCh1, "ChannelPower", "9"); },
+    {"NoSuchChoice", "GX5", [](auto& c) { SetField(c, kCh1, "ChannelPower", "9"); },
      ProblemKind::RefusedValue, Severity::Error, "CH1/ChannelPower"},
-    {"CheckBoxValue", "GX5", [](auto& c) { Put(c, "e01030019", "", "2"); },
+    {"CheckBoxValue", "GX5", [](auto& c) { SetSetting(c, "KeyBeepEn", "2"); },
      ProblemKind::RefusedValue, Severity::Error, "KeyBeepEn"},
-    {"DtmfCharacter", "GX5", [](auto& c) { Put(c, "e01060001", "", "12X"); },
+    {"DtmfCharacter", "GX5", [](auto& c) { SetSetting(c, "ownId", "12X"); },
      ProblemKind::RefusedValue, Severity::Error, "ownId"},
-    {"DeletedScanList", "GX5", [](auto& c) { Put(c, kCh1, "scanListIndex", "e01109999"); },
+    {"DeletedScanList", "GX5", [](auto& c) { SetField(c, kCh1, "scanListIndex", "e01109999"); },
      ProblemKind::MissingReference, Severity::Error, "CH1/scanListIndex"},
     {"DeletedZoneMember", "GX5",
      [](auto& c) {
@@ -105,32 +86,34 @@ const Case kCases[] = {
          c.SetFieldValue(kZone1, "Channel", {ids.begin() + 3, ids.begin() + 20});
      },
      ProblemKind::TooManyMembers, Severity::Error, "Zone1"},
-    {"PowerUpChannelOutsideZone", "GX5", [](auto& c) { Put(c, "e01070005", "", "e01090004"); },
-     ProblemKind::ChannelOutsideZone, Severity::Error, "home1PwrupChnl"},
-    {"PowerUpZoneEmpty", "GX5", [](auto& c) { Put(c, "e01070007", "", ""); },
+    {"PowerUpChannelOutsideZone", "GX5",
+     [](auto& c) { SetSetting(c, "home1PwrupChnl", "e01090004"); }, ProblemKind::ChannelOutsideZone,
+     Severity::Error, "home1PwrupChnl"},
+    {"PowerUpZoneEmpty", "GX5", [](auto& c) { SetSetting(c, "home2PwrupZoneIndex", ""); },
      ProblemKind::EmptyRequired, Severity::Error, "home2PwrupZoneIndex"},
-    {"DuplicateName", "GX5", [](auto& c) { Put(c, "e01090006", "", "CH1"); },
+    {"DuplicateName", "GX5", [](auto& c) { c.SetInputValue("e01090006", "", "CH1", true); },
      ProblemKind::DuplicateName, Severity::Warning, "e01090006"},
-    {"EmptyName", "GX5", [](auto& c) { Put(c, "e01090006", "", ""); }, ProblemKind::EmptyName,
-     Severity::Warning, "e01090006"},
-    {"NameCut", "GX5", [](auto& c) { Put(c, kZone1, "", "Mountain rescue"); }, ProblemKind::TextCut,
-     Severity::Warning, "Mountain rescue"},
-    {"CharactersUnshown", "GX5G", [](auto& c) { Put(c, "e01030001", "", "Bäse"); },
+    {"EmptyName", "GX5", [](auto& c) { c.SetInputValue("e01090006", "", "", true); },
+     ProblemKind::EmptyName, Severity::Warning, "e01090006"},
+    {"NameCut", "GX5", [](auto& c) { c.SetInputValue(kZone1, "", "Mountain rescue", true); },
+     ProblemKind::TextCut, Severity::Warning, "Mountain rescue"},
+    {"CharactersUnshown", "GX5G", [](auto& c) { SetSetting(c, "radioName", "Bäse"); },
      ProblemKind::TextUnshown, Severity::Warning, "radioName"},
     {"ScanListWithoutMembers", "GX5", [](auto& c) { c.SetFieldValue(kScan1, "Channel", {}); },
      ProblemKind::NoMembers, Severity::Warning, "Scan1"},
-    {"WeatherChannelTransmits", "GX5", [](auto& c) { Put(c, kCh1, "RxFrequency", "162550000"); },
-     ProblemKind::ReceiveOnlyTx, Severity::Warning, "CH1/RxFrequency"},
-    {"WeatherBandStart", "GX5", [](auto& c) { Put(c, kCh1, "RxFrequency", "162400000"); },
+    {"WeatherChannelTransmits", "GX5",
+     [](auto& c) { SetField(c, kCh1, "RxFrequency", "162550000"); }, ProblemKind::ReceiveOnlyTx,
+     Severity::Warning, "CH1/RxFrequency"},
+    {"WeatherBandStart", "GX5", [](auto& c) { SetField(c, kCh1, "RxFrequency", "162400000"); },
      ProblemKind::ReceiveOnlyTx, Severity::Warning, "CH1/RxFrequency"},
     {"WeatherChannelOfAVs73", "VS73",
      [](auto& c) {
          c.SetValueByName("freq_range", "0"); // the VHF band, every channel in it
          for (const std::string& channel : InUseIds(c, "ChannelName")) {
-             Put(c, channel, "rxfreq", "150000000");
-             Put(c, channel, "txfreq", "150000000");
+             SetField(c, channel, "rxfreq", "150000000");
+             SetField(c, channel, "txfreq", "150000000");
          }
-         Put(c, "e01090002", "rxfreq", "162400000");
+         SetField(c, "e01090002", "rxfreq", "162400000");
      },
      ProblemKind::ReceiveOnlyTx, Severity::Warning, "CH1/rxfreq"},
 };
@@ -162,7 +145,7 @@ INSTANTIATE_TEST_SUITE_P(Kinds, ProjectCheckFinds, ::testing::ValuesIn(kCases),
 TEST(ProjectCheck, ModelMarksAreNoProblems) {
     auto control = vd::ProjectFile::New("GX5");
     control->SetFieldValue(kZone1, "Channel", {kCh1, "e01090006", "e01090007", "0xFFFF", "e0"});
-    Put(*control, "e01070004", "", "0x0FFF");
+    control->SetInputValue("e01070004", "", "0x0FFF", true);
     const std::vector<vd::Problem> problems = vd::CheckProject(*control);
     EXPECT_TRUE(problems.empty()) << Describe(problems);
 }

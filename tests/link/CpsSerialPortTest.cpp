@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <chrono>
-#include <filesystem>
 #include <fstream>
 #include <gtest/gtest.h>
 #include <poll.h>
@@ -67,6 +66,7 @@ TEST(CpsSerialPort, OpenSetsTheLineUpRaw) {
               static_cast<tcflag_t>(CSTOPB | CLOCAL | CREAD));
     EXPECT_EQ(tio.c_lflag & (ICANON | ECHO | ISIG), 0u);
     EXPECT_EQ(tio.c_iflag & (ICRNL | IXON), 0u);
+    EXPECT_EQ(tio.c_cc[VMIN] + tio.c_cc[VTIME], 0) << "a read returns what has arrived";
 
     vd::SerialState state;
     ASSERT_TRUE(port.GetState(state));
@@ -82,30 +82,6 @@ TEST(CpsSerialPort, OpenSetsTheLineUpRaw) {
     EXPECT_EQ(tio.c_iflag & (IXON | IXOFF), 0u);
     ASSERT_TRUE(port.GetState(state));
     EXPECT_EQ(state.flowControl, vd::FlowControl::DsrDtr);
-}
-
-TEST(CpsSerialPort, LineThatDropsTheCharacterFormatIsRefused) {
-    vdtest::PtyPair pty;
-    // Pseudo-terminals force 8 data bits without parity, as a driver without 7E1 would.
-    termios tio{};
-    ASSERT_EQ(::tcgetattr(pty.deviceFd(), &tio), 0);
-    tio.c_cflag = (tio.c_cflag & ~CSIZE) | CS7 | PARENB;
-    // Depending on the kernel the request fails or is quietly changed back.
-    if (::tcsetattr(pty.deviceFd(), TCSANOW, &tio) == 0 && ::tcgetattr(pty.deviceFd(), &tio) == 0 &&
-        (tio.c_cflag & CSIZE) == CS7) {
-        GTEST_SKIP() << "this kernel keeps 7E1 on a pseudo-terminal";
-    }
-    vd::CpsSerialPort port;
-    try {
-        port.Open(pty.devicePath(), 9600, vd::Parity::Even, 7, vd::StopBits::One,
-                  vd::FlowControl::None, false);
-        ADD_FAILURE() << "a line without 7E1 was opened as 7E1";
-    } catch (const vd::CSerialException& error) {
-        EXPECT_EQ(error.GetErrorCode(), EINVAL);
-    }
-    EXPECT_FALSE(port.IsOpen());
-    vd::CpsSerialPort free; // the refused open did not keep the port
-    EXPECT_NO_THROW(open_8n1(free, pty.devicePath()));
 }
 
 TEST(CpsSerialPort, SetStateAppliesTheLineAndKeepsEofAndEvtChars) {
@@ -139,48 +115,22 @@ TEST(CpsSerialPort, SetStateAppliesTheLineAndKeepsEofAndEvtChars) {
 TEST(CpsSerialPort, UnsupportedSettingsAreRefusedBeforeOpening) {
     vdtest::PtyPair pty;
     vd::CpsSerialPort port;
-    const auto expectEinval = [&](auto&& open) {
+    using vd::Parity, vd::StopBits;
+    const std::tuple<std::uint32_t, std::uint8_t, StopBits, Parity> rows[] = {
+        {12345, 8, StopBits::One, Parity::None},
+        {9600, 9, StopBits::One, Parity::None},
+        {9600, 8, StopBits::OnePointFive, Parity::None},
+        {9600, 8, StopBits::One, static_cast<Parity>(7)},
+    };
+    for (const auto& [baud, bits, stop, parity] : rows) {
         try {
-            open();
-            ADD_FAILURE() << "settings accepted";
+            port.Open(pty.devicePath(), baud, parity, bits, stop, vd::FlowControl::None, false);
+            ADD_FAILURE() << "settings accepted: " << baud << ' ' << int(bits);
         } catch (const vd::CSerialException& error) {
             EXPECT_EQ(error.GetErrorCode(), EINVAL);
         }
         EXPECT_FALSE(port.IsOpen());
-    };
-    const auto& path = pty.devicePath();
-    using vd::FlowControl, vd::Parity, vd::StopBits;
-    expectEinval(
-        [&] { port.Open(path, 12345, Parity::None, 8, StopBits::One, FlowControl::None, 0); });
-    expectEinval(
-        [&] { port.Open(path, 9600, Parity::None, 9, StopBits::One, FlowControl::None, 0); });
-    expectEinval([&] {
-        port.Open(path, 9600, Parity::None, 8, StopBits::OnePointFive, FlowControl::None, 0);
-    });
-    expectEinval([&] {
-        port.Open(path, 9600, static_cast<Parity>(7), 8, StopBits::One, FlowControl::None, 0);
-    });
-}
-
-TEST(CpsSerialPort, ClosedPortThrowsOrReportsFailure) {
-    vd::CpsSerialPort port;
-    vd::CommTimeouts timeouts;
-    vd::ComStat status;
-    vd::SerialState state;
-    std::uint32_t errors = 0;
-    EXPECT_THROW(port.GetTimeouts(timeouts), vd::CSerialException);
-    EXPECT_THROW(port.SetTimeouts(timeouts), vd::CSerialException);
-    EXPECT_THROW(port.GetStatus(status), vd::CSerialException);
-    EXPECT_THROW(port.Setup(2048, 2048), vd::CSerialException);
-    EXPECT_THROW(port.ClearError(errors), vd::CSerialException);
-    EXPECT_THROW(port.ClearErrorFlags(15), vd::CSerialException);
-    EXPECT_THROW(port.Write(Bytes{1}), vd::CSerialException);
-    std::uint8_t byte = 0;
-    EXPECT_EQ(port.Read({&byte, 1}).error, EBADF);
-    EXPECT_FALSE(port.GetState(state));
-    EXPECT_FALSE(port.SetState(state));
-    EXPECT_EQ(port.GetPortPath(), "");
-    port.Close(); // harmless
+    }
 }
 
 TEST(CpsSerialPort, ReadWriteStatusAndPurgeOnAnOpenPort) {
@@ -285,19 +235,6 @@ TEST(CpsSerialPort, OpeningWhatIsNoUsablePortFails) {
         }
         EXPECT_FALSE(port.IsOpen());
     }
-    if (!std::filesystem::exists("/dev/ttyS3998")) {
-        try {
-            port.Open(3999, 9600, vd::Parity::None, 8, vd::StopBits::One, vd::FlowControl::None,
-                      true);
-            ADD_FAILURE() << "opened COM3999";
-        } catch (const vd::CSerialException& error) {
-            EXPECT_EQ(error.GetErrorCode(), ENOENT);
-            EXPECT_EQ(error.GetDevice(), "/dev/ttyS3998");
-        }
-    }
-    EXPECT_THROW(
-        port.Open(0, 9600, vd::Parity::None, 8, vd::StopBits::One, vd::FlowControl::None, true),
-        vd::CSerialException);
 }
 
 TEST(CpsSerialPort, SecondOpenOfAPortInUseNamesTheHolder) {

@@ -54,18 +54,4 @@ TEST(LineSettings, EveryParityStopAndSizeSurvivesARoundTrip) {
     }
 }
 
-TEST(LineSettings, RawLineWithoutCarrierAndWithoutWaitingReads) {
-    termios tio{};
-    tio.c_lflag = ICANON | ECHO;
-    tio.c_iflag = ICRNL | IXON;
-    tio.c_cflag = CRTSCTS;
-    ASSERT_EQ(vd::apply_line_settings(tio, vd::SerialState{}), 0);
-    EXPECT_EQ(tio.c_lflag & (ICANON | ECHO), 0u);
-    EXPECT_EQ(tio.c_iflag & (ICRNL | IXON), 0u);
-    EXPECT_EQ(tio.c_cflag & CRTSCTS, 0u);
-    EXPECT_EQ(tio.c_cflag & (CLOCAL | CREAD), static_cast<tcflag_t>(CLOCAL | CREAD));
-    EXPECT_EQ(tio.c_cc[VMIN], 0);
-    EXPECT_EQ(tio.c_cc[VTIME], 0);
-}
-
 } // namespace

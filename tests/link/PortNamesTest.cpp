@@ -5,7 +5,7 @@
 
 namespace {
 
-TEST(PortNames, ComNumbersMapToTtySDevicesAndBack) {
+TEST(PortNames, ComNumbersAndPortSettingsNameDevices) {
     EXPECT_EQ(vd::com_port_device(1), "/dev/ttyS0");
     EXPECT_EQ(vd::com_port_device(11), "/dev/ttyS10");
     EXPECT_EQ(vd::com_port_device(0), "");
@@ -13,9 +13,7 @@ TEST(PortNames, ComNumbersMapToTtySDevicesAndBack) {
     EXPECT_FALSE(vd::com_port_number("/dev/ttyUSB0").has_value());
     EXPECT_FALSE(vd::com_port_number("/dev/ttyS").has_value());
     EXPECT_FALSE(vd::com_port_number("/dev/ttyS1x").has_value());
-}
-
-TEST(PortNames, PortSettingNamesADevice) {
+    // the port setting of cps.ini
     EXPECT_EQ(vd::port_setting_to_device("COM11"), "/dev/ttyS10");
     EXPECT_EQ(vd::port_setting_to_device("com3"), "/dev/ttyS2");
     EXPECT_EQ(vd::port_setting_to_device(" 11 "), "/dev/ttyS10");

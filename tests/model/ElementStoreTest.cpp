@@ -142,33 +142,27 @@ TEST_F(ElementStoreTest, SetValueByNameCreatesMissingElements) {
 }
 
 TEST_F(ElementStoreTest, NodeKindsAndContextMenus) {
-    EXPECT_EQ(control_->GetNodeKind("c0113", "chapter"), 322);
-    EXPECT_EQ(control_->GetContextMenuId("c0113", "chapter"), 188);
-    EXPECT_EQ(control_->GetNodeKind("c0109", "chapter"), 322);
-    EXPECT_EQ(control_->GetContextMenuId("c0109", "chapter"), 314);
-    EXPECT_EQ(control_->GetNodeKind("e01090002", "element"), 322);
-    EXPECT_EQ(control_->GetContextMenuId("e01090002", "element"), 314);
-    EXPECT_EQ(control_->GetNodeKind("e01030001", "element"), 321);
-    EXPECT_EQ(control_->GetContextMenuId("e01030001", "element"), 188);
-    EXPECT_EQ(control_->GetContextMenuId("e09999999", "element"), -1);
-    EXPECT_EQ(control_->GetNodeKind("e09999999", "element"), 321);
-    EXPECT_EQ(control_->GetNodeKind("c0109", "other"), 321);
+    const std::tuple<const char*, const char*, int, int> rows[] = {
+        {"c0113", "chapter", 322, 188},     {"c0109", "chapter", 322, 314},
+        {"e01090002", "element", 322, 314}, {"e01030001", "element", 321, 188},
+        {"e09999999", "element", 321, -1},  {"c0109", "other", 321, 314}};
+    for (const auto& [id, type, kind, menu] : rows) {
+        EXPECT_EQ(control_->GetNodeKind(id, type), kind) << id << ' ' << type;
+        EXPECT_EQ(control_->GetContextMenuId(id, type), menu) << id << ' ' << type;
+    }
 }
 
 TEST_F(ElementStoreTest, ResetToTemplateRejectsMissingFilesAndForeignRoots) {
-    auto missing = MakeFixtureControl(dir_.file("absent.ysht").string());
-    try {
-        missing->ResetToTemplate();
-        FAIL() << "expected an exception";
-    } catch (const vd::ValdrenCpsException& e) {
-        EXPECT_EQ(std::string(e.what()), dir_.file("absent.ysht").string() + " load failed!");
-    }
-    auto foreign = MakeFixtureControl(path_, "OTHER");
-    try {
-        foreign->ResetToTemplate();
-        FAIL() << "expected an exception";
-    } catch (const vd::ValdrenCpsException& e) {
-        EXPECT_EQ(std::string(e.what()), path_ + " load failed! Format is error");
+    const std::string absent = dir_.file("absent.ysht").string();
+    for (const auto& [control, message] :
+         {std::pair{MakeFixtureControl(absent), absent + " load failed!"},
+          {MakeFixtureControl(path_, "OTHER"), path_ + " load failed! Format is error"}}) {
+        try {
+            control->ResetToTemplate();
+            ADD_FAILURE() << "expected an exception: " << message;
+        } catch (const vd::ValdrenCpsException& e) {
+            EXPECT_EQ(std::string(e.what()), message);
+        }
     }
 }
 
@@ -178,6 +172,7 @@ TEST_F(ElementStoreTest, SaveIsAllOrNothingAndALoadReplacesTheDocument) {
     const auto project = dir_.file("p.ysht");
     ASSERT_TRUE(control_->Save(project.string()));
     const std::string before = readFile(project);
+    EXPECT_EQ(before.rfind("<?xml version=\"1.0\" encoding=\"UTF-8\"?>", 0), 0u);
     ASSERT_TRUE(control_->SetInputValue("e01030001", "", std::string(4000, 'x'), true));
 
     // the file-size limit makes write(2) fail with EFBIG half way through
@@ -205,12 +200,21 @@ TEST_F(ElementStoreTest, SaveIsAllOrNothingAndALoadReplacesTheDocument) {
     EXPECT_EQ(errno, EACCES);
     std::filesystem::permissions(project, std::filesystem::perms::owner_all);
 
+    // a save through a link writes the file it names and keeps the link
+    const auto link = dir_.file("link.ysht");
+    std::filesystem::create_symlink(project, link);
+    ASSERT_TRUE(control_->Save(link.string()));
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_NE(readFile(project), before);
+
     // the saved project loads back; loading another document drops every lookup of the first
-    ASSERT_TRUE(control_->Save(project.string()));
     ASSERT_TRUE(control_->Load(FixturePath(), "TST"));
     EXPECT_EQ(control_->GetElement("e01030001")->inputValue, "Base");
     ASSERT_TRUE(control_->Load(project.string(), "TST"));
     EXPECT_EQ(control_->GetElement("e01030001")->inputValue, std::string(4000, 'x'));
+    const std::string loaded = readFile(project); // and saves again unchanged
+    ASSERT_TRUE(control_->Save(project.string()));
+    EXPECT_EQ(readFile(project), loaded);
 }
 
 } // namespace

@@ -53,7 +53,8 @@ protected:
     std::unique_ptr<FixtureControl> control_;
 };
 
-TEST_F(RecordsTest, FindFreeRecordReportsTheListSize) {
+// The free record is found with the list's size and is never deleted, as no setting is.
+TEST_F(RecordsTest, FreeRecordsAreFoundWithTheListSizeAndOnlyRecordsInUseAreDeleted) {
     vd::ElementList found;
     ASSERT_TRUE(control_->FindFreeRecord("c0109", found));
     ASSERT_EQ(found.size(), 4u);
@@ -61,6 +62,15 @@ TEST_F(RecordsTest, FindFreeRecordReportsTheListSize) {
     vd::ElementList none;
     EXPECT_FALSE(control_->FindFreeRecord("c0103", none));
     EXPECT_TRUE(none.empty());
+
+    EXPECT_FALSE(control_->DeleteRecord("e01090001")) << "the free record stays";
+    EXPECT_FALSE(control_->DeleteRecord("e01030001")) << "a setting has no fields";
+    EXPECT_FALSE(control_->DeleteRecord("e09999999"));
+    EXPECT_TRUE(control_->DeleteRecord("e01090003"));
+    EXPECT_EQ(control_->GetElement("e01090003"), nullptr);
+    vd::ElementList channels;
+    control_->GetElementsByName("ChannelName", channels);
+    EXPECT_EQ(channels.size(), 3u);
 }
 
 TEST_F(RecordsTest, NewRecordCopiesTheFreeRecordAfterTheLastSibling) {
@@ -84,17 +94,6 @@ TEST_F(RecordsTest, NewRecordCopiesTheFreeRecordAfterTheLastSibling) {
     vd::ElementPtr none;
     EXPECT_FALSE(control_->NewRecord("e09999999", none));
     EXPECT_FALSE(control_->NewRecord("e01030001", none)) << "no defaultValue: not a free record";
-}
-
-TEST_F(RecordsTest, DeleteRecordRemovesOnlyInUseRecords) {
-    EXPECT_FALSE(control_->DeleteRecord("e01090001")) << "the free record stays";
-    EXPECT_FALSE(control_->DeleteRecord("e01030001")) << "a setting has no fields";
-    EXPECT_FALSE(control_->DeleteRecord("e09999999"));
-    EXPECT_TRUE(control_->DeleteRecord("e01090003"));
-    EXPECT_EQ(control_->GetElement("e01090003"), nullptr);
-    vd::ElementList channels;
-    control_->GetElementsByName("ChannelName", channels);
-    EXPECT_EQ(channels.size(), 3u);
 }
 
 TEST_F(RecordsTest, SetFieldValueGrowsAndShrinksFieldsOfOneName) {
