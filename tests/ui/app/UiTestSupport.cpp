@@ -189,11 +189,8 @@ void ModalAnswers::expectMessage(int button) {
         });
 }
 
-void ModalAnswers::expectChooser(const QString& model, const std::string& port, QString* title) {
+void ModalAnswers::expectChooser(const QString& model, const std::string& port) {
     expectDialog<vd::CChooseRegCpsDlg>("chooser", [=](vd::CChooseRegCpsDlg* dialog) {
-        if (title) {
-            *title = dialog->windowTitle();
-        }
         if (!model.isEmpty()) {
             dialog->ModelBox()->setCurrentText(model);
         }

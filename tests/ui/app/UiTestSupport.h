@@ -117,10 +117,8 @@ public:
     }
     /// Expects a message box, records what it showed and presses button.
     void expectMessage(int button);
-    /// Expects the model and port chooser, notes its title, picks the model and the port where
-    /// given and accepts it.
-    void expectChooser(const QString& model, const std::string& port = {},
-                       QString* title = nullptr);
+    /// Expects the model and port chooser, picks the model and the port where given, accepts.
+    void expectChooser(const QString& model, const std::string& port = {});
     /// Expects a file dialog, notes its mode, and answers with path or cancels when it is empty.
     void expectFile(const QString& what, const QString& path, int* mode = nullptr);
 

@@ -123,6 +123,9 @@ private slots:
         Shortlist().SelectAll();
         QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
         QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
+        // a node without a member list leaves nothing to edit
+        frame_->Select("c0101", "chapter");
+        QVERIFY(!Shortlist().IsEditing());
     }
 
     void selectAllStopsAtTheMaximumWithTheMessage() {
