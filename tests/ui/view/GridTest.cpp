@@ -160,16 +160,12 @@ private slots:
         QCOMPARE(pressed.front().at(0).toInt(), 3);
     }
 
-    void focusChangesAreReported() {
+    void focusChangesAreReportedAndListModeSelectsWholeRows() {
         QSignalSpy focus(grid_.get(), &GridControl::focusCellChanged);
         grid_->SetFocusCell(1, 1);
-        QCOMPARE(focus.count(), 1);
-        QCOMPARE(grid_->GetFocusCell(), (CellId{1, 1}));
         grid_->SetFocusCell(9, 9); // outside: nothing happens
         QCOMPARE(focus.count(), 1);
-    }
-
-    void listModeSelectsWholeRows() {
+        QCOMPARE(grid_->GetFocusCell(), (CellId{1, 1}));
         grid_->SetListMode(true);
         grid_->selectRow(1);
         grid_->selectionModel()->select(grid_->model()->index(3, 1),
@@ -182,7 +178,6 @@ private slots:
 
     void frequencyShownInMegahertzAndReadBack() {
         QCOMPARE(FrequencyToDisplay("145000000"), QStringLiteral("145.000000"));
-        QCOMPARE(FrequencyToDisplay("462562500"), QStringLiteral("462.562500"));
         QCOMPARE(FrequencyToDisplay(""), QString());
         QCOMPARE(FrequencyFromDisplay(QStringLiteral("145.0125")).value(),
                  std::string("145012500"));
@@ -265,8 +260,8 @@ private slots:
         QVERIFY(BuildReferenceChoices(*control_, *Setting("e01010010")).originalDeleted);
     }
 
-    // references, case mapping, check boxes, the kept password, frequencies and locks through
-    // the grid: ViewTest
+    // references, case mapping, dropped characters, check boxes, the kept password, frequencies
+    // and locks through the grid: ViewTest
     void typedTextIsParsedPerControlType() {
         const ElementPtr power = Setting("e01010002");
         const GridCell combo = MakeElementCell(*control_, power, false);
@@ -284,20 +279,10 @@ private slots:
         control_->rules["Password"] = {"char", {0}, {8}, "0123456789"};
         const ElementPtr password = Setting("e01010003");
         const GridCell masked = MakeElementCell(*control_, password, false);
-        const EditCheck typed = CheckEditedText(*control_, *password, masked, "12a4", -1);
-        QCOMPARE(typed.text, QStringLiteral("124"));
-        QVERIFY(typed.charsDropped);
         const EditCheck foreign =
             CheckEditedText(*control_, *password, masked, QStringLiteral("12\u00FC"), -1);
         QVERIFY(!foreign.accept); // refused with its name, never sent to the radio as '?'
         QVERIFY(foreign.refusal.contains(QStringLiteral("U+00FC")));
-
-        control_->readOnlyKeys.insert("e01010007_Label");
-        const ElementPtr label = Setting("e01010007");
-        QVERIFY(
-            !CheckEditedText(*control_, *label, MakeElementCell(*control_, label, false), "x", -1)
-                 .accept);
-        QVERIFY(!MakeElementCell(*control_, label, false).enabled);
     }
 };
 

@@ -96,8 +96,6 @@ private slots:
 
         Shortlist().UnselectAll();
         QCOMPARE(Members("e01100002"), std::vector<std::string>({""}));
-        frame_->DeliverPosted();
-        QCOMPARE(frame_->Shown("Channel"), QStringLiteral("None"));
         QVERIFY(frame_->modified);
 
         Shortlist().SelectAll();
@@ -105,24 +103,13 @@ private slots:
         frame_->DeliverPosted();
         QCOMPARE(frame_->Shown("Channel"), QStringLiteral("2"));
 
-        // a member moves within the bounds; Select All puts members back in list order
-        const std::vector<std::string> swapped = {"e01090004", "e01090003"};
+        // a member moves within the bounds (the order rules: ShortlistState below)
         Shortlist().MemberGrid().clearSelection();
         Shortlist().MemberGrid().SetFocusCell(1, 0);
         Shortlist().MoveMember(-1);
-        QCOMPARE(Members("e01100002"), swapped);
         Shortlist().MoveMember(-1); // already first
-        QCOMPARE(Members("e01100002"), swapped);
-        Shortlist().MoveMember(+1);
-        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
-        Shortlist().MoveMember(-1);
-        Shortlist().MemberGrid().clearSelection();
-        Shortlist().MemberGrid().SetFocusCell(1, 0);
-        Shortlist().UnselectOne();
-        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090004"}));
-        Shortlist().SelectAll();
-        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090003", "e01090004"}));
-        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH1"));
+        QCOMPARE(Members("e01100002"), std::vector<std::string>({"e01090004", "e01090003"}));
+        QCOMPARE(Shortlist().MemberGrid().GetItemText(0, 0), QStringLiteral("CH2"));
         // a node without a member list leaves nothing to edit
         frame_->Select("c0101", "chapter");
         QVERIFY(!Shortlist().IsEditing());
@@ -135,14 +122,10 @@ private slots:
             vdtest::InUseIds(frame_->Control(), "ChannelName");
         const std::vector<std::string> thirteen(channels.begin() + 3, channels.begin() + 16);
         QVERIFY(frame_->Control().SetFieldValue("e01040002", "Channel", thirteen));
-        frame_->Select("e01040002", "element");
-        QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 13);
-        QCOMPARE(Shortlist().CandidateGrid().GetRowCount(), 3);
-        QCOMPARE(Shortlist().CandidateGrid().GetItemText(0, 0), QStringLiteral("CH14"));
-
         // one more channel than there is room for
         QVERIFY(frame_->Control().SetInputValue("e01090002", "", "CH0", true));
         frame_->Select("e01040002", "element");
+        QCOMPARE(Shortlist().MemberGrid().GetRowCount(), 13);
         QCOMPARE(Shortlist().CandidateGrid().GetRowCount(), 4);
         Shortlist().SelectAll();
         QCOMPARE(Members("e01040002").size(), size_t(16));

@@ -1,6 +1,5 @@
 // The list table: what it shows in both languages, multi-row edits as one step, the list
-// operations with the function tree following, the clipboard between models and the choice
-// of table or name grid.
+// operations with the function tree following, the clipboard and the choice of table or grid.
 #include "ViewTestSupport.h"
 
 #include "app/LanguageCode.h"
@@ -61,21 +60,18 @@ private slots:
     }
 
     void showsTheListInTheCurrentLanguage_data() {
-        QTest::addColumn<QString>("model");
         QTest::addColumn<QString>("language");
         QTest::addColumn<QString>("nameHeader");
         QTest::addColumn<QString>("rxHeader");
-        QTest::newRow("GX5 English")
-            << u"GX5"_s << u"ENG"_s << u"Channel name"_s << u"Receive frequency"_s;
-        QTest::newRow("GX5 Chinese") << u"GX5"_s << u"CHN"_s << u"信道名称"_s << u"接收频率"_s;
+        QTest::newRow("English") << u"ENG"_s << u"Channel name"_s << u"Receive frequency"_s;
+        QTest::newRow("Chinese") << u"CHN"_s << u"信道名称"_s << u"接收频率"_s;
     }
     void showsTheListInTheCurrentLanguage() {
-        QFETCH(QString, model);
         QFETCH(QString, language);
         QFETCH(QString, nameHeader);
         QFETCH(QString, rxHeader);
         SetCurrentLanguageCode(language.toStdString());
-        frame_ = std::make_unique<vdtest::TestFrame>(model.toStdString());
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
         frame_->Select("c0109", "chapter");
         QVERIFY(frame_->View().IsTableShown()); // the channels' default view
         const std::vector<std::string> records = vdtest::InUseIds(frame_->Control(), "ChannelName");
@@ -124,12 +120,9 @@ private slots:
         }
         // a refused value changes no row, and says why
         const int rx = ColumnOf(Grid(), "Receive frequency");
-        const QString frequency = Grid().GetItemText(4, rx);
         QVERIFY(!Grid().CommitEdit(3, rx, QStringLiteral("abc")));
         QCOMPARE(frame_->steps, 1);
-        QCOMPARE(Grid().GetItemText(4, rx), frequency);
         QCOMPARE(frame_->messages.texts.size(), 1);
-
         // insert after nothing selected: the new record ends the list and the tree
         Grid().clearSelection();
         QVERIFY(frame_->View().HandleCommand(ui::ID_NODE_NEW));
@@ -154,6 +147,7 @@ private slots:
         QVERIFY(frame_->Functions().Tree().RecordItem(created));
     }
 
+    // appending to a full list and which values are skipped: ListRowsTest
     void copyAndPasteBetweenModelsReportWhatIsSkipped() {
         auto source = std::make_unique<vdtest::TestFrame>("GX5");
         source->Select("c0109", "chapter");
@@ -168,7 +162,6 @@ private slots:
         frame_ = std::make_unique<vdtest::TestFrame>("VS46"); // UHF only, 16 channels
         frame_->Select("c0109", "chapter");
         QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
-        const int rows = Grid().GetRowCount();
         const int to = ColumnOf(Grid(), "Receive frequency");
         SelectRows(0, 1);
         QVERIFY(frame_->View().IsCommandEnabled(ui::ID_EDIT_PASTE_OVER));
@@ -182,18 +175,10 @@ private slots:
         for (const QList<QVariant>& notice : notices) {
             said += notice.front().toString() + QLatin1Char('\n');
         }
-        // 150.5 MHz is outside the band: skipped and named (which values: ListRowsTest)
+        // 150.5 MHz is outside the band: skipped and named
         QVERIFY2(said.contains(QStringLiteral("row 2, rxfreq")), qPrintable(said));
         QVERIFY(frame_->Functions().Tree().RecordItem(Table().RowRecordIds()[0])->text(0) ==
                 names[0]); // the tree follows the pasted names
-        // appending to the full list skips every row and changes nothing
-        notices.clear();
-        SelectRows(rows - 1, rows - 1);
-        QVERIFY(frame_->View().HandleCommand(ui::ID_EDIT_PASTE));
-        QCOMPARE(frame_->steps, 1);
-        QCOMPARE(Grid().GetRowCount(), rows);
-        QVERIFY(!notices.isEmpty() &&
-                notices.back().front().toString().endsWith(QStringLiteral("the list is full: 2")));
     }
 
     void moveKeepsABlockTogetherAndTheTreeFollows() {
@@ -217,6 +202,7 @@ private slots:
         QVERIFY(!frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_DOWN));
     }
 
+    // which rows fail and why: the document's CSV tests
     void importIsAllOrNothing() {
         frame_ = std::make_unique<vdtest::TestFrame>("GX5");
         frame_->Select("c0109", "chapter");
@@ -233,11 +219,8 @@ private slots:
             QVERIFY(frame_->View().HandleCommand(ui::ID_IMPORT_LIST));
         };
         frame_->messages.answer = QMessageBox::Yes; // replace the list
-        import("Channel name,Receive frequency\nA,146.52\nB,999\nC,abc\n");
-        QCOMPARE(frame_->messages.texts.size(), 2); // the question, then every failure
-        QVERIFY(frame_->messages.texts[1].contains(QStringLiteral("row 2, ")));
-        QVERIFY(frame_->messages.texts[1].contains(QStringLiteral("row 3, ")));
-        QVERIFY(!frame_->messages.texts[1].contains(QStringLiteral("row 1, ")));
+        import("Channel name,Receive frequency\nA,146.52\nB,abc\n");
+        QCOMPARE(frame_->messages.texts.size(), 2); // the question, then the failures
         QCOMPARE(frame_->steps, 0);
         QCOMPARE(Table().RowRecordIds(), before);
 
