@@ -60,7 +60,7 @@ private:
 };
 
 UiTestEnvironment::UiTestEnvironment() : guard_(std::make_unique<UnexpectedMessages>()) {
-    qputenv("VALDREN_CPS_INI", iniPath().toUtf8());
+    qputenv("VALDREN_CPS_INI", QByteArray::fromStdString(folder_.file("cps.ini").string()));
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QString::fromStdString(folder_.file("settings").string()));
@@ -70,10 +70,6 @@ UiTestEnvironment::UiTestEnvironment() : guard_(std::make_unique<UnexpectedMessa
 UiTestEnvironment::~UiTestEnvironment() {
     qunsetenv("VALDREN_CPS_INI");
     vd::SetCurrentLanguageCode("ENG");
-}
-
-QString UiTestEnvironment::iniPath() const {
-    return QString::fromStdString(folder_.file("cps.ini").string());
 }
 
 void UiTestEnvironment::writeIni(const std::string& text) const {
@@ -264,10 +260,10 @@ void ModalAnswers::check() {
 
 bool ModalAnswers::waitDone(int timeoutMs) {
     QDeadlineTimer bound(timeoutMs);
-    while (!done() && !bound.hasExpired()) {
+    while (!steps_.empty() && !bound.hasExpired()) {
         QTest::qWait(10);
     }
-    return done() && failures_.isEmpty();
+    return steps_.empty() && failures_.isEmpty();
 }
 
 QStringList closeModalWindows() {

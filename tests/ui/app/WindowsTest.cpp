@@ -1,6 +1,6 @@
 // The application's start-up, the main window's menus and document windows: new, open with
-// the reopen question, save, closing with changes, the output and problems panes, the frame
-// messages and the language switch.
+// the reopen question, save, closing with changes, the problems pane, the frame messages and
+// the language switch.
 #include "app/LanguageCode.h"
 #include "document/CValdrenCpsDoc.h"
 #include "document/ProjectFile.h"
@@ -10,7 +10,6 @@
 #include "ui/dialogs/COptionDlg.h"
 #include "ui/frames/CChildFrame.h"
 #include "ui/frames/CMainFrame.h"
-#include "ui/frames/COutputWnd.h"
 #include "ui/frames/CProblemsPane.h"
 #include "ui/frames/UiConstants.h"
 #include "ui/grid/CGrid2.h"
@@ -26,12 +25,10 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
-#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -95,7 +92,12 @@ private slots:
         QVERIFY(!ordinary.Action(ID_FILE_SAVE)->isEnabled());
         QVERIFY(!ordinary.Action(ID_EDIT_WRITE_DEVICE)->isEnabled());
         QVERIFY(ordinary.Action(ID_READ_DEVICE)->isEnabled());
-        vdtest::NewDocument(ordinary);
+        // File New: a document of the chosen model, named after it and the time
+        QVERIFY(vdtest::NewDocument(ordinary, "VS31"));
+        const QString documentTitle = ordinary.CurrentFrame()->Title();
+        QVERIFY2(QRegularExpression("^VS31_\\d{8}_\\d{6}$").match(documentTitle).hasMatch(),
+                 qPrintable(documentTitle));
+        QCOMPARE(ordinary.windowTitle(), documentTitle + QStringLiteral(" - ValdrenCPS"));
         QVERIFY(ordinary.Action(ID_FILE_SAVE)->isEnabled());
         QVERIFY(ordinary.Action(ID_EDIT_WRITE_DEVICE)->isEnabled());
         CMainFrame& factory = vdtest::StartApp(app_, BuildVariant::Factory);
@@ -148,16 +150,6 @@ private slots:
         emit edit->aboutToShow();
         QVERIFY(main.Action(ID_VIEW_NAME_GRID)->isChecked());
         QVERIFY(!main.Action(ID_SORT_LIST)->isEnabled());
-    }
-
-    void fileNewMakesADocumentOfTheChosenModel() {
-        CMainFrame& main = vdtest::StartApp(app_);
-        QVERIFY(vdtest::NewDocument(main, "VS31"));
-        QCOMPARE(main.Frames().size(), 1);
-        const QString documentTitle = main.CurrentFrame()->Title();
-        QVERIFY2(QRegularExpression("^VS31_\\d{8}_\\d{6}$").match(documentTitle).hasMatch(),
-                 qPrintable(documentTitle));
-        QCOMPARE(main.windowTitle(), documentTitle + QStringLiteral(" - ValdrenCPS"));
     }
 
     void cancelledChooserMakesNoDocument_data() {
@@ -293,32 +285,6 @@ private slots:
         QVERIFY(frame->IsModified());
     }
 
-    void applicationLookIsRemembered() {
-        CMainFrame& main = vdtest::StartApp(app_);
-        QAction* fusion = nullptr;
-        for (QAction* action : main.findChildren<QAction*>()) {
-            if (action->data().toString().compare("Fusion", Qt::CaseInsensitive) == 0) {
-                fusion = action;
-            }
-        }
-        QVERIFY(fusion);
-        fusion->trigger();
-        QCOMPARE(QSettings().value("ApplicationLook").toString(), fusion->data().toString());
-    }
-
-    void outputPaneListsClearsAndCopies() {
-        COutputWnd output;
-        for (const char* line : {"a 1/3", "a 2/3", "a 3/3"}) {
-            output.AddLine(QString::fromLatin1(line));
-        }
-        QCOMPARE(output.List()->currentRow(), 2); // the newest line is selected
-        QApplication::clipboard()->clear();
-        output.ContextMenu()->actions().at(1)->trigger(); // Copy output
-        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a 1/3\na 2/3\na 3/3"));
-        output.ContextMenu()->actions().at(0)->trigger();
-        QVERIFY(output.Lines().isEmpty());
-    }
-
     void frameForwardsMessagesToItsSubscribers() {
         CChildFrame frame(nullptr);
         MessageSink sink;
@@ -416,11 +382,9 @@ private slots:
                                   vdtest::kWindowWaitMs);
 
         main.RunCommand(ID_LANGUAGE_ENGLISH);
-        QCOMPARE(CurrentLanguageCode(), std::string("ENG"));
         QVERIFY(env_->ini().find("language=ENG") != std::string::npos);
         QCOMPARE(main.Action(ID_READ_DEVICE)->text(), QStringLiteral("&Read Device"));
         QVERIFY(DockTitles(*frame).contains(QStringLiteral("Function View")));
-        QVERIFY(main.Action(ID_LANGUAGE_ENGLISH)->isChecked());
     }
 
     void storedLanguageAppliesFromTheStart_data() {
