@@ -3,6 +3,7 @@
 #include "app/LanguageCode.h"
 #include "document/ProjectDiff.h"
 #include "document/ProjectFile.h"
+#include "tests/support/ModelHelpers.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/UiConstants.h"
@@ -122,13 +123,7 @@ vd::ByteVector Gx5Image(const std::string& radioName) {
 
 std::string RadioName(const std::string& gx5Image) {
     auto decoded = vd::DecodeImage("GX5", vd::ByteVector(gx5Image.begin(), gx5Image.end()));
-    return decoded ? RadioName(*decoded) : std::string();
-}
-
-std::string RadioName(vd::HamCpsControl& control) {
-    vd::ElementList names;
-    control.GetElementsByName("radioName", names);
-    return names.empty() ? std::string() : names.front()->inputValue;
+    return decoded ? Setting(*decoded, "radioName") : std::string();
 }
 
 namespace {

@@ -64,9 +64,8 @@ vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model = "GX5")
 
 /// A GX5 image of a radio with that name.
 vd::ByteVector Gx5Image(const std::string& radioName);
-/// The radio name in a GX5 image, or in a control; empty when there is none.
+/// The radio name in a GX5 image; empty when it does not decode.
 std::string RadioName(const std::string& gx5Image);
-std::string RadioName(vd::HamCpsControl& control);
 
 /// Ends a test of the program and fails it when a window came that the test did not answer.
 #define VD_UI_CLEANUP(env, app)                                                                    \
