@@ -15,7 +15,6 @@
 #include <QClipboard>
 #include <QLabel>
 #include <QLineEdit>
-#include <QScrollBar>
 #include <QSignalSpy>
 #include <QTreeWidgetItemIterator>
 #include <QtTest>
@@ -70,20 +69,6 @@ private slots:
         QCOMPARE(Grid().GetItemText(0, 3), QStringLiteral("Power"));
         QCOMPARE(Grid().GetItemText(1, 1), QStringLiteral("Password"));
         QVERIFY(!vdtest::FindValueCell(Grid(), "Secret").IsValid());
-    }
-
-    void aRecordFitsTheViewSoItsLabelsStayInViewOnAClick() {
-        Open(vdtest::kGx5TestModel);
-        CValdrenCpsView& view = frame_->View();
-        view.resize(820, 500); // its share of the default main window
-        view.show();
-        frame_->Select("e01090005", "element");
-        CGrid2& grid = view.Grid();
-        const int last = grid.GetColumnCount() - 1;
-        QVERIFY(grid.columnViewportPosition(last) + grid.columnWidth(last) <=
-                grid.viewport()->width());
-        grid.SetFocusCell(0, last);
-        QCOMPARE(grid.horizontalScrollBar()->value(), 0);
     }
 
     void layoutGridPaintsHeadingsToTheEndOfTheirRow() {
