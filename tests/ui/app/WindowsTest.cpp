@@ -42,16 +42,6 @@ using vdtest::UiTestEnvironment;
 
 namespace {
 
-/// Records the messages a frame forwards to it.
-class MessageSink : public QObject, public IFrameMessageSink {
-    Q_OBJECT
-public:
-    void OnFrameMessage(int message, quint32 param) override {
-        received << qMakePair(message, param);
-    }
-    QList<QPair<int, quint32>> received;
-};
-
 /// Changes the radio's name as an edit in the grid does; each call gives another name.
 void Edit(CChildFrame* frame) {
     static int edits = 0;
@@ -270,25 +260,6 @@ private slots:
         QVERIFY(frame->IsModified());
     }
 
-    void frameForwardsMessagesToItsSubscribers() {
-        CChildFrame frame(nullptr);
-        MessageSink sink;
-        auto gone = std::make_unique<MessageSink>();
-        MessageSink other;
-        frame.Subscribe(WM_MEMBER_COUNT_CHANGED, &sink);
-        frame.Subscribe(WM_MEMBER_COUNT_CHANGED, gone.get());
-        frame.Subscribe(WM_LANGUAGE_CHANGED, &other);
-        gone.reset();
-        frame.SendFrameMessage(WM_MEMBER_COUNT_CHANGED, PackCell(3, 4));
-        QCOMPARE(sink.received,
-                 (QList<QPair<int, quint32>>{{WM_MEMBER_COUNT_CHANGED, PackCell(3, 4)}}));
-        QVERIFY(other.received.isEmpty());
-        frame.PostFrameMessage(WM_LANGUAGE_CHANGED, 7);
-        QVERIFY(other.received.isEmpty()); // posted: handled later
-        QTRY_COMPARE_WITH_TIMEOUT(other.received.size(), 1, vdtest::kWindowWaitMs);
-        QCOMPARE(sink.received.size(), 1);
-    }
-
     // the problems pane follows the changes, a double-click shows the element in the tree and
     // the grid, and Write Device asks before a project with errors is written
     void problemsPaneFollowsChangesJumpsToTheCellAndGuardsTheWrite() {
@@ -340,59 +311,39 @@ private slots:
                  QStringLiteral("The project has 1 errors. Write anyway?"));
     }
 
-    // the language switch: the Language menu, the stored code, the fallback to English and
-    // the windows that follow the change
-    void switchToChineseAndBack() {
-        CMainFrame& main = vdtest::StartApp(app_);
-        CChildFrame* frame = vdtest::NewDocument(main);
-        QVERIFY(frame);
-        COptionDlg option(&main);
-        CChooseRegCpsDlg chooser(2, QStringLiteral("GX5"), &main);
-        QCOMPARE(option.windowTitle(), QStringLiteral("Option"));
-        QCOMPARE(MenuTitles(main).value(0), QStringLiteral("&File"));
-        QVERIFY(DockTitles(*frame).contains(QStringLiteral("Function View")));
-
-        main.RunCommand(ID_LANGUAGE_CHINESE);
-        QCOMPARE(CurrentLanguageCode(), std::string("CHN"));
-        QVERIFY(env_->ini().find("language=CHN") != std::string::npos);
-        QCOMPARE(MenuTitles(main).value(0), QStringLiteral("文件(&F)"));
-        QCOMPARE(main.Action(ID_READ_DEVICE)->text(), QStringLiteral("读频(&R)"));
-        QVERIFY(DockTitles(*frame).contains(QStringLiteral("功能视图")));
-        QVERIFY(main.Action(ID_LANGUAGE_CHINESE)->isChecked());
-        // Qt tells every open window of the new translations through a posted event
-        QTRY_COMPARE_WITH_TIMEOUT(option.windowTitle(), QStringLiteral("选项"),
-                                  vdtest::kWindowWaitMs);
-        QTRY_COMPARE_WITH_TIMEOUT(chooser.windowTitle(), QStringLiteral("写频选项"),
-                                  vdtest::kWindowWaitMs);
-
-        main.RunCommand(ID_LANGUAGE_ENGLISH);
-        QVERIFY(env_->ini().find("language=ENG") != std::string::npos);
-        QCOMPARE(main.Action(ID_READ_DEVICE)->text(), QStringLiteral("&Read Device"));
-        QVERIFY(DockTitles(*frame).contains(QStringLiteral("Function View")));
-    }
-
-    void storedLanguageAppliesFromTheStart_data() {
-        QTest::addColumn<std::string>("stored");
-        QTest::addColumn<QString>("fileMenu");
-        QTest::addColumn<std::string>("ini"); // afterwards
-        QTest::newRow("Chinese") << std::string("CHN") << u"文件(&F)"_s
-                                 << std::string("[Option]\nlanguage=CHN\n");
-        QTest::newRow("unknown: English")
-            << std::string("XYZ") << u"&File"_s << std::string("[Option]\nlanguage=ENG\n");
-    }
-    void storedLanguageAppliesFromTheStart() {
-        QFETCH(std::string, stored);
-        QFETCH(QString, fileMenu);
-        QFETCH(std::string, ini);
-        env_->writeIni("[Option]\nlanguage=" + stored + "\n");
+    // the language switch: the stored code from the start (an unknown one falls back to
+    // English), the Language menu storing the choice, and the windows that follow it
+    void languageSwitch() {
+        env_->writeIni("[Option]\nlanguage=XYZ\n");
         SetCurrentLanguageCode(""); // read again from cps.ini, as in a fresh process
         CMainFrame& main = vdtest::StartApp(app_);
-        QCOMPARE(MenuTitles(main).value(0), fileMenu);
-        QCOMPARE(env_->ini(), ini);
+        QCOMPARE(MenuTitles(main).value(0), u"&File"_s);
+        QCOMPARE(env_->ini(), std::string("[Option]\nlanguage=ENG\n"));
         // the code that was tried stays current, so choosing English is a change
-        QCOMPARE(CurrentLanguageCode(), stored);
+        QCOMPARE(CurrentLanguageCode(), std::string("XYZ"));
         main.RunCommand(ID_LANGUAGE_ENGLISH);
         QCOMPARE(CurrentLanguageCode(), std::string("ENG"));
+        {
+            CChildFrame* frame = vdtest::NewDocument(main);
+            COptionDlg option(&main);
+            CChooseRegCpsDlg chooser(2, QStringLiteral("GX5"), &main);
+            QVERIFY(DockTitles(*frame).contains(u"Function View"_s));
+            main.RunCommand(ID_LANGUAGE_CHINESE);
+            QVERIFY(env_->ini().find("language=CHN") != std::string::npos);
+            QCOMPARE(MenuTitles(main).value(0), u"文件(&F)"_s);
+            QCOMPARE(main.Action(ID_READ_DEVICE)->text(), u"读频(&R)"_s);
+            QVERIFY(DockTitles(*frame).contains(u"功能视图"_s));
+            QVERIFY(main.Action(ID_LANGUAGE_CHINESE)->isChecked());
+            // Qt tells every open window of the new translations through a posted event
+            QTRY_COMPARE_WITH_TIMEOUT(option.windowTitle(), u"选项"_s, vdtest::kWindowWaitMs);
+            QTRY_COMPARE_WITH_TIMEOUT(chooser.windowTitle(), u"写频选项"_s, vdtest::kWindowWaitMs);
+        }
+        SetCurrentLanguageCode("");
+        CMainFrame& again = vdtest::StartApp(app_);
+        QCOMPARE(again.Action(ID_READ_DEVICE)->text(), u"读频(&R)"_s);
+        again.RunCommand(ID_LANGUAGE_ENGLISH);
+        QCOMPARE(again.Action(ID_READ_DEVICE)->text(), u"&Read Device"_s);
+        QVERIFY(again.Action(ID_LANGUAGE_ENGLISH)->isChecked());
     }
 
 private:
