@@ -47,13 +47,7 @@ private:
     std::unique_ptr<vdtest::TestFrame> frame_;
 
     CGrid2& Grid() { return frame_->View().Grid(); }
-    CellId Cell(const std::string& name) {
-        const CellId cell = vdtest::FindValueCell(Grid(), name);
-        if (!cell.IsValid()) {
-            qWarning("no cell for %s", name.c_str());
-        }
-        return cell;
-    }
+    CellId Cell(const std::string& name) { return vdtest::FindValueCell(Grid(), name); }
     void Open(const std::string& model) { frame_ = std::make_unique<vdtest::TestFrame>(model); }
 
 private slots:
