@@ -1,9 +1,7 @@
-// The Device menu through the windows against simulated radios, every window answered as a
-// person would: Read Device with its password and Cancel, Write Device, the factory build's
-// image files, Restore Backup, Compare with Radio and Program Several Radios. What the
-// operations do behind the windows (results, messages, images, backups, reports) is the
-// document and command-line tests' concern; here, that each window comes, takes the answer
-// and passes it on.
+// The Device menu through the windows against simulated radios: Read Device with its password
+// and Cancel, Write Device, Restore Backup, Compare with Radio and Program Several Radios. What
+// the operations do behind the windows is the document and command-line tests' concern; here,
+// that each window comes, takes the answer and passes it on.
 #include "document/ImageFile.h"
 #include "document/ProjectFile.h"
 #include "tests/support/ModelHelpers.h"
@@ -22,7 +20,6 @@
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CFunctionTree.h"
 
-#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -109,30 +106,6 @@ private slots:
         // what the radio holds now is this document (of the model the chooser was preset with)
         QCOMPARE(RadioName(radio.writtenImage()), std::string("Written"));
         QCOMPARE(main.Frames().size(), 1); // a write never closes the document
-    }
-
-    // a cancelled save, a rejected image and their messages: the document tests
-    void generatedImageReadsBackIntoANewWindow() {
-        CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
-        vdtest::NewDocument(main);
-        const QString image = QString::fromStdString(env_->folder().file("radio.bin").string());
-        ModalAnswers answers;
-        int saveMode = QFileDialog::AcceptOpen;
-        answers.expectFile("save dialog", image, &saveMode);
-        answers.expectMessage(QMessageBox::Ok);
-        main.RunCommand(ID_GENERATE_BIN_FILE);
-        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QCOMPARE(saveMode, int(QFileDialog::AcceptSave));
-        QVERIFY(std::filesystem::file_size(image.toStdString()) > 0);
-
-        int openMode = QFileDialog::AcceptSave;
-        answers.expectChooser("GX5");
-        answers.expectFile("open dialog", image, &openMode);
-        answers.expectMessage(QMessageBox::Ok);
-        main.RunCommand(ID_READ_BIN_FILE);
-        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
-        QCOMPARE(openMode, int(QFileDialog::AcceptOpen));
-        QCOMPARE(main.Frames().size(), 2);
     }
 
     // which backups are listed, newest first, and the backup taken before: the document and
