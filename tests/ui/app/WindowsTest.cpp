@@ -129,36 +129,41 @@ private slots:
         QVERIFY(written.readLine().startsWith("ChannelName,RxFrequency,"));
     }
 
-    void cancelledChooserMakesNoDocument_data() {
-        QTest::addColumn<int>("command");
-        QTest::newRow("File New") << ID_FILE_NEW;
-        QTest::newRow("Read Device") << ID_READ_DEVICE;
-    }
+    // File New and Read Device: a cancelled chooser makes no document and says nothing
     void cancelledChooserMakesNoDocument() {
-        QFETCH(int, command);
         CMainFrame& main = vdtest::StartApp(app_);
-        ModalAnswers answers;
-        answers.expectDialog<CChooseRegCpsDlg>("chooser",
-                                               [](CChooseRegCpsDlg* dialog) { dialog->reject(); });
-        main.RunCommand(command);
-        QVERIFY(answers.waitDone());
-        QVERIFY(main.Frames().isEmpty());
-        QVERIFY(answers.messages().empty());
+        for (int command : {ID_FILE_NEW, ID_READ_DEVICE}) {
+            ModalAnswers answers;
+            answers.expectDialog<CChooseRegCpsDlg>(
+                "chooser", [](CChooseRegCpsDlg* dialog) { dialog->reject(); });
+            main.RunCommand(command);
+            QVERIFY(answers.waitDone());
+            QVERIFY(main.Frames().isEmpty() && answers.messages().empty());
+        }
     }
 
-    void reopenNoActivatesTheOpenDocumentYesOpensTheFileAnew() {
+    // a file of no known model is refused with its name; reopening an open one asks first
+    void openShowsARefusalAndAsksBeforeReopening() {
+        const QString junk =
+            QString::fromStdString(env_->folder().write("junk.vdcps", "<not a project/>").string());
         const QString project = SaveProject("VS46", "reopen.vdcps");
         CMainFrame& main = vdtest::StartApp(app_);
+        ModalAnswers answers;
+        answers.expectMessage(QMessageBox::Ok);
+        QVERIFY(!main.OpenDocumentFile(junk));
+        QVERIFY(answers.waitDone());
+        QVERIFY(answers.messages().front().text.contains(junk));
+        QVERIFY(main.Frames().isEmpty());
+
         QPointer<CChildFrame> open = main.OpenDocumentFile(project);
         QVERIFY(open);
         Edit(open);
         vdtest::NewDocument(main);
         QVERIFY(main.CurrentFrame() != open);
-        ModalAnswers answers;
         answers.expectMessage(QMessageBox::No);
         QCOMPARE(main.OpenDocumentFile(QLatin1Char('"') + project), open.data());
         QVERIFY(answers.waitDone());
-        QCOMPARE(answers.messages().front().text, QStringLiteral("Do you want to reopen it?"));
+        QCOMPARE(answers.messages().at(1).text, QStringLiteral("Do you want to reopen it?"));
         QCOMPARE(main.Frames().size(), 2);
         QCOMPARE(main.CurrentFrame(), open.data());
         QVERIFY(open->IsModified()); // untouched
@@ -171,18 +176,6 @@ private slots:
         QVERIFY(reopened && reopened != open);
         QTRY_VERIFY_WITH_TIMEOUT(open.isNull(), vdtest::kWindowWaitMs);
         QVERIFY(!reopened->IsModified());
-    }
-
-    void openingAFileOfNoKnownModelShowsWhy() {
-        const QString junk =
-            QString::fromStdString(env_->folder().write("junk.vdcps", "<not a project/>").string());
-        CMainFrame& main = vdtest::StartApp(app_);
-        ModalAnswers answers;
-        answers.expectMessage(QMessageBox::Ok);
-        QVERIFY(!main.OpenDocumentFile(junk));
-        QVERIFY(answers.waitDone());
-        QVERIFY(answers.messages().front().text.contains(junk));
-        QVERIFY(main.Frames().isEmpty());
     }
 
     void closingDocumentsWithChangesAsks() {

@@ -158,22 +158,6 @@ private slots:
         QCOMPARE(pressed.front().at(0).toInt(), 3);
     }
 
-    void focusChangesAreReportedAndListModeSelectsWholeRows() {
-        QSignalSpy focus(grid_.get(), &GridControl::focusCellChanged);
-        grid_->SetFocusCell(1, 1);
-        grid_->SetFocusCell(9, 9); // outside: nothing happens
-        QCOMPARE(focus.count(), 1);
-        QCOMPARE(grid_->GetFocusCell(), (CellId{1, 1}));
-        grid_->SetListMode(true);
-        grid_->selectRow(1);
-        grid_->selectionModel()->select(grid_->model()->index(3, 1),
-                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        QCOMPARE(grid_->GetSelectedRows(), std::vector<int>({1, 3}));
-        grid_->DeleteAllItems();
-        QCOMPARE(grid_->GetRowCount(), 0);
-        QCOMPARE(grid_->GetColumnCount(), 3);
-    }
-
     // the display form is the core's formatter
     void frequencyReadBackFromMegahertz() {
         QCOMPARE(FrequencyFromDisplay(QStringLiteral("145.0125")).value(),
@@ -206,14 +190,6 @@ private slots:
         QCOMPARE(
             ApplyCharRule(QStringLiteral("*#ab"), Rule("char", {0}, {16}, "0123456789ABCD*#")).text,
             QStringLiteral("*#AB"));
-    }
-
-    void ownChoicesSplitAndShowTheirText() {
-        const std::vector<OwnChoice> choices = SplitOwnChoices("0:Low||1:Mid|2:High|");
-        QCOMPARE(choices.size(), size_t(3));
-        QCOMPARE(OwnChoiceText(choices, "1"), QStringLiteral("Mid"));
-        QCOMPARE(OwnChoiceText(choices, "02"), QStringLiteral("High"));
-        QCOMPARE(OwnChoiceText(choices, "7"), QStringLiteral("7"));
     }
 
     void everyControlTypeIsShown() {

@@ -171,23 +171,6 @@ private slots:
                 names[0]); // the tree follows the pasted names
     }
 
-    void moveKeepsABlockTogetherAndTheTreeFollows() {
-        OpenChannels("GX5");
-        std::vector<std::string> order = Table().RowRecordIds();
-        SelectRows(4, 5);
-        QVERIFY(frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_UP));
-        QVERIFY(frame_->View().HandleCommand(ui::ID_MOVE_ROWS_DOWN));
-        std::rotate(order.begin() + 4, order.begin() + 6, order.begin() + 7);
-        QCOMPARE(Table().RowRecordIds(), order);
-        QCOMPARE(Table().SelectedRecordIds(),
-                 std::vector<std::string>(order.begin() + 5, order.begin() + 7));
-        QTreeWidgetItem* list = frame_->Functions().Tree().ChapterItem("c0109");
-        QCOMPARE(CFunctionTree::SplitDatum(list->child(4)).first, order[4]);
-        QCOMPARE(frame_->lastStep, QStringLiteral("Move Rows Down"));
-        SelectRows(static_cast<int>(order.size()) - 1, static_cast<int>(order.size()) - 1);
-        QVERIFY(!frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_DOWN));
-    }
-
     // which rows fail and why: the document's CSV tests
     void importIsAllOrNothing() {
         OpenChannels("GX5");

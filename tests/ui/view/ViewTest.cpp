@@ -211,12 +211,8 @@ private slots:
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010005"), std::string("abc"));
         QVERIFY(frame_->View().HandleCommand(ui::ID_EDIT_COPY));
         QCOMPARE(QGuiApplication::clipboard()->text(), QStringLiteral("abc"));
-    }
-
-    void fileCellTakesTheChosenBitmap() {
-        Open(vdtest::kFixtureModel);
+        // the file cell takes the bitmap chosen
         frame_->View().SetBitmapChooser([](QWidget*) { return QStringLiteral("/data/logo.bmp"); });
-        frame_->Select("c0101", "chapter");
         const CellId file = Cell("BootImage");
         Grid().PressButton(file.row, file.column);
         QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01010004"),
