@@ -134,6 +134,7 @@ private slots:
         QCOMPARE(RadioName(radio.writtenImage()), std::string("Older"));
     }
 
+    // the differences themselves: the document's diff tests
     void compareWithRadioListsDifferencesAndGoesToThem() {
         FastRadio();
         RadioSimProcess radio({"--model", "GX5", "--image", RadioImage("Summit")});
@@ -145,13 +146,11 @@ private slots:
         ModalAnswers answers;
         answers.expectChooser({}, radio.devicePath());
         answers.expectMessage(QMessageBox::Ok);
-        QStringList row;
         std::string shown;
         answers.expectDialog<CDifferencesDlg>("differences", [&](CDifferencesDlg* dialog) {
             const auto found =
                 dialog->List()->findItems(QStringLiteral("radioName"), Qt::MatchExactly, 1);
             if (!found.isEmpty()) {
-                row = QStringList{found[0]->text(2), found[0]->text(3)};
                 dialog->List()->setCurrentItem(found[0]);
                 emit dialog->List()->itemActivated(found[0], 0);
                 shown = CFunctionTree::SplitDatum(frame.FunctionPane()->Tree().currentItem()).first;
@@ -160,7 +159,6 @@ private slots:
         });
         main.RunCommand(ID_COMPARE_WITH_RADIO);
         QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
-        QCOMPARE(row, QStringList({"Summit", "Valley"}));
         ElementList names; // the chapter of the setting is shown
         frame.GetDocument().Control()->GetElementsByName("radioName", names);
         QCOMPARE(shown, names.front()->parentID);

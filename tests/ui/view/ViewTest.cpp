@@ -256,34 +256,24 @@ private slots:
                  std::string("1"));
     }
 
-    // what the view tells a person about changes it makes on its own
-    void bandChangeAsksFirst_data() {
-        QTest::addColumn<QMessageBox::StandardButton>("answer");
-        QTest::addColumn<QString>("range");
-        QTest::addColumn<QString>("channel");
-        QTest::newRow("yes moves the channels") << QMessageBox::Yes << u"0"_s << u"174000000"_s;
-        QTest::newRow("no keeps the band") << QMessageBox::No << u"1"_s << u"446006250"_s;
-    }
+    // what the view tells a person about changes it makes on its own: the band question (No
+    // keeps the band, Yes moves the channels)
     void bandChangeAsksFirst() {
-        QFETCH(QMessageBox::StandardButton, answer);
-        QFETCH(QString, range);
-        QFETCH(QString, channel);
-        Open("VS73");
-        frame_->Select("c0103", "chapter");
-        QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
-        frame_->messages.answer = answer;
-        frame_->Type("freq_range", QStringLiteral("136-174 MHz"), 0);
-        QCOMPARE(frame_->messages.texts.size(), 1);
-        QVERIFY(frame_->messages.texts.front().startsWith(
-            u"Changing the band moves the frequencies of 16 channels into 136\u2013174 MHz."_s));
-        QCOMPARE(QString::fromStdString(vdtest::StoredValue(frame_->Control(), "e01030001")),
-                 range);
-        QCOMPARE(vdtest::FieldValue(frame_->Control(), "e01090002", "rxfreq"),
-                 channel.toStdString());
-        // every moved frequency is listed, both fields of all 16 channels
-        QCOMPARE(notices.size(), answer == QMessageBox::Yes ? 32 : 0);
-        if (answer == QMessageBox::No) {
-            return;
+        for (const QMessageBox::StandardButton answer : {QMessageBox::No, QMessageBox::Yes}) {
+            const bool yes = answer == QMessageBox::Yes;
+            Open("VS73");
+            frame_->Select("c0103", "chapter");
+            QSignalSpy notices(&frame_->View(), &CValdrenCpsView::Noticed);
+            frame_->messages.answer = answer;
+            frame_->Type("freq_range", QStringLiteral("136-174 MHz"), 0);
+            QCOMPARE(frame_->messages.texts.size(), 1);
+            QVERIFY(frame_->messages.texts.front().startsWith(
+                u"Changing the band moves the frequencies of 16 channels into 136\u2013174 MHz."_s));
+            QCOMPARE(vdtest::StoredValue(frame_->Control(), "e01030001"), yes ? "0" : "1");
+            QCOMPARE(vdtest::FieldValue(frame_->Control(), "e01090002", "rxfreq"),
+                     yes ? "174000000" : "446006250");
+            // every moved frequency is listed, both fields of all 16 channels
+            QCOMPARE(notices.size(), yes ? 32 : 0);
         }
         // the band and the channels it moved are one undo step
         QCOMPARE(frame_->lastStep, QStringLiteral("Edit Frequency range"));
