@@ -1,5 +1,5 @@
-// The chooser, Option, input, progress and About dialogs, the message box routine and the
-// port and filter texts behind them.
+// The chooser, Option, input and progress dialogs, the message box routine and the port and
+// filter texts behind them.
 #include "app/LanguageCode.h"
 #include "tests/ui/app/UiTestSupport.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"

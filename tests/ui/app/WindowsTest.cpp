@@ -1,6 +1,5 @@
-// The application's start-up, the main window's menus and document windows: new, open with
-// the reopen question, save, closing with changes, the problems pane, the frame messages and
-// the language switch.
+// The application's start-up, the main window's menus and document windows: new, open, save,
+// closing with changes, undo, the problems pane and the language switch.
 #include "app/LanguageCode.h"
 #include "document/CValdrenCpsDoc.h"
 #include "document/ProjectFile.h"
@@ -306,7 +305,7 @@ private slots:
         env_->writeIni("[Option]\nlanguage=XYZ\n");
         SetCurrentLanguageCode(""); // read again from cps.ini, as in a fresh process
         CMainFrame& main = vdtest::StartApp(app_);
-        QCOMPARE(MenuTitles(main).value(0), u"&File"_s);
+        QCOMPARE(main.menuBar()->actions().value(0)->text(), u"&File"_s);
         QCOMPARE(env_->ini(), std::string("[Option]\nlanguage=ENG\n"));
         // the code that was tried stays current, so choosing English is a change
         QCOMPARE(CurrentLanguageCode(), std::string("XYZ"));
@@ -319,7 +318,7 @@ private slots:
             QVERIFY(DockTitles(*frame).contains(u"Function View"_s));
             main.RunCommand(ID_LANGUAGE_CHINESE);
             QVERIFY(env_->ini().find("language=CHN") != std::string::npos);
-            QCOMPARE(MenuTitles(main).value(0), u"文件(&F)"_s);
+            QCOMPARE(main.menuBar()->actions().value(0)->text(), u"文件(&F)"_s);
             QCOMPARE(main.Action(ID_READ_DEVICE)->text(), u"读频(&R)"_s);
             QVERIFY(DockTitles(*frame).contains(u"功能视图"_s));
             QVERIFY(main.Action(ID_LANGUAGE_CHINESE)->isChecked());
@@ -336,14 +335,6 @@ private slots:
     }
 
 private:
-    static QStringList MenuTitles(CMainFrame& main) {
-        QStringList titles;
-        for (QAction* action : main.menuBar()->actions()) {
-            titles << action->text();
-        }
-        return titles;
-    }
-
     static QStringList DockTitles(CChildFrame& frame) {
         QStringList titles;
         for (QDockWidget* dock : frame.findChildren<QDockWidget*>()) {

@@ -23,10 +23,6 @@ private:
     vdtest::TestControl* control_ = nullptr;
 
     ElementPtr Setting(const std::string& id) { return ElementPtr(control_->GetElement(id)); }
-    static ValueRule Rule(const std::string& kind, std::vector<long long> lower,
-                          std::vector<long long> upper, std::string chars = {}) {
-        return {kind, std::move(lower), std::move(upper), std::move(chars)};
-    }
 
     static GridCell Editable(CellKind kind, const QString& text) {
         GridCell cell;
@@ -169,7 +165,8 @@ private slots:
     }
 
     void outOfRangeNumbersMoveToTheNearestBound() {
-        const ValueRule bands = Rule("value", {136000000, 400000000}, {174000000, 480000000});
+        const ValueRule bands =
+            ValueRule{"value", {136000000, 400000000}, {174000000, 480000000}, ""};
         QCOMPARE(NearestInRange(145000000, bands), 145000000LL);
         QCOMPARE(NearestInRange(100000000, bands), 136000000LL);
         QCOMPARE(NearestInRange(200000000, bands), 174000000LL); // nearer the top of the first
@@ -179,16 +176,17 @@ private slots:
 
     void charRuleMapsCaseDropsOthersAndCuts() {
         const ValueRule upperDigits =
-            Rule("char", {0}, {12}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789");
+            ValueRule{"char", {0}, {12}, "ABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789"};
         const CharRuleResult plain = ApplyCharRule(QStringLiteral("AB 1\t\x7f"), upperDigits);
         QCOMPARE(plain.text, QStringLiteral("AB1"));
         QVERIFY(!plain.droppedOutsideSet); // blanks and control characters go silently
 
         const CharRuleResult cut =
-            ApplyCharRule(QStringLiteral("信道名称很长的名字"), Rule("char", {0}, {4}));
+            ApplyCharRule(QStringLiteral("信道名称很长的名字"), ValueRule{"char", {0}, {4}, ""});
         QCOMPARE(cut.text, QStringLiteral("信道名称"));
         QCOMPARE(
-            ApplyCharRule(QStringLiteral("*#ab"), Rule("char", {0}, {16}, "0123456789ABCD*#")).text,
+            ApplyCharRule(QStringLiteral("*#ab"), ValueRule{"char", {0}, {16}, "0123456789ABCD*#"})
+                .text,
             QStringLiteral("*#AB"));
     }
 

@@ -1,5 +1,5 @@
 // The list table: what it shows in both languages, multi-row edits as one step, the list
-// operations with the function tree following, the clipboard and the choice of table or grid.
+// operations with the function tree following, and the clipboard between models.
 #include "ViewTestSupport.h"
 
 #include "app/LanguageCode.h"

@@ -1,7 +1,5 @@
-// The grid view inside a document window: layouts, editing through the grid, references,
-// New node and Delete node, the messages of its frame, and what it tells a person about changes
-// it makes on its own: the band question, moved and refused values, the shortlist offered only
-// for member lists, and Delete offered and done only where it works.
+// The grid view inside a document window: layouts, editing through the grid, references, New
+// and Delete node, and what it tells a person about changes it makes on its own.
 #include "ViewTestSupport.h"
 
 #include "app/ModelRegistry.h"
