@@ -56,7 +56,7 @@ public:
     void PostFrameMessage(int message, quint32 param) override;
     void SendFrameMessage(int message, quint32 param) override;
     void NavigateTree(int command) override;
-    bool RunReadDevice() override;
+    bool RunReadDevice() override { return false; } // no radio behind it
     void SetModified(const QString& stepName) override {
         modified = true;
         lastStep = stepName;
@@ -84,7 +84,6 @@ public:
     bool modified = false;
     QString lastStep; ///< the step name of the last change
     int steps = 0;    ///< how many changes (undo steps) were made
-    int readDeviceRuns = 0;
     std::vector<std::pair<int, quint32>> posted;
 
 private:
