@@ -3,6 +3,7 @@
 #include "app/LanguageCode.h"
 #include "document/ProjectDiff.h"
 #include "document/ProjectFile.h"
+#include "tests/support/ModelHelpers.h"
 #include "ui/dialogs/CChooseRegCpsDlg.h"
 #include "ui/frames/CMainFrame.h"
 #include "ui/frames/UiConstants.h"
@@ -60,7 +61,7 @@ private:
 };
 
 UiTestEnvironment::UiTestEnvironment() : guard_(std::make_unique<UnexpectedMessages>()) {
-    qputenv("VALDREN_CPS_INI", iniPath().toUtf8());
+    qputenv("VALDREN_CPS_INI", QByteArray::fromStdString(folder_.file("cps.ini").string()));
     QSettings::setDefaultFormat(QSettings::IniFormat);
     QSettings::setPath(QSettings::IniFormat, QSettings::UserScope,
                        QString::fromStdString(folder_.file("settings").string()));
@@ -70,10 +71,6 @@ UiTestEnvironment::UiTestEnvironment() : guard_(std::make_unique<UnexpectedMessa
 UiTestEnvironment::~UiTestEnvironment() {
     qunsetenv("VALDREN_CPS_INI");
     vd::SetCurrentLanguageCode("ENG");
-}
-
-QString UiTestEnvironment::iniPath() const {
-    return QString::fromStdString(folder_.file("cps.ini").string());
 }
 
 void UiTestEnvironment::writeIni(const std::string& text) const {
@@ -114,9 +111,6 @@ vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model) {
 vd::ByteVector Gx5Image(const std::string& radioName) {
     std::unique_ptr<vd::HamCpsControl> control = vd::ProjectFile::New("GX5");
     vd::ByteVector image;
-    if (!control) {
-        qFatal("no GX5 control");
-    }
     control->SetValueByName("radioName", radioName);
     if (!control->GenerateImage(image, 1)) {
         qFatal("no GX5 image");
@@ -126,13 +120,7 @@ vd::ByteVector Gx5Image(const std::string& radioName) {
 
 std::string RadioName(const std::string& gx5Image) {
     auto decoded = vd::DecodeImage("GX5", vd::ByteVector(gx5Image.begin(), gx5Image.end()));
-    return decoded ? RadioName(*decoded) : std::string();
-}
-
-std::string RadioName(vd::HamCpsControl& control) {
-    vd::ElementList names;
-    control.GetElementsByName("radioName", names);
-    return names.empty() ? std::string() : names.front()->inputValue;
+    return decoded ? Setting(*decoded, "radioName") : std::string();
 }
 
 namespace {
@@ -189,11 +177,8 @@ void ModalAnswers::expectMessage(int button) {
         });
 }
 
-void ModalAnswers::expectChooser(const QString& model, const std::string& port, QString* title) {
+void ModalAnswers::expectChooser(const QString& model, const std::string& port) {
     expectDialog<vd::CChooseRegCpsDlg>("chooser", [=](vd::CChooseRegCpsDlg* dialog) {
-        if (title) {
-            *title = dialog->windowTitle();
-        }
         if (!model.isEmpty()) {
             dialog->ModelBox()->setCurrentText(model);
         }
@@ -267,10 +252,10 @@ void ModalAnswers::check() {
 
 bool ModalAnswers::waitDone(int timeoutMs) {
     QDeadlineTimer bound(timeoutMs);
-    while (!done() && !bound.hasExpired()) {
+    while (!steps_.empty() && !bound.hasExpired()) {
         QTest::qWait(10);
     }
-    return done() && failures_.isEmpty();
+    return steps_.empty() && failures_.isEmpty();
 }
 
 QStringList closeModalWindows() {

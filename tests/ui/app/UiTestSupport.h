@@ -26,16 +26,13 @@ namespace vdtest {
 inline constexpr int kWindowWaitMs = 30000;
 /// A radio transfer on a loaded machine takes a while; only a hung one takes this long.
 inline constexpr int kTransferWaitMs = 120000;
-/// How long a message box no test answers may stand before it is answered with its escape
-/// button and reported.
+/// How long a message box no test answers stands before it is answered and reported.
 inline constexpr int kUnexpectedMessageMs = 10000;
 
 class UnexpectedMessages;
 
-/// A test's own settings: a fresh cps.ini (VALDREN_CPS_INI) and Qt settings folder in a
-/// temporary folder, and English as the current language. While it lives, a message box that
-/// stands unanswered for kUnexpectedMessageMs is answered with its escape button and recorded,
-/// so that a program that asks what no test expects fails the test instead of hanging it.
+/// A test's own cps.ini and Qt settings in a temporary folder, in English. A message box left
+/// unanswered is answered with its escape button and recorded, to fail the test, not hang it.
 class UiTestEnvironment {
 public:
     UiTestEnvironment();
@@ -45,14 +42,11 @@ public:
 
     /// The folder.
     const TempDir& folder() const { return folder_; }
-    /// Path of the test's cps.ini.
-    QString iniPath() const;
     /// Writes the whole cps.ini.
     void writeIni(const std::string& text) const;
     /// The cps.ini as it is now.
     std::string ini() const;
-    /// The texts of the message boxes nobody answered, and of the modal windows left standing
-    /// at the test's end (which are closed).
+    /// The texts of the message boxes nobody answered and of the modal windows left (closed).
     QStringList unexpected() const;
 
 private:
@@ -70,12 +64,10 @@ vd::CChildFrame* NewDocument(vd::CMainFrame& main, const QString& model = "GX5")
 
 /// A GX5 image of a radio with that name.
 vd::ByteVector Gx5Image(const std::string& radioName);
-/// The radio name in a GX5 image, or in a control; empty when there is none.
+/// The radio name in a GX5 image; empty when it does not decode.
 std::string RadioName(const std::string& gx5Image);
-std::string RadioName(vd::HamCpsControl& control);
 
-/// Ends a test of the program: closes what stands, ends the program and the settings, and
-/// fails the test when a message box or modal window came that the test did not answer.
+/// Ends a test of the program and fails it when a window came that the test did not answer.
 #define VD_UI_CLEANUP(env, app)                                                                    \
     do {                                                                                           \
         QStringList unexpected_ = (env)->unexpected();                                             \
@@ -93,11 +85,8 @@ struct SeenMessage {
     QStringList buttons;
 };
 
-/// Answers the modal dialogs an operation opens, in the order they are expected. A dialog
-/// is looked for whenever a window is shown and every 10 ms; one that does not come within
-/// the bound is recorded as a failure and the modal window that stands instead is closed, and
-/// so is a modal window that stands unexpected for that long, so that a wrong program fails
-/// the test instead of hanging it.
+/// Answers the modal dialogs an operation opens, in the order expected, looking when a window
+/// shows and every 10 ms; a missing or unexpected one is a failure, closed after the bound.
 class ModalAnswers : public QObject {
     Q_OBJECT
 public:
@@ -117,15 +106,11 @@ public:
     }
     /// Expects a message box, records what it showed and presses button.
     void expectMessage(int button);
-    /// Expects the model and port chooser, notes its title, picks the model and the port where
-    /// given and accepts it.
-    void expectChooser(const QString& model, const std::string& port = {},
-                       QString* title = nullptr);
+    /// Expects the model and port chooser, picks the model and the port where given, accepts.
+    void expectChooser(const QString& model, const std::string& port = {});
     /// Expects a file dialog, notes its mode, and answers with path or cancels when it is empty.
     void expectFile(const QString& what, const QString& path, int* mode = nullptr);
 
-    /// True when every expected dialog was answered.
-    bool done() const { return steps_.empty(); }
     /// Waits (handling events) until every expected dialog was answered or the bound passed.
     bool waitDone(int timeoutMs = kWindowWaitMs);
     /// The message boxes answered so far.

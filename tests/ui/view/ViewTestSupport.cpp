@@ -119,11 +119,6 @@ void TestFrame::NavigateTree(int command) {
     functionPane_->Navigate(command);
 }
 
-bool TestFrame::RunReadDevice() {
-    ++readDeviceRuns;
-    return false;
-}
-
 void TestFrame::Select(const std::string& id, const std::string& kind) {
     vd::CFunctionTree& tree = functionPane_->Tree();
     QTreeWidgetItem* item = kind == "element" ? tree.RecordItem(id) : tree.ChapterItem(id);

@@ -21,13 +21,11 @@
 
 namespace vdtest {
 
-/// Model names the view tests register: the GX5 template under common rules the test sets,
-/// and a small hand-written document with every kind of cell and list.
+/// The view tests' models: GX5 under rules the test sets, and a small document of every kind.
 inline constexpr const char* kGx5TestModel = "VIEWTEST";
 inline constexpr const char* kFixtureModel = "VIEWFIXTURE";
 
-/// Registers both test models (once) and points cps.ini at a fresh temporary file, so that
-/// no test reads or writes the person's settings.
+/// Registers both test models (once) and points the settings at a fresh temporary folder.
 void SetUpTestEnvironment();
 
 /// The control of the test models.
@@ -41,9 +39,8 @@ struct MessageLog {
     vd::MessageBoxFn Recorder();
 };
 
-/// A document window without a main window: the document of one model, the function pane,
-/// the shortlist pane and the view, wired as the program's child frame wires them. Posted
-/// messages are delivered from the event loop.
+/// A document window without a main window: a document, its panes and view, wired as the
+/// program's child frame wires them; posted messages come from the event loop.
 class TestFrame : public vd::IChildFrame {
 public:
     /// A new document of the model with its panes and view; the tree is filled.
@@ -59,7 +56,7 @@ public:
     void PostFrameMessage(int message, quint32 param) override;
     void SendFrameMessage(int message, quint32 param) override;
     void NavigateTree(int command) override;
-    bool RunReadDevice() override;
+    bool RunReadDevice() override { return false; } // no radio behind it
     void SetModified(const QString& stepName) override {
         modified = true;
         lastStep = stepName;
@@ -87,7 +84,6 @@ public:
     bool modified = false;
     QString lastStep; ///< the step name of the last change
     int steps = 0;    ///< how many changes (undo steps) were made
-    int readDeviceRuns = 0;
     std::vector<std::pair<int, quint32>> posted;
 
 private:
