@@ -20,6 +20,7 @@
 #include "ui/panes/CFunctionPane.h"
 #include "ui/panes/CFunctionTree.h"
 
+#include <QFileDialog>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMessageBox>
@@ -109,6 +110,41 @@ private slots:
     }
 
     // which backups are listed, newest first, and the backup taken before: the document and
+    // the factory build: Generate Bin File saves an image, Read Bin File reads it into a new
+    // window, and a cancelled open closes that window again
+    void generatedImageReadsBackIntoANewWindowAndAnUnreadOneClosesIt() {
+        CMainFrame& main = vdtest::StartApp(app_, BuildVariant::Factory, {"ValdrenCps_factory"});
+        vdtest::NewDocument(main);
+        const QString image = QString::fromStdString(env_->folder().file("radio.bin").string());
+        ModalAnswers answers;
+        int saveMode = QFileDialog::AcceptOpen;
+        answers.expectFile("save dialog", QString(), &saveMode);
+        answers.expectMessage(QMessageBox::Ok);
+        answers.expectFile("save dialog", image, &saveMode);
+        answers.expectMessage(QMessageBox::Ok);
+        main.RunCommand(ID_GENERATE_BIN_FILE);
+        main.RunCommand(ID_GENERATE_BIN_FILE);
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(saveMode, int(QFileDialog::AcceptSave));
+        QCOMPARE(answers.messages().at(0).text, QStringLiteral("Generate bin cancel!"));
+        QVERIFY(std::filesystem::file_size(image.toStdString()) > 0);
+
+        int openMode = QFileDialog::AcceptSave;
+        answers.expectChooser("GX5");
+        answers.expectFile("open dialog", image, &openMode);
+        answers.expectMessage(QMessageBox::Ok);
+        main.RunCommand(ID_READ_BIN_FILE);
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QCOMPARE(openMode, int(QFileDialog::AcceptOpen));
+        QCOMPARE(main.Frames().size(), 2);
+
+        answers.expectChooser("GX5");
+        answers.expectFile("open dialog", QString());
+        main.RunCommand(ID_READ_BIN_FILE);
+        QVERIFY2(answers.waitDone(), qPrintable(answers.failures().join('\n')));
+        QTRY_COMPARE_WITH_TIMEOUT(main.Frames().size(), 2, vdtest::kWindowWaitMs);
+    }
+
     // command-line safe-write tests
     void restoreBackupWritesTheChosenOne() {
         FastRadio();

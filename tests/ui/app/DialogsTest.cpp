@@ -79,7 +79,7 @@ private slots:
         QCOMPARE(write.PortSetting(), QStringLiteral("/dev/pts/77"));
     }
 
-    // the stored port shown with COM letters, and stored without them
+    // the stored port shown with COM letters, stored without them on OK and left alone on Cancel
     void optionShowsTheStoredPortAndStoresItWithoutComLetters() {
         const std::tuple<std::string, QString, QString, std::string> rows[] = {
             {"", u"COM1"_s, u"COM7"_s, "port=7\n"},
@@ -93,6 +93,12 @@ private slots:
             dialog.accept();
             QVERIFY2(env_->ini().find(stored) != std::string::npos, env_->ini().c_str());
         }
+        // Cancel leaves the settings alone
+        env_->writeIni("[Device]\nport=9\n");
+        COptionDlg dialog;
+        dialog.PortBox()->setEditText(QStringLiteral("COM3"));
+        dialog.reject();
+        QCOMPARE(env_->ini(), std::string("[Device]\nport=9\n"));
     }
 
     void optionTellsWhenThePortCannotBeStored() {

@@ -17,6 +17,8 @@
 #include "ui/table/CListTableView.h"
 #include "ui/view/CValdrenCpsView.h"
 
+#include <QApplication>
+#include <QClipboard>
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
@@ -114,6 +116,12 @@ private slots:
         auto* view = dynamic_cast<CValdrenCpsView*>(frame->DocumentView());
         view->Table().SelectRecords({view->Table().RowRecordIds().at(3)});
         QVERIFY(main.Action(ID_MOVE_ROWS_UP)->isEnabled()); // without opening the menu
+        // Ctrl+C in the table copies the selected rows with their header
+        view->Table().Grid().setFocus();
+        QTest::keySequence(&view->Table().Grid(), QKeySequence::Copy);
+        const QStringList copied = QApplication::clipboard()->text().split(QLatin1Char('\n'));
+        QVERIFY2(copied.size() >= 2 && copied[0].startsWith(QStringLiteral("Channel name\t")),
+                 qPrintable(copied.join('|')));
 
         const QString file = QDir(QString::fromStdString(env_->folder().path().string()))
                                  .filePath(QStringLiteral("channels.csv"));

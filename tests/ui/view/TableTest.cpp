@@ -172,6 +172,26 @@ private slots:
     }
 
     // which rows fail and why: the document's CSV tests
+    void moveKeepsABlockTogetherAndTheTreeFollows() {
+        OpenChannels("GX5");
+        std::vector<std::string> order = Table().RowRecordIds();
+        SelectRows(4, 5);
+        QVERIFY(frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_UP));
+        QVERIFY(frame_->View().HandleCommand(ui::ID_MOVE_ROWS_DOWN));
+        std::rotate(order.begin() + 4, order.begin() + 6, order.begin() + 7);
+        QCOMPARE(Table().RowRecordIds(), order);
+        QCOMPARE(Table().SelectedRecordIds(),
+                 std::vector<std::string>(order.begin() + 5, order.begin() + 7));
+        QTreeWidgetItem* list = frame_->Functions().Tree().ChapterItem("c0109");
+        for (int i = 0; i < list->childCount(); ++i) {
+            QCOMPARE(CFunctionTree::SplitDatum(list->child(i)).first,
+                     order[static_cast<size_t>(i)]);
+        }
+        QCOMPARE(frame_->lastStep, QStringLiteral("Move Rows Down"));
+        SelectRows(static_cast<int>(order.size()) - 1, static_cast<int>(order.size()) - 1);
+        QVERIFY(!frame_->View().IsCommandEnabled(ui::ID_MOVE_ROWS_DOWN));
+    }
+
     void importIsAllOrNothing() {
         OpenChannels("GX5");
         const std::vector<std::string> before = Table().RowRecordIds();
