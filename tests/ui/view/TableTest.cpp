@@ -235,6 +235,20 @@ private slots:
         // the order itself: ListRowsTest; the table shows it, the highest after the VFOs
         QCOMPARE(Grid().GetItemText(3, rx), QStringLiteral("519.000000"));
     }
+    void viewChoiceIsRememberedPerList() {
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0104", "chapter"); // zones: the name grid until chosen otherwise
+        QVERIFY(!frame_->View().IsTableShown());
+        QVERIFY(frame_->View().HandleCommand(ui::ID_VIEW_TABLE));
+        frame_ = std::make_unique<vdtest::TestFrame>("GX5");
+        frame_->Select("c0104", "chapter");
+        QVERIFY(frame_->View().IsTableShown());
+        frame_->View().HandleCommand(ui::ID_VIEW_NAME_GRID);
+        QVERIFY(!frame_->View().IsTableShown());
+        frame_->Select("c0103", "chapter"); // settings: no list, no table
+        QVERIFY(!frame_->View().IsCommandEnabled(ui::ID_VIEW_TABLE));
+        QVERIFY(!frame_->View().IsTableShown());
+    }
 };
 
 QTEST_MAIN(TableTest)

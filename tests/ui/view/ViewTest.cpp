@@ -11,6 +11,7 @@
 #include "ui/view/CValdrenCpsView.h"
 
 #include <QClipboard>
+#include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
 #include <QTreeWidgetItemIterator>
@@ -31,6 +32,37 @@ private:
 
 private slots:
     void cleanup() { frame_.reset(); }
+
+    void readDeviceTimerShowsThePortAndRunsTheReadOnce() {
+        Open(vdtest::kFixtureModel);
+        CValdrenCpsView& view = frame_->View();
+        view.StartReadDeviceTimer();
+        QVERIFY(view.IsReadDeviceTimerActive());
+        auto* reading = view.findChild<QLabel*>();
+        QVERIFY(reading && reading->isVisibleTo(&view));
+        QCOMPARE(reading->text(), QStringLiteral("Reading from COM11\u2026"));
+        QVERIFY(!view.Grid().isVisibleTo(&view));
+        QTRY_COMPARE_WITH_TIMEOUT(frame_->readDeviceRuns, 1, 10000);
+        QVERIFY(!view.IsReadDeviceTimerActive());
+        QVERIFY(!reading->isVisibleTo(&view));
+        QVERIFY(view.Grid().isVisibleTo(&view));
+    }
+
+    void navigationCommandsMoveTheTreeSelection() {
+        Open(vdtest::kFixtureModel);
+        frame_->Select("c0109", "chapter");
+        frame_->Functions().Tree().setCurrentItem(
+            frame_->Functions().Tree().RecordItem("e01090003"));
+        const std::pair<int, const char*> steps[] = {{ui::ID_NEXT_NODE, "e01090004"},
+                                                     {ui::ID_MOVE_FIRST_NODE, "e01090002"},
+                                                     {ui::ID_LAST_NODE, "e01090004"},
+                                                     {ui::ID_MOVE_NEXT_NODE, "c0110"},
+                                                     {ui::ID_MOVE_PREVIOUS_NODE, "e01090004"}};
+        for (const auto& [command, selected] : steps) {
+            QVERIFY(frame_->View().HandleCommand(command));
+            QCOMPARE(frame_->GetDocument().SelectedId(), std::string(selected));
+        }
+    }
 
     // the default grid has two pairs a row; a layout's headings are painted to the row's end
     void defaultAndLayoutGrids() {

@@ -56,7 +56,12 @@ public:
     void PostFrameMessage(int message, quint32 param) override;
     void SendFrameMessage(int message, quint32 param) override;
     void NavigateTree(int command) override;
-    bool RunReadDevice() override { return false; } // no radio behind it
+    /// Counts the runs; no radio is behind it.
+    bool RunReadDevice() override {
+        ++readDeviceRuns;
+        return false;
+    }
+    int readDeviceRuns = 0; ///< how often the start-up read ran
     void SetModified(const QString& stepName) override {
         modified = true;
         lastStep = stepName;
