@@ -9,6 +9,7 @@
 #include "ui/dialogs/COptionDlg.h"
 #include "ui/frames/CChildFrame.h"
 #include "ui/frames/CMainFrame.h"
+#include "ui/frames/COutputWnd.h"
 #include "ui/frames/CProblemsPane.h"
 #include "ui/frames/UiConstants.h"
 #include "ui/grid/CGrid2.h"
@@ -17,6 +18,7 @@
 #include "ui/table/CListTableView.h"
 #include "ui/view/CValdrenCpsView.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QClipboard>
 #include <QDir>
@@ -24,10 +26,12 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QLabel>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QRegularExpression>
+#include <QSettings>
 #include <QSignalSpy>
 #include <QStatusBar>
 #include <QTest>
@@ -308,6 +312,32 @@ private slots:
     }
 
     // the language switch: the stored code from the start (an unknown one falls back to
+    void applicationLookIsRemembered() {
+        CMainFrame& main = vdtest::StartApp(app_);
+        QAction* fusion = nullptr;
+        for (QAction* action : main.findChildren<QAction*>()) {
+            if (action->data().toString().compare("Fusion", Qt::CaseInsensitive) == 0) {
+                fusion = action;
+            }
+        }
+        QVERIFY(fusion);
+        fusion->trigger();
+        QCOMPARE(QSettings().value("ApplicationLook").toString(), fusion->data().toString());
+    }
+
+    void outputPaneListsClearsAndCopies() {
+        COutputWnd output;
+        for (const char* line : {"a 1/3", "a 2/3", "a 3/3"}) {
+            output.AddLine(QString::fromLatin1(line));
+        }
+        QCOMPARE(output.List()->currentRow(), 2); // the newest line is selected
+        QApplication::clipboard()->clear();
+        output.ContextMenu()->actions().at(1)->trigger(); // Copy output
+        QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("a 1/3\na 2/3\na 3/3"));
+        output.ContextMenu()->actions().at(0)->trigger();
+        QVERIFY(output.Lines().isEmpty());
+    }
+
     // English), the Language menu storing the choice, and the windows that follow it
     void languageSwitch() {
         env_->writeIni("[Option]\nlanguage=XYZ\n");
