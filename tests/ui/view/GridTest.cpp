@@ -4,7 +4,6 @@
 
 #include "model/HamCpsElement.h"
 #include "ui/grid/CGrid2.h"
-#include "ui/view/CellRules.h"
 #include "ui/view/ElementCells.h"
 #include "ui/view/ReferenceCells.h"
 
@@ -247,13 +246,6 @@ private slots:
             CheckEditedText(*control_, *password, masked, QStringLiteral("12\u00FC"), -1);
         QVERIFY(!foreign.accept); // refused with its name, never sent to the radio as '?'
         QVERIFY(foreign.refusal.contains(QStringLiteral("U+00FC")));
-    }
-    void ownChoicesSplitAndShowTheirText() {
-        const std::vector<OwnChoice> choices = SplitOwnChoices("0:Low||1:Mid|2:High|");
-        QCOMPARE(choices.size(), size_t(3));
-        QCOMPARE(OwnChoiceText(choices, "1"), QStringLiteral("Mid"));
-        QCOMPARE(OwnChoiceText(choices, "02"), QStringLiteral("High"));
-        QCOMPARE(OwnChoiceText(choices, "7"), QStringLiteral("7"));
     }
 };
 
