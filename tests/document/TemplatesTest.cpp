@@ -33,28 +33,27 @@ TEST_P(ModelTemplate, ListsFillToCapacityAndEmptyAgain) {
         const int capacity = control->GetCapacity(recordName);
         ASSERT_GT(capacity, 0) << recordName;
 
-        vd::ElementList records;
-        control->GetElements(chapter.id, records);
-        int inUse = static_cast<int>(records.size()) - 1;
+        const auto records = [&] {
+            vd::ElementList list;
+            control->GetElements(chapter.id, list);
+            return list;
+        };
+        const int inUse = static_cast<int>(records().size()) - 1;
         ASSERT_LE(inUse, capacity) << recordName << " holds more than its capacity";
         std::set<std::string> ids;
-        while (inUse < capacity) {
+        for (int count = inUse; count < capacity; ++count) {
             vd::ElementPtr created;
             ASSERT_TRUE(control->NewRecord(freeId, created)) << recordName;
             EXPECT_TRUE(ids.insert(created->id).second) << "ids stay unique: " << created->id;
-            ++inUse;
         }
-        records.clear();
-        control->GetElements(chapter.id, records);
-        for (const vd::ElementPtr& record : records) {
+        for (const vd::ElementPtr& record : records()) {
             if (record->controlType != 0) {
                 EXPECT_TRUE(control->DeleteRecord(record->id)) << record->id;
             }
         }
-        records.clear();
-        control->GetElements(chapter.id, records);
-        ASSERT_EQ(records.size(), 1u) << recordName << ": only the free record is left";
-        EXPECT_EQ(records.front()->id, freeId);
+        const vd::ElementList left = records();
+        ASSERT_EQ(left.size(), 1u) << recordName << ": only the free record is left";
+        EXPECT_EQ(left.front()->id, freeId);
     }
     EXPECT_GE(lists, 1);
 }

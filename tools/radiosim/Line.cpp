@@ -33,12 +33,9 @@ void Line::answer(std::span<const uint8_t> bytes) {
         transcript_.note(fmt::format("silent: not sent {}", hexText(bytes)));
         return;
     }
-    Bytes out;
+    Bytes out(bytes.begin(), bytes.end());
     if (faults_.garbage) {
-        out.assign(std::begin(kGarbagePrefix), std::end(kGarbagePrefix));
-    }
-    out.insert(out.end(), bytes.begin(), bytes.end());
-    if (faults_.garbage) {
+        out.insert(out.begin(), std::begin(kGarbagePrefix), std::end(kGarbagePrefix));
         out.insert(out.end(), kGarbageZeroCount, 0x00);
     }
     transcript_.bytes(Direction::RadioToHost, out);

@@ -45,6 +45,12 @@ TEST_F(Gx5LinkTest, OpenPortSetsTheLineUp) {
         std::tuple(115200U, 8, vd::Parity::None, vd::StopBits::One, vd::FlowControl::None));
 }
 
+TEST_F(Gx5LinkTest, HandshakeAnswerWrappedInNoiseIsAcceptedAtOnce) {
+    Session s(radios::noisy("GX5"));
+    EXPECT_TRUE(s.handshakeOk);
+    EXPECT_EQ(s.control.count(kRetryPause), 0);
+}
+
 TEST_F(Gx5LinkTest, WrongPasswordStopsAtOnceAndTheRightOneIsAccepted) {
     Session s(radios::locked("GX5", "secretXY"), std::nullopt);
 

@@ -23,12 +23,7 @@ struct HandWrites {
 };
 const std::map<std::string, HandWrites> kHandWrites{
     {"LM704",
-     {55,
-      {{0, "57 00 00 08"},
-       {1, "57 00 10 08"},
-       {48, "57 01 88 08"},
-       {49, "57 03 C0 08"},
-       {54, "57 03 E8 08"}}}},
+     {55, {{0, "57 00 00 08"}, {48, "57 01 88 08"}, {49, "57 03 C0 08"}, {54, "57 03 E8 08"}}}},
     {"VS73", {23, {{0, "57 00 10 10"}, {1, "57 00 20 10"}, {22, "57 01 70 10"}}}}};
 
 class LmVsLinkTest : public ::testing::TestWithParam<std::string> {

@@ -36,6 +36,7 @@
 #include <QStatusBar>
 #include <QTest>
 #include <QTreeWidget>
+#include <algorithm>
 #include <filesystem>
 #include <memory>
 
@@ -314,15 +315,13 @@ private slots:
     // the language switch: the stored code from the start (an unknown one falls back to
     void applicationLookIsRemembered() {
         CMainFrame& main = vdtest::StartApp(app_);
-        QAction* fusion = nullptr;
-        for (QAction* action : main.findChildren<QAction*>()) {
-            if (action->data().toString().compare("Fusion", Qt::CaseInsensitive) == 0) {
-                fusion = action;
-            }
-        }
-        QVERIFY(fusion);
-        fusion->trigger();
-        QCOMPARE(QSettings().value("ApplicationLook").toString(), fusion->data().toString());
+        const QList<QAction*> actions = main.findChildren<QAction*>();
+        const auto fusion = std::find_if(actions.begin(), actions.end(), [](QAction* action) {
+            return action->data().toString().compare("Fusion", Qt::CaseInsensitive) == 0;
+        });
+        QVERIFY(fusion != actions.end());
+        (*fusion)->trigger();
+        QCOMPARE(QSettings().value("ApplicationLook").toString(), (*fusion)->data().toString());
     }
 
     void outputPaneListsClearsAndCopies() {
