@@ -98,9 +98,7 @@ private slots:
         vdtest::NewDocument(main);
         main.CurrentFrame()->GetDocument().Control()->SetValueByName("radioName", "Written");
         ModalAnswers answers;
-        answers.expectChooser({}, radio.devicePath());
-        answers.expectMessage(QMessageBox::Yes);
-        answers.expectMessage(QMessageBox::Ok);
+        ExpectConfirmedWrite(answers, radio);
         main.RunCommand(ID_EDIT_WRITE_DEVICE);
         QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
         QVERIFY(radio.waitForWrittenImage());
@@ -109,7 +107,6 @@ private slots:
         QCOMPARE(main.Frames().size(), 1); // a write never closes the document
     }
 
-    // which backups are listed, newest first, and the backup taken before: the document and
     // the factory build: Generate Bin File saves an image, Read Bin File reads it into a new
     // window, and a cancelled open closes that window again
     void generatedImageReadsBackIntoANewWindowAndAnUnreadOneClosesIt() {
@@ -145,6 +142,7 @@ private slots:
         QTRY_COMPARE_WITH_TIMEOUT(main.Frames().size(), 2, vdtest::kWindowWaitMs);
     }
 
+    // which backups are listed, newest first, and the backup taken before: the document and
     // command-line safe-write tests
     void restoreBackupWritesTheChosenOne() {
         FastRadio();
@@ -161,9 +159,7 @@ private slots:
             dialog->List()->setCurrentItem(dialog->List()->topLevelItem(1));
             dialog->accept();
         });
-        answers.expectChooser({}, radio.devicePath());
-        answers.expectMessage(QMessageBox::Yes);
-        answers.expectMessage(QMessageBox::Ok);
+        ExpectConfirmedWrite(answers, radio);
         main.RunCommand(ID_RESTORE_BACKUP);
         QVERIFY2(answers.waitDone(kTransferWaitMs), qPrintable(answers.failures().join('\n')));
         QVERIFY(radio.waitForWrittenImage());
@@ -229,6 +225,13 @@ private slots:
     }
 
 private:
+    /// The answers a write takes: the simulated radio's port, Yes to the question, the result's Ok.
+    static void ExpectConfirmedWrite(ModalAnswers& answers, const RadioSimProcess& radio) {
+        answers.expectChooser({}, radio.devicePath());
+        answers.expectMessage(QMessageBox::Yes);
+        answers.expectMessage(QMessageBox::Ok);
+    }
+
     /// A GX5 image of a radio with that name, as a file for the simulated radio.
     std::string RadioImage(const std::string& radioName) {
         const std::string path = env_->folder().file(radioName + ".bin").string();
